@@ -1,0 +1,373 @@
+#include "Calculator.h"
+
+#include "../correlations/Engine.h"
+#include "../properties/FluidProperties.h"
+#include "../properties/Temperatures.h"
+#include "Messages.h"
+#include "NumberFormat.h"
+#include "ResultsFile.h"
+#include "Selections.h"
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <cmath>
+
+namespace vortalin {
+
+namespace {
+
+// The eight inputs that ReadInputs converts, in their order; the first five can be swept.
+struct InputField {
+    EditId field;
+    double CalcState::*value;
+    ButtonId sweepButton; // the range dialog's button that sweeps it
+    bool sweepable;
+};
+
+constexpr std::array<InputField, 8> kInputs = {{
+    {EditId::Edit1, &CalcState::w, ButtonId::Form2RadioButton1, true},
+    {EditId::Edit2, &CalcState::d, ButtonId::Form2RadioButton2, true},
+    {EditId::Edit3, &CalcState::tIn, ButtonId::Form2RadioButton3, true},
+    {EditId::Edit4, &CalcState::tOut, ButtonId::Form2RadioButton4, true},
+    {EditId::Edit5, &CalcState::tWall, ButtonId::Form2RadioButton5, true},
+    {EditId::Edit8, &CalcState::length, ButtonId::Count, false},
+    {EditId::Edit19, &CalcState::angle, ButtonId::Count, false},
+    {EditId::Edit20, &CalcState::slotLength, ButtonId::Count, false},
+}};
+
+constexpr std::array<EditId, 12> kResultFields = {
+    EditId::Edit6,  EditId::Edit7,  EditId::Edit9,  EditId::Edit10, EditId::Edit11, EditId::Edit12,
+    EditId::Edit13, EditId::Edit14, EditId::Edit15, EditId::Edit16, EditId::Edit17, EditId::Edit18,
+};
+
+// One result on screen: field, value and format (fixed with decimals, or exponent with
+// exponent digits), always with precision 10 or 4 as the display has it.
+struct DisplayedResult {
+    EditId field;
+    double CalcState::*value;
+    bool exponent;
+    int precision;
+    int digits;
+};
+
+constexpr std::array<DisplayedResult, 12> kDisplay = {{
+    {EditId::Edit6, &CalcState::tMean, false, 10, 3},
+    {EditId::Edit7, &CalcState::dtLog, false, 10, 3},
+    {EditId::Edit9, &CalcState::rho, false, 10, 3},
+    {EditId::Edit10, &CalcState::nu, true, 4, 3},
+    {EditId::Edit11, &CalcState::mu, true, 4, 3},
+    {EditId::Edit12, &CalcState::cp, false, 10, 3},
+    {EditId::Edit13, &CalcState::lambda, false, 10, 4},
+    {EditId::Edit14, &CalcState::Re, false, 10, 0},
+    {EditId::Edit15, &CalcState::Pr, false, 10, 4},
+    {EditId::Edit16, &CalcState::Nu, false, 10, 4},
+    {EditId::Edit17, &CalcState::alpha, false, 10, 4},
+    {EditId::Edit18, &CalcState::PrW, false, 10, 4},
+}};
+
+// What the validity checks look at.
+struct CheckInput {
+    Geometry geometry;
+    Fluid fluid;
+    const CalcState& s;
+};
+
+struct ValidityCheck {
+    bool (*fires)(const CheckInput&);
+    const char* message;
+};
+
+bool Is(const CheckInput& in, Geometry g) {
+    return in.geometry == g;
+}
+bool PipeTurbulentBand(const CheckInput& in) {
+    return Is(in, Geometry::PipeFlow) && in.s.Re > 10000 && in.s.Re < 1000000;
+}
+bool PipeTransitionalBand(const CheckInput& in) {
+    return Is(in, Geometry::PipeFlow) && in.s.Re > 2300 && in.s.Re < 10000;
+}
+bool PrOutside(const CheckInput& in, double low, double high) {
+    return in.s.Pr < low || in.s.Pr > high;
+}
+bool AirOutsideItsRange(const CheckInput& in) {
+    return in.fluid == Fluid::Air && (in.s.tMean < -73 || in.s.tMean > 2226);
+}
+bool WaterOutsideItsRange(const CheckInput& in) {
+    return in.fluid == Fluid::Water && (in.s.tMean < 0 || in.s.tMean > 100);
+}
+
+// The validity checks, tried in this order; the first that fires ends the checking.
+constexpr std::array<ValidityCheck, 16> kValidityChecks = {{
+    {[](const CheckInput& in) {
+         return in.fluid == Fluid::Air && in.s.tMean > -33 && in.s.tMean < 106 &&
+                Is(in, Geometry::PipeFlow) && in.s.Re > 1000000;
+     },
+     "Reynoldsovo kritérium je nad limit 1.0e6 !!!"},
+    {[](const CheckInput& in) { return PipeTurbulentBand(in) && PrOutside(in, 0.1, 1000); },
+     "Prandtlovo kritérium je mimo rozsah 0.1 až 1000 !!!"},
+    {[](const CheckInput& in) { return PipeTurbulentBand(in) && in.s.d / in.s.length > 1; },
+     "Pomer d/L nesmie byť väčší ako 1 !!!"},
+    {[](const CheckInput& in) { return PipeTransitionalBand(in) && PrOutside(in, 0.6, 1000); },
+     "Prandtlovo kritérium je mimo rozsah 0.6 až 1000 !!!"},
+    {[](const CheckInput& in) { return PipeTransitionalBand(in) && in.s.d / in.s.length > 1; },
+     "Pomer d/L nesmie byť väčší ako 1 !!!"},
+    {[](const CheckInput& in) { return Is(in, Geometry::CrossFlowPipe) && in.s.Re < 5; },
+     "Reynoldsovo kritérium má hodnotu nižšiu ako 5 !!! \nOdporúčam použiť softvér na výpočet "
+     "voľnej konvekcie."},
+    {[](const CheckInput& in) { return Is(in, Geometry::CrossFlowPipe) && in.s.Re > 2000000; },
+     "Kriteriálna rovnica nevyhovuje!!! \nReynoldsovo kritérium má hodnotu vyššiu ako 2.0e6 !!! "},
+    {[](const CheckInput& in) {
+         return Is(in, Geometry::CrossFlowPipe) && (in.s.angle < 20 || in.s.angle > 90);
+     },
+     "Uhol medzi prúdiacim médiom a potrubím musí byť v rozsahu 20 až 90° !!!"},
+    {[](const CheckInput& in) {
+         return Is(in, Geometry::Plate) && (in.s.Re < 10 || in.s.Re > 10000000);
+     },
+     "Kriteriálna rovnica nevyhovuje!!! \nReynoldsovo kritérium musí byť v intervale 10 až 1.0e7 "
+     "!!! \nOdporúčam použiť softvér na výpočet voľnej konvekcie."},
+    {[](const CheckInput& in) { return Is(in, Geometry::Plate) && PrOutside(in, 0.6, 2000); },
+     "Prandtlovo kritérium je mimo rozsah 0.6 až 2000 !!!"},
+    {[](const CheckInput& in) {
+         return (Is(in, Geometry::PlanarSlot) || Is(in, Geometry::SlotInsulatedOneSide)) &&
+                in.s.Re >= 2300;
+     },
+     "Platnosť kriteriálnej rovnice je len v oblasti laminárneho prúdenia (Re<2300)."},
+    {[](const CheckInput& in) { return Is(in, Geometry::HelicalPipe) && PrOutside(in, 0.6, 2000); },
+     "Prandtlovo kritérium je mimo rozsah 0.6 až 2000 !!!"},
+    {AirOutsideItsRange, "Stredná teplota vzduchu je mimo teplotný rozsah -73 až 2226°C !!!"},
+    {WaterOutsideItsRange, "Stredná teplota vody je mimo teplotný rozsah 0 až 100°C !!!"},
+    {[](const CheckInput& in) { return Is(in, Geometry::SingleRow) && PrOutside(in, 0.6, 1000); },
+     "Prandtlovo kritérium je mimo rozsah 0.6 až 1000 !!!"},
+    {[](const CheckInput& in) {
+         return Is(in, Geometry::SingleRow) && (in.s.Re < 10 || in.s.Re > 1000000);
+     },
+     "Reynoldsovo kritérium je mimo rozsah 10 až 1.0e6 !!!"},
+}};
+
+std::optional<PropertySet> PropertiesOf(Fluid fluid, double t) {
+    switch (fluid) {
+    case Fluid::Air:
+        return AirProperties(t);
+    case Fluid::Water:
+        return WaterProperties(t);
+    case Fluid::NaturalGas:
+        break;
+    }
+    return NaturalGasProperties(t);
+}
+
+void StoreBulk(CalcState& s, const PropertySet& p) {
+    s.nu = p.nu;
+    s.mu = p.mu;
+    s.rho = p.rho;
+    s.cp = p.cp;
+    s.lambda = p.lambda;
+}
+
+void StoreWall(CalcState& s, const PropertySet& p) {
+    s.nuW = p.nu;
+    s.muW = p.mu;
+    s.rhoW = p.rho;
+    s.cpW = p.cp;
+    s.lambdaW = p.lambda;
+}
+
+} // namespace
+
+void Calculator::Button1Click() {
+    resultsShown_ = false;
+    sweepError_.clear();
+    if (state_.sweep.saveToFile == 1) {
+        RunSweep();
+    }
+    RunSinglePoint();
+}
+
+void Calculator::RunSinglePoint() {
+    ResetOutputs();
+    ReadInputs();
+    ComputeTemperatures();
+    ComputeProperties();
+    ComputeCriteria();
+    ComputeHeatTransfer();
+    if (CheckValidity()) {
+        ShowResults();
+        resultsShown_ = true;
+    }
+}
+
+void Calculator::ResetOutputs() {
+    for (EditId field : kResultFields) {
+        window_.SetText(field, kResetText);
+    }
+    window_.SetStatusText("");
+}
+
+void Calculator::ReadCommonInputs(bool sweeping) {
+    for (const InputField& input : kInputs) {
+        if (sweeping && input.sweepable && window_.IsSelected(input.sweepButton)) {
+            const SweepSettings& sw = state_.sweep;
+            // The product first, then the division, then the addition; a single step
+            // (sweepLast 0) stands at sweepFrom.
+            state_.*input.value =
+                sw.sweepLast == 0
+                    ? sw.sweepFrom
+                    : sw.sweepFrom + (sw.sweepIndex * (sw.sweepTo - sw.sweepFrom)) / sw.sweepLast;
+        } else {
+            state_.*input.value = window_.NumberFrom(input.field);
+        }
+    }
+}
+
+void Calculator::ReadInputs() {
+    ReadCommonInputs(false);
+}
+
+void Calculator::ReadSweepInputs() {
+    ReadCommonInputs(true);
+}
+
+void Calculator::ComputeTemperatures() {
+    state_.tMean = MeanTemperature(state_.tIn, state_.tOut);
+    state_.dtLog = LogMeanTemperatureDifference(state_.tIn, state_.tOut, state_.tWall);
+}
+
+void Calculator::ComputeProperties() {
+    const Fluid fluid = SelectedFluid(window_);
+    const std::optional<PropertySet> bulk = PropertiesOf(fluid, state_.tMean);
+    fresh_.properties = bulk.has_value();
+    if (!bulk) {
+        return; // outside every fit of the fluid: nothing is written
+    }
+    StoreBulk(state_, *bulk);
+    // Only water is evaluated at the wall, from the same formulas at any temperature;
+    // the gases take their bulk values.
+    StoreWall(state_, fluid == Fluid::Water ? WaterPropertiesAt(state_.tWall) : *bulk);
+}
+
+void Calculator::ComputeCriteria() {
+    state_.Pr = PrandtlNumber(state_.nu, state_.rho, state_.cp, state_.lambda);
+    state_.PrW = PrandtlNumber(state_.nuW, state_.rhoW, state_.cpW, state_.lambdaW);
+    state_.Re = ReynoldsNumber(state_.w, state_.d, state_.nu);
+    state_.Pe = state_.Pr * state_.Re;
+}
+
+void Calculator::ComputeHeatTransfer() {
+    fresh_.heatTransfer = CorrelationEngine(state_, window_).ComputeHeatTransfer();
+}
+
+bool Calculator::CheckValidity() {
+    return !RefuseUncoveredTemperature() && !RunValidityChecks() && !RefuseUndefinedResult();
+}
+
+bool Calculator::RefuseUncoveredTemperature() {
+    if (fresh_.properties) {
+        return false;
+    }
+    const CheckInput in{SelectedGeometry(window_), SelectedFluid(window_), state_};
+    if (AirOutsideItsRange(in) || WaterOutsideItsRange(in)) {
+        return false; // the temperature checks report it in their place
+    }
+    window_.ShowMessage(
+        UncoveredTemperatureMessage(in.fluid == Fluid::Air, in.fluid == Fluid::Water));
+    return true;
+}
+
+bool Calculator::RunValidityChecks() {
+    const CheckInput in{SelectedGeometry(window_), SelectedFluid(window_), state_};
+    for (const ValidityCheck& check : kValidityChecks) {
+        if (check.fires(in)) {
+            window_.ShowMessage(check.message);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Calculator::RefuseUndefinedResult() {
+    if (fresh_.heatTransfer && std::isfinite(state_.Nu) && std::isfinite(state_.alpha)) {
+        return false;
+    }
+    window_.ShowMessage(kUndefinedResultMessage);
+    return true;
+}
+
+void Calculator::ShowResults() {
+    const char separator = window_.DecimalSeparator();
+    for (const DisplayedResult& r : kDisplay) {
+        const double value = state_.*r.value;
+        if (!std::isfinite(value)) {
+            window_.SetText(r.field, kUndefinedValueText);
+        } else if (r.exponent) {
+            window_.SetText(r.field, FormatExponent(value, r.precision, r.digits, separator));
+        } else {
+            window_.SetText(r.field, FormatFixed(value, r.precision, r.digits, separator));
+        }
+    }
+}
+
+void Calculator::Ulodosboru1Click() {
+    SweepSettings& sw = state_.sweep;
+    if (sw.saveToFile != 0) {
+        sw.saveToFile = 0;
+        window_.SetSaveToFileChecked(false);
+        return;
+    }
+    sw.saveToFile = 1;
+    window_.SetSaveToFileChecked(true);
+    if (std::optional<std::string> path = window_.ChooseResultsFile()) {
+        sw.fileName = std::move(*path);
+    }
+}
+
+void Calculator::Nastavenierozsahu1Click() {
+    window_.ShowRangeDialog();
+}
+
+void Calculator::RunSweep() {
+    SweepSettings& sw = state_.sweep;
+    if (sw.fileName.empty()) {
+        if (std::optional<std::string> path = window_.ChooseResultsFile()) {
+            sw.fileName = std::move(*path);
+        }
+    }
+    if (sw.fileName.empty()) {
+        window_.ShowMessage(kNoResultsFileMessage);
+        return;
+    }
+    std::unique_ptr<ResultsSink> file = window_.OpenResultsFile(sw.fileName);
+    if (!file->IsOpen()) {
+        sweepError_ = ResultsFileNotCreatedMessage(sw.fileName, file->ErrorText());
+        window_.ShowMessage(sweepError_);
+        return;
+    }
+    window_.SetProgressPosition(0);
+    sw.sweepFrom = window_.NumberFrom(EditId::Form2Edit1);
+    sw.sweepTo = window_.NumberFrom(EditId::Form2Edit2);
+    const int steps = window_.IntegerFrom(EditId::Form2Edit3);
+    sw.sweepLast = steps == INT_MIN ? INT_MIN : steps - 1; // N <= 0: the header only
+
+    const char separator = window_.DecimalSeparator();
+    bool written = file->Write(ResultsHeader());
+    std::string line;
+    for (sw.sweepIndex = 0; written && sw.sweepIndex < sw.sweepLast + 1; ++sw.sweepIndex) {
+        ReadSweepInputs();
+        ComputeTemperatures();
+        ComputeProperties();
+        ComputeCriteria();
+        ComputeHeatTransfer();
+        line.clear();
+        AppendResultsLine(line, state_, fresh_, separator);
+        written = file->Write(line);
+        window_.SetProgressMaximum(sw.sweepLast);
+        window_.SetProgressPosition(std::min(window_.ProgressPosition() + 1, sw.sweepLast));
+        window_.KeepAlive();
+    }
+    if (!written || !file->Commit()) {
+        sweepError_ = ResultsFileNotWrittenMessage(sw.fileName, file->ErrorText());
+        window_.ShowMessage(sweepError_);
+    }
+}
+
+} // namespace vortalin

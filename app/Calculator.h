@@ -1,0 +1,65 @@
+#pragma once
+// The Compute command and the steps of the calculation pipeline. One Calculator owns the
+// calculation record and reaches the window only through WindowServices.
+
+#include "CalcState.h"
+#include "WindowServices.h"
+
+#include <string>
+
+namespace vortalin {
+
+// Which parts of CalcState the current run (or sweep step) has computed. A value the run
+// did not compute is never shown nor written, whatever CalcState still holds from before.
+struct Freshness {
+    bool properties = false;   // the fluid's fit covered tMean: properties, Pr, PrW, Re, Pe
+    bool heatTransfer = false; // a correlation block wrote Nu and alpha
+};
+
+class Calculator {
+public:
+    explicit Calculator(WindowServices& window) : window_(window) {}
+
+    // Menu and button handlers of the main window.
+    void Button1Click();            // "Vypočítaj": sweep (if on), then the single-point run
+    void Ulodosboru1Click();        // "Ulož do súboru": the save-to-file toggle
+    void Nastavenierozsahu1Click(); // "Nastavenie rozsahu": shows the range dialog
+
+    const CalcState& State() const { return state_; }
+    CalcState& State() { return state_; }
+    const Freshness& Computed() const { return fresh_; }
+    // Whether the last Compute command displayed its results.
+    bool ResultsShown() const { return resultsShown_; }
+    // Whether the last Compute command's sweep failed to write its results file, and why.
+    bool SweepFailed() const { return !sweepError_.empty(); }
+    const std::string& SweepError() const { return sweepError_; }
+
+    // Pipeline steps, in the order the Compute command runs them.
+    void ResetOutputs();
+    void ReadInputs();
+    void ComputeTemperatures();
+    void ComputeProperties();
+    void ComputeCriteria();
+    void ComputeHeatTransfer();
+    bool CheckValidity(); // true when the results may be shown
+    void ShowResults();
+
+    // Sweep steps.
+    void ReadSweepInputs();
+
+private:
+    void RunSweep();
+    void RunSinglePoint();
+    void ReadCommonInputs(bool sweeping);
+    bool RefuseUncoveredTemperature();
+    bool RunValidityChecks();
+    bool RefuseUndefinedResult();
+
+    CalcState state_;
+    WindowServices& window_;
+    Freshness fresh_;
+    bool resultsShown_ = false;
+    std::string sweepError_;
+};
+
+} // namespace vortalin

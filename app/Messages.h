@@ -1,0 +1,31 @@
+#pragma once
+// Texts of the messages that the Compute command itself shows (the correlation blocks
+// keep their geometry messages beside their equations).
+
+#include <string>
+
+namespace vortalin {
+
+// A mean temperature that no property fit of the fluid covers, where the validity checks
+// leave the case open.
+std::string UncoveredTemperatureMessage(bool air, bool water);
+
+// Nu or alpha came out undefined (not a finite number), or no block computed them.
+inline constexpr const char* kUndefinedResultMessage =
+    "Výsledok nie je definovaný: Nusseltovo číslo alebo súčiniteľ prestupu tepla nevychádza "
+    "ako konečné číslo. Skontrolujte zadané hodnoty !!!";
+
+// Shown in a result field in place of a value that is not a finite number.
+inline constexpr const char* kUndefinedValueText = "nedefinované";
+
+// Result fields after ResetOutputs, and at start-up.
+inline constexpr const char* kResetText = "--------------";
+inline constexpr const char* kStartText = "----------------";
+
+// The results file of a sweep.
+std::string ResultsFileNotCreatedMessage(const std::string& path, const std::string& reason);
+std::string ResultsFileNotWrittenMessage(const std::string& path, const std::string& reason);
+inline constexpr const char* kNoResultsFileMessage =
+    "Nebol zvolený súbor pre výsledky, parametrická štúdia sa preto neuloží.";
+
+} // namespace vortalin

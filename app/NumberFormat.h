@@ -1,0 +1,40 @@
+#pragma once
+// Number formats of the result display and the results file, and strict number parsing.
+// They never depend on the C locale: the decimal separator is always a parameter.
+
+#include <string>
+#include <string_view>
+
+namespace vortalin {
+
+// Fixed format: the value is rounded to `precision` significant digits, then to `decimals`
+// digits after the separator (halves away from zero), and written with exactly `decimals`
+// digits after the separator and at least one before it; no separator when decimals is 0.
+// When the integer part would need more than `precision` digits the value is written in the
+// general exponent form instead: up to `precision` significant digits without trailing
+// zeros, "E", the exponent's sign and at least two exponent digits (1,5E+12).
+// The value must be finite.
+std::string FormatFixed(double value, int precision, int decimals, char separator);
+
+// Exponent format: one digit, the separator, precision - 1 further digits, "E", the sign of
+// the exponent (always written) and at least `exponentDigits` exponent digits.
+// 0.000015112 with precision 4 and 3 exponent digits gives 1,511E-005. The value must be
+// finite.
+std::string FormatExponent(double value, int precision, int exponentDigits, char separator);
+
+// Appending variants for the hot path of the results file.
+void AppendFixed(std::string& out, double value, int precision, int decimals, char separator);
+void AppendExponent(std::string& out, double value, int precision, int exponentDigits,
+                    char separator);
+
+// A decimal number: optional sign, digits with the given separator, optional exponent
+// (e or E, optional sign, digits); blanks around it are ignored. Anything else, the empty
+// text included, throws ConversionError with a Slovak message naming the text. So does a
+// value beyond the range of double.
+double ParseNumber(std::string_view text, char separator);
+
+// A whole number in the range of int: optional sign and decimal digits; ConversionError
+// otherwise.
+int ParseInteger(std::string_view text);
+
+} // namespace vortalin

@@ -1,0 +1,66 @@
+#pragma once
+// The operations through which the calculation reaches the window. The Qt main window
+// implements them with widgets; FormRecord implements them with a plain record for the
+// command-line front end and the tests.
+
+#include "Controls.h"
+#include "ResultsSink.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace vortalin {
+
+enum class FieldColour : std::uint8_t { Window, Silver };
+
+class WindowServices {
+public:
+    virtual ~WindowServices() = default;
+
+    // Selected state of a radio button.
+    virtual bool IsSelected(ButtonId button) const = 0;
+
+    // Number and integer from an edit field's text; ConversionError when the text is not one.
+    virtual double NumberFrom(EditId field) const = 0;
+    virtual int IntegerFrom(EditId field) const = 0;
+
+    // Text of a result field and of the single status-bar panel.
+    virtual void SetText(EditId field, const std::string& text) = 0;
+    virtual void SetStatusText(const std::string& text) = 0;
+
+    // Background colour and enabled state of the hydraulic-diameter field Edit2.
+    virtual void SetDiameterFieldColour(FieldColour colour) = 0;
+    virtual void SetDiameterFieldEnabled(bool enabled) = 0;
+
+    // Modal message box with one OK button; returns when it is closed.
+    virtual void ShowMessage(const std::string& text) = 0;
+
+    // Check mark of "Ulož do súboru", and the save dialog (nullopt when cancelled).
+    virtual void SetSaveToFileChecked(bool checked) = 0;
+    virtual std::optional<std::string> ChooseResultsFile() = 0;
+
+    // Progress bar.
+    virtual void SetProgressMaximum(int maximum) = 0;
+    virtual void SetProgressPosition(int position) = 0;
+    virtual int ProgressPosition() const = 0;
+
+    // Shows the range dialog without making it modal, or brings it forward.
+    virtual void ShowRangeDialog() = 0;
+
+    // The decimal separator of numbers shown and parsed.
+    virtual char DecimalSeparator() const = 0;
+
+    // Opens the results file for a sweep: written to a temporary file beside the target
+    // and put in its place only by ResultsSink::Commit.
+    virtual std::unique_ptr<ResultsSink> OpenResultsFile(const std::string& path) = 0;
+
+    // Called now and then during a long sweep so that a window can repaint.
+    virtual void KeepAlive() {}
+};
+
+// What the enter handler of a geometry button does to Edit2: silver and disabled for the
+// geometries with their own diameters, window colour and enabled for the others.
+void GeometryButtonEnter(WindowServices& window, ButtonId geometryButton);
+
+} // namespace vortalin

@@ -1,0 +1,32 @@
+#pragma once
+// Options of vortalin-cli: how each one fills the window record.
+
+#include "app/FormRecord.h"
+
+#include <QCommandLineParser>
+#include <QString>
+
+#include <optional>
+#include <string>
+
+namespace vortalin {
+
+struct CliRequest {
+    char decimalSeparator = '.';
+    bool json = false;
+    bool sweep = false;
+    std::string sweepFile;
+};
+
+// Declares every option on the parser.
+void AddOptions(QCommandLineParser& parser);
+
+// The separator: --decimal-separator, or the user's locale. Empty optional with `error`
+// set when the option is malformed.
+std::optional<char> ChosenSeparator(const QCommandLineParser& parser, QString& error);
+
+// Applies the options to a record built with the chosen separator. Returns an error text
+// for a bad option (unknown name or value), or an empty string.
+QString ApplyOptions(const QCommandLineParser& parser, FormRecord& form, CliRequest& request);
+
+} // namespace vortalin

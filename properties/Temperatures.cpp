@@ -1,0 +1,25 @@
+#include "Temperatures.h"
+
+#include <cmath>
+
+namespace vortalin {
+
+double MeanTemperature(double tIn, double tOut) {
+    return (tIn + tOut) * 0.5;
+}
+
+double LogMeanTemperatureDifference(double tIn, double tOut, double tWall) {
+    const double a = tWall - tIn;
+    const double b = tWall - tOut;
+    return std::fabs((a - b) / std::log(a / b));
+}
+
+double PrandtlNumber(double nu, double rho, double cp, double lambda) {
+    return nu * rho * cp / lambda;
+}
+
+double ReynoldsNumber(double w, double d, double nu) {
+    return w * d / nu;
+}
+
+} // namespace vortalin
