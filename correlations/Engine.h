@@ -46,11 +46,28 @@ private:
     // Single tube row (TubeRow.cpp), block 11, and the row procedure the banks share.
     void SingleRowBlock();
     double SingleRowNusselt(double dTube, double psi);
+    // Shows geometry or range messages one after another; the block goes on afterwards.
+    template <class Texts> void ShowMessages(const Texts& messages) {
+        for (const auto& message : messages) {
+            ShowMessage(message);
+        }
+    }
 
     // Tube banks (TubeBanks.cpp), blocks 12 to 14.
     void InlineBankBlock();
     void StaggeredBankBlock();
     void PartlyStaggeredBankBlock();
+    // The bank fields in the order they are read; s3 only for the partly staggered bank.
+    struct BankInputs {
+        double dTube = 0, s1 = 0, s2 = 0, s3 = 0, rowCount = 0;
+    };
+    BankInputs ReadBankInputs(bool readsShift);
+    // What the three banks share after their checks: bank void fraction, row procedure,
+    // arrangement factor fA(a, b, psi, c), row-count correction and alpha.
+    using ArrangementFactor = double (*)(double a, double b, double psi, double c);
+    void BankBlock(const BankInputs& bank, ArrangementFactor arrangementFactor);
+    // The bank's Nusselt number from Nu0 and fA under the selected RowCountMode.
+    double RowCorrection(double Nu0, double fA, double rowCount);
 
     // Finned tube bank (FinnedBank.cpp), block 15.
     void FinnedBankBlock();

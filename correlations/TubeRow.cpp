@@ -1,17 +1,84 @@
+#include "TubeRow.h"
+
 #include "Engine.h"
 
+#include <cmath>
 #include <limits>
 
 namespace vortalin {
 
-// Not yet available: the block writes undefined results, which the Compute command refuses.
-void CorrelationEngine::SingleRowBlock() {
-    s_.Nu = std::numeric_limits<double>::quiet_NaN();
-    s_.alpha = s_.Nu;
+namespace {
+
+constexpr double kUndefined = std::numeric_limits<double>::quiet_NaN();
+
+} // namespace
+
+double TubeFlowLength(double dTube) {
+    return 3.141592 * dTube * 0.5;
 }
 
-double CorrelationEngine::SingleRowNusselt(double, double) {
-    return std::numeric_limits<double>::quiet_NaN();
+double SingleRowVoidFraction(double dTube, double s1) {
+    if (!(dTube > 0) || !(s1 > 0)) {
+        return kUndefined;
+    }
+    return 1 - 3.1415 * dTube / (4 * s1);
+}
+
+double RowWallExponent(double Pr, double PrW) {
+    return Pr / PrW >= 1 ? 0.25 : 0.11;
+}
+
+double RowReynolds(double w, double flowLength, double nu, double psi) {
+    if (!(flowLength > 0) || !(psi > 0)) {
+        return kUndefined;
+    }
+    return w * flowLength / (nu * psi);
+}
+
+double RowLaminarNusselt(double Re, double Pr) {
+    return 0.664 * std::sqrt(Re) * std::pow(Pr, 0.33333);
+}
+
+double RowTurbulentNusselt(double Re, double Pr) {
+    return 0.037 * std::pow(Re, 0.8) * Pr /
+           (1 + 2.443 * std::pow(Re, -0.1) * (std::pow(Pr, 0.66666) - 1));
+}
+
+double RowNusselt(double Re, double Pr, double PrW) {
+    const double n = RowWallExponent(Pr, PrW);
+    const double nuLam = RowLaminarNusselt(Re, Pr);
+    const double nuTurb = RowTurbulentNusselt(Re, Pr);
+    return (0.3 + std::sqrt(std::pow(nuLam, 2) + std::pow(nuTurb, 2))) * std::pow(Pr / PrW, n);
+}
+
+std::vector<std::string> SingleRowGeometryErrors(double dTube, double s1) {
+    std::vector<std::string> errors;
+    if (s1 == dTube) {
+        errors.emplace_back(kHorizontalContactMessage);
+    }
+    if (s1 < dTube) {
+        errors.emplace_back(kOverlapMessage);
+    }
+    return errors;
+}
+
+// --- engine: the row procedure shared by every tube geometry, and block 11 ---
+
+double CorrelationEngine::SingleRowNusselt(double dTube, double psi) {
+    const double flowLength = TubeFlowLength(dTube);
+    s_.d = flowLength;
+    s_.Re = RowReynolds(s_.w, flowLength, s_.nu, psi);
+    return RowNusselt(s_.Re, s_.Pr, s_.PrW);
+}
+
+void CorrelationEngine::SingleRowBlock() {
+    const double dTube = Read(EditId::Edit24);
+    const double s1 = Read(EditId::Edit25);
+    ShowMessages(SingleRowGeometryErrors(dTube, s1));
+    const double psi = SingleRowVoidFraction(dTube, s1);
+    // A single row takes no arrangement factor and no row-count correction.
+    s_.Nu = SingleRowNusselt(dTube, psi);
+    s_.alpha = s_.Nu * s_.lambda / s_.d;
 }
 
 } // namespace vortalin
