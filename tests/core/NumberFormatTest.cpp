@@ -1,7 +1,7 @@
 // Fixed and exponent formats of the display and the results file, and strict parsing.
 
-#include "app/ConversionError.h"
 #include "app/NumberFormat.h"
+#include "app/ConversionError.h"
 
 #include <gtest/gtest.h>
 
@@ -24,16 +24,16 @@ TEST(FormatFixed, RoundsToPrecisionThenToDecimals) {
         {8.9627, 10, 3, "8,963"},
         {6588.27, 10, 0, "6588"},
         {812.4, 10, 0, "812"},
-        {812.5, 10, 0, "813"},         // ties go away from zero
+        {812.5, 10, 0, "813"}, // ties go away from zero
         {-812.5, 10, 0, "-813"},
         {0.5, 10, 0, "1"},
-        {0.25, 10, 1, "0,3"},          // exactly representable tie
-        {9.9995, 10, 3, "10,000"},     // below the tie in binary, a tie after 10 digits: carries
-        {9.9995, 4, 3, "9,999"},       // ... but not once four digits leave no tie
-        {99.96, 3, 1, "100,0"},        // carry through every digit
+        {0.25, 10, 1, "0,3"},      // exactly representable tie
+        {9.9995, 10, 3, "10,000"}, // below the tie in binary, a tie after 10 digits: carries
+        {9.9995, 4, 3, "9,999"},   // ... but not once four digits leave no tie
+        {99.96, 3, 1, "100,0"},    // carry through every digit
         {0.0004, 10, 3, "0,000"},
         {0.0005, 10, 3, "0,001"},
-        {-0.0004, 10, 3, "0,000"},     // no sign on a value that rounds to zero
+        {-0.0004, 10, 3, "0,000"}, // no sign on a value that rounds to zero
         {-21.5, 10, 3, "-21,500"},
         {0, 10, 4, "0,0000"},
         {0, 10, 0, "0"},
@@ -87,9 +87,9 @@ TEST(FormatExponent, WritesSignificantDigitsAndSignedPaddedExponent) {
 
 TEST(ParseNumber, AcceptsSignedDecimalsWithTheGivenSeparatorAndExponent) {
     const std::pair<const char*, double> cases[] = {
-        {"0,1", 0.1},    {"-0,1", -0.1}, {"+2", 2},      {"20", 20},       {"1,5e3", 1500},
-        {"1,5E-3", 0.0015}, {"2e+2", 200}, {",5", 0.5},   {"5,", 5},        {" 7 ", 7},
-        {"53,6", 53.6},  {"0", 0},       {"-0", -0.0},   {"1e-300", 1e-300},
+        {"0,1", 0.1},       {"-0,1", -0.1}, {"+2", 2},    {"20", 20},         {"1,5e3", 1500},
+        {"1,5E-3", 0.0015}, {"2e+2", 200},  {",5", 0.5},  {"5,", 5},          {" 7 ", 7},
+        {"53,6", 53.6},     {"0", 0},       {"-0", -0.0}, {"1e-300", 1e-300},
     };
     for (const auto& [text, value] : cases) {
         EXPECT_EQ(ParseNumber(text, ','), value) << text;
@@ -98,8 +98,8 @@ TEST(ParseNumber, AcceptsSignedDecimalsWithTheGivenSeparatorAndExponent) {
 }
 
 TEST(ParseNumber, RejectsEverythingElseNamingTheText) {
-    const char* bad[] = {"",    " ",     "abc", "1.5", "1,5,5", "1e",  "e5",   ",",    "-",
-                         "+-1", "1 2",   "0x10", "1e5.5", "inf", "nan", "1e999", "--1", "1,5a"};
+    const char* bad[] = {"",    " ",   "abc",  "1.5",   "1,5,5", "1e",  "e5",    ",",   "-",
+                         "+-1", "1 2", "0x10", "1e5.5", "inf",   "nan", "1e999", "--1", "1,5a"};
     for (const char* text : bad) {
         try {
             ParseNumber(text, ',');

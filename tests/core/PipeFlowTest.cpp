@@ -1,10 +1,10 @@
 // Flow through a pipe: the three regimes under both heating modes, and the engine's choice
 // of block at the regime bounds.
 
+#include "correlations/PipeFlow.h"
 #include "TestSupport.h"
 #include "app/FormRecord.h"
 #include "correlations/Engine.h"
-#include "correlations/PipeFlow.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,277 @@
+// The parameter sweep and its results file.
+
+#include "app/Calculator.h"
+#include "app/ConversionError.h"
+#include "app/FormRecord.h"
+#include "app/Messages.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace vortalin {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kHeader =
+    "Teplota na vstupe (\xB0"
+    "C) ;Teplota na v\xFDstupe (\xB0"
+    "C) ;Teplota steny(\xB0"
+    "C) ;Stredn\xE1 teplota (\xB0"
+    "C) ;Stredn\xE1 log. teplota(\xB0"
+    "C) ;R\xFD"
+    "chlos\x9D tekutiny (m.s-1) ;Hydraulick\xFD priemer (m) ;Hustota (kg.m-3) ;Kin. "
+    "viskozita (m2.s-1) ;Dyn. viskozita (Pa.s) ;Tepeln\xE1 kapicita (J.kg-1.K-1) ;Tep. "
+    "vodivos\x9D (W.m-1.K-1) ;Re (1) ;Pr (1) ;Pr pri stene (1) ;Nu (1) ;S\xFA\xE8inite\xBE "
+    "prestupu tepla (W.m-2.K-1) \n";
+
+const std::string kDefaultStep0 =
+    "20,000;22,000;30,000;21,000;8,963;0,1000;0,1000;1,202;1,5178501E-0005;1,8241987E-0005;"
+    "1004,688;0,0254;658,8;0,720;0,720;5,705;1,452\n";
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::vector<std::string> Fields(const std::string& line) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (std::size_t end; (end = line.find(';', start)) != std::string::npos; start = end + 1) {
+        fields.push_back(line.substr(start, end - start));
+    }
+    fields.push_back(line.substr(start));
+    return fields;
+}
+
+class Sweep : public ::testing::Test {
+protected:
+    fs::path dir;
+    fs::path file;
+    FormRecord form{','};
+    Calculator calc{form};
+
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("vortalin-sweep-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        file = dir / "vysledky.txt";
+    }
+    void TearDown() override {
+        fs::permissions(dir, fs::perms::owner_all);
+        fs::remove_all(dir);
+    }
+    void SwitchOn(const fs::path& target) {
+        form.SetSaveDialogAnswer(target.string());
+        calc.Ulodosboru1Click();
+    }
+    void SetRange(const char* from, const char* to, const char* steps) {
+        form.SetInputText(EditId::Form2Edit1, from);
+        form.SetInputText(EditId::Form2Edit2, to);
+        form.SetInputText(EditId::Form2Edit3, steps);
+    }
+    std::vector<std::string> DataLines() {
+        std::vector<std::string> lines = Lines(ReadFile(file));
+        EXPECT_FALSE(lines.empty());
+        lines.erase(lines.begin());
+        return lines;
+    }
+};
+
+TEST_F(Sweep, DefaultsWriteTheHeaderAndTenStepsOfTheVelocity) {
+    SwitchOn(file);
+    calc.Button1Click();
+    const std::string content = ReadFile(file);
+    ASSERT_EQ(content.substr(0, kHeader.size()), kHeader);
+    EXPECT_EQ(content.substr(kHeader.size(), kDefaultStep0.size()), kDefaultStep0);
+    const std::vector<std::string> lines = DataLines();
+    ASSERT_EQ(lines.size(), 10u);
+    const char* velocities[] = {"0,1000", "0,1111", "0,1222", "0,1333", "0,1444",
+                                "0,1556", "0,1667", "0,1778", "0,1889", "0,2000"};
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::vector<std::string> fields = Fields(lines[i]);
+        ASSERT_EQ(fields.size(), 17u);
+        EXPECT_EQ(fields[5], velocities[i]);
+    }
+    // The single-point run follows with the window's own velocity.
+    EXPECT_TRUE(calc.ResultsShown());
+    EXPECT_EQ(form.Text(EditId::Edit14), "6588");
+    EXPECT_EQ(form.Text(EditId::Edit1), "1");
+    EXPECT_EQ(form.ProgressMaximum(), 9);
+    EXPECT_EQ(form.ProgressPosition(), 9);
+}
+
+TEST_F(Sweep, StepCountsOfOneZeroAndBelow) {
+    SwitchOn(file);
+    const std::pair<const char*, std::size_t> cases[] = {{"1", 1}, {"0", 0}, {"-4", 0}, {"3", 3}};
+    for (const auto& [steps, lines] : cases) {
+        SetRange("0,3", "0,5", steps);
+        calc.Button1Click();
+        const std::vector<std::string> data = DataLines();
+        ASSERT_EQ(data.size(), lines) << steps;
+        if (lines > 0) {
+            EXPECT_EQ(Fields(data.front())[5], "0,3000") << steps;
+        }
+        EXPECT_TRUE(calc.ResultsShown()) << steps;
+    }
+}
+
+TEST_F(Sweep, EachComputeRewritesTheFile) {
+    SwitchOn(file);
+    calc.Button1Click();
+    SetRange("1", "2", "2");
+    calc.Button1Click();
+    const std::vector<std::string> data = DataLines();
+    ASSERT_EQ(data.size(), 2u);
+    EXPECT_EQ(Fields(data[1])[5], "2,0000");
+}
+
+TEST_F(Sweep, SweptDiameterIsWrittenAsTheStepUsedIt) {
+    SwitchOn(file);
+    form.Select(ButtonId::Form2RadioButton2);
+    SetRange("0,05", "0,15", "3");
+    calc.Button1Click();
+    const std::vector<std::string> data = DataLines();
+    ASSERT_EQ(data.size(), 3u);
+    EXPECT_EQ(Fields(data[0])[6], "0,0500");
+    EXPECT_EQ(Fields(data[1])[6], "0,1000");
+    EXPECT_EQ(Fields(data[2])[6], "0,1500");
+    EXPECT_EQ(Fields(data[1])[12], "6588,3"); // Re at d = 0,1 and w = 1
+    EXPECT_EQ(form.Text(EditId::Edit2), "0,1");
+}
+
+TEST_F(Sweep, StepsNoFitCoversLeaveTheirPropertiesAndResultsEmpty) {
+    SwitchOn(file);
+    form.Select(ButtonId::RadioButton17); // natural gas: 30 < tMean < 70
+    form.Select(ButtonId::Form2RadioButton3);
+    form.SetInputText(EditId::Edit5, "80");
+    SetRange("20", "60", "3"); // tMean 21, 41, 61 with tOut 22
+    calc.Button1Click();
+    const std::vector<std::string> data = DataLines();
+    ASSERT_EQ(data.size(), 3u);
+    const std::vector<std::string> first = Fields(data[0]);
+    ASSERT_EQ(first.size(), 17u);
+    for (std::size_t i = 0; i < first.size(); ++i) {
+        EXPECT_EQ(first[i].empty(), i >= 7) << "column " << i + 1 << ": " << data[0];
+    }
+    for (const std::string& line : {data[1], data[2]}) {
+        const std::vector<std::string> fields = Fields(line);
+        ASSERT_EQ(fields.size(), 17u);
+        for (const std::string& f : fields) {
+            EXPECT_FALSE(f.empty()) << line;
+        }
+    }
+}
+
+TEST_F(Sweep, BadRangeTextLeavesAnEarlierFileUntouched) {
+    SwitchOn(file);
+    calc.Button1Click();
+    const std::string before = ReadFile(file);
+    SetRange("0,1", "x", "10");
+    EXPECT_THROW(calc.Button1Click(), ConversionError);
+    EXPECT_EQ(ReadFile(file), before);
+    SetRange("0,1", "0,2", "2,5");
+    EXPECT_THROW(calc.Button1Click(), ConversionError);
+    EXPECT_EQ(ReadFile(file), before);
+    EXPECT_EQ(fs::directory_iterator(dir)->path(), file); // no temporary file left behind
+}
+
+TEST_F(Sweep, UnwritableFolderIsReportedAndTheSinglePointRunFollows) {
+    SwitchOn(file);
+    calc.Button1Click();
+    const std::string before = ReadFile(file);
+    fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
+    if (::access(dir.c_str(), W_OK) == 0) {
+        GTEST_SKIP() << "running with permissions that ignore a read-only folder";
+    }
+    calc.Button1Click();
+    EXPECT_TRUE(calc.SweepFailed());
+    ASSERT_EQ(form.Messages().size(), 1u);
+    EXPECT_NE(form.Messages()[0].find(file.string()), std::string::npos);
+    EXPECT_TRUE(calc.ResultsShown());
+    EXPECT_EQ(ReadFile(file), before);
+}
+
+TEST_F(Sweep, FailedReplacementIsReportedNotTakenForSuccess) {
+    // A folder in the way of the results file: writing succeeds, replacing fails.
+    const fs::path blocked = dir / "blocked.txt";
+    fs::create_directories(blocked / "inside");
+    SwitchOn(blocked);
+    calc.Button1Click();
+    EXPECT_TRUE(calc.SweepFailed());
+    EXPECT_NE(calc.SweepError().find(blocked.string()), std::string::npos);
+    EXPECT_TRUE(fs::is_directory(blocked / "inside"));
+    EXPECT_TRUE(calc.ResultsShown());
+    std::size_t entries = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir)) {
+        ++entries;
+    }
+    EXPECT_EQ(entries, 1u); // the temporary file is gone
+}
+
+TEST_F(Sweep, MissingFolderIsReportedWithThePath) {
+    const fs::path missing = dir / "chyba" / "vysledky.txt";
+    SwitchOn(missing);
+    calc.Button1Click();
+    EXPECT_TRUE(calc.SweepFailed());
+    EXPECT_EQ(form.Messages().size(), 1u);
+    EXPECT_NE(calc.SweepError().find(missing.string()), std::string::npos);
+    EXPECT_FALSE(fs::exists(missing));
+}
+
+TEST_F(Sweep, CancelledDialogAsksAgainAtComputeAndSkipsTheSweepIfCancelledAgain) {
+    form.SetSaveDialogAnswer(std::nullopt);
+    calc.Ulodosboru1Click();
+    EXPECT_TRUE(form.SaveToFileChecked());
+    EXPECT_EQ(calc.State().sweep.saveToFile, 1);
+    calc.Button1Click();
+    EXPECT_EQ(form.Messages(), std::vector<std::string>{kNoResultsFileMessage});
+    EXPECT_TRUE(calc.ResultsShown());
+    EXPECT_FALSE(calc.SweepFailed());
+    form.SetSaveDialogAnswer(file.string());
+    calc.Button1Click();
+    EXPECT_EQ(DataLines().size(), 10u);
+}
+
+TEST_F(Sweep, ToggleKeepsTheFileNameWhenCancelled) {
+    SwitchOn(file);
+    calc.Ulodosboru1Click(); // off
+    EXPECT_FALSE(form.SaveToFileChecked());
+    EXPECT_EQ(calc.State().sweep.saveToFile, 0);
+    form.SetSaveDialogAnswer(std::nullopt);
+    calc.Ulodosboru1Click(); // on again, dialog cancelled
+    EXPECT_TRUE(form.SaveToFileChecked());
+    EXPECT_EQ(calc.State().sweep.fileName, file.string());
+}
+
+TEST_F(Sweep, NewFileGetsTheUsualPermissions) {
+    SwitchOn(file);
+    calc.Button1Click();
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    struct stat st {};
+    ASSERT_EQ(::stat(file.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0666 & ~mask);
+}
+
+} // namespace
+} // namespace vortalin
