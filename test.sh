@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
-# Builds everything in build/ and runs the whole test suite (core, command line, window).
+# Builds everything and runs the whole test suite (core, command line, window) twice: the
+# normal build in build/, and a build with AddressSanitizer and UndefinedBehaviorSanitizer
+# in build-asan/.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/packages.sh
 scripts/ensure-packages.sh "${VORTALIN_PACKAGES[@]}"
 
-cmake --preset default
-cmake --build build -j"$(nproc)"
-QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$(nproc)"
+jobs=$(nproc)
+for preset in default asan; do
+    echo "== $preset build =="
+    cmake --preset "$preset"
+    cmake --build --preset "$preset" -j"$jobs"
+    ctest --preset "$preset" -j"$jobs"
+done
