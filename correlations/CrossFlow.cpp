@@ -1,13 +1,44 @@
+#include "CrossFlow.h"
+
 #include "Engine.h"
 
-#include <limits>
+#include <cmath>
 
 namespace vortalin {
 
-// Not yet available: the block writes undefined results, which the Compute command refuses.
+double CrossFlowIncidenceFactor(double angle) {
+    constexpr double k = 1.0 / 180; // degrees to radians together with 3.141592; multiplied
+    return 1 - 0.54 * std::pow(std::cos(angle * 3.141592 * k), 3.3333);
+}
+
+CrossFlowCoefficients CrossFlowCoefficientsFor(double Re) {
+    if (Re <= 1000) {
+        return {0.5, 0.5, 0.38};
+    }
+    if (Re <= 200000) {
+        return {0.25, 0.6, 0.38};
+    }
+    return {0.023, 0.8, 0.37};
+}
+
+double CrossFlowNusselt(double Re, double Pr, double PrW) {
+    const CrossFlowCoefficients c = CrossFlowCoefficientsFor(Re);
+    return c.K * std::pow(Re, c.m) * std::pow(Pr, c.n) * std::pow(Pr / PrW, 0.25);
+}
+
+double CrossFlowAlpha(double psi, double Nu, double lambda, double d) {
+    return psi * Nu * lambda / d;
+}
+
+// --- engine block 6 ---
+
+// The block sets no regime text and checks nothing itself: the Reynolds range and the
+// angle are judged by the validity checks afterwards. An angle beyond 90° leaves alpha
+// undefined, which those checks refuse before it could be shown.
 void CorrelationEngine::CrossFlowPipeBlock() {
-    s_.Nu = std::numeric_limits<double>::quiet_NaN();
-    s_.alpha = s_.Nu;
+    const double psi = CrossFlowIncidenceFactor(s_.angle);
+    s_.Nu = CrossFlowNusselt(s_.Re, s_.Pr, s_.PrW);
+    s_.alpha = CrossFlowAlpha(psi, s_.Nu, s_.lambda, s_.d);
 }
 
 } // namespace vortalin

@@ -1,17 +1,55 @@
+#include "PlateAndSlots.h"
+
 #include "Engine.h"
 
-#include <limits>
+#include <cmath>
 
 namespace vortalin {
 
-// Not yet available: the block writes undefined results, which the Compute command refuses.
-void CorrelationEngine::PlateBlock() {
-    s_.Nu = std::numeric_limits<double>::quiet_NaN();
-    s_.alpha = s_.Nu;
+double PlateLaminarNusselt(double Re, double Pr) {
+    return 0.664 * std::sqrt(Re) * std::pow(Pr, 0.33333);
 }
-void CorrelationEngine::SlotBlock(Geometry) {
-    s_.Nu = std::numeric_limits<double>::quiet_NaN();
-    s_.alpha = s_.Nu;
+
+double PlateTurbulentNusselt(double Re, double Pr) {
+    return 0.037 * std::pow(Re, 0.8) * Pr /
+           (1 + 2.443 * std::pow(Re, -0.1) * (std::pow(Pr, 0.66666) - 1));
+}
+
+double PlateNusselt(double Re, double Pr, double PrW) {
+    const double nuLam = PlateLaminarNusselt(Re, Pr);
+    const double nuTurb = PlateTurbulentNusselt(Re, Pr);
+    return std::sqrt(std::pow(nuLam, 2) + std::pow(nuTurb, 2)) * std::pow(Pr / PrW, 0.25);
+}
+
+double SlotFullyDevelopedNusselt(Geometry slot) {
+    return slot == Geometry::SlotInsulatedOneSide ? 4.861 : 7.541;
+}
+
+double SlotEntranceTerm(double Pe, double d, double slotLength) {
+    return 1.841 * std::pow(Pe * d / slotLength, 0.3333);
+}
+
+double SlotNusselt(double K, double G, double Pr, double PrW) {
+    return std::pow(std::pow(K, 3) + std::pow(G, 3), 0.3333) * std::pow(Pr / PrW, 0.14);
+}
+
+// --- engine blocks 7 to 9 ---
+
+// The plate's length is the diameter input d. No regime text: one equation covers
+// every regime.
+void CorrelationEngine::PlateBlock() {
+    s_.Nu = PlateNusselt(s_.Re, s_.Pr, s_.PrW);
+    s_.alpha = s_.Nu * s_.lambda / s_.d;
+}
+
+// Runs only for laminar flow (the engine's guard is Re < 2300); a turbulent slot flow is
+// left to the validity checks, which refuse it.
+void CorrelationEngine::SlotBlock(Geometry slot) {
+    const double K = SlotFullyDevelopedNusselt(slot);
+    const double G = SlotEntranceTerm(s_.Pe, s_.d, s_.slotLength);
+    s_.Nu = SlotNusselt(K, G, s_.Pr, s_.PrW);
+    s_.alpha = s_.Nu * s_.lambda / s_.d;
+    SetRegime(Regime::Laminar);
 }
 
 } // namespace vortalin
