@@ -179,6 +179,9 @@ void Calculator::Button1Click() {
     resultsShown_ = false;
     sweepError_.clear();
     if (state_.sweep.saveToFile == 1) {
+        // The results of an earlier command must not stay on screen if the sweep stops at
+        // a text that is not a number: clear them before the sweep as well.
+        ResetOutputs();
         RunSweep();
     }
     RunSinglePoint();

@@ -189,6 +189,7 @@ TEST_F(Sweep, BadRangeTextLeavesAnEarlierFileUntouched) {
     SetRange("0,1", "x", "10");
     EXPECT_THROW(calc.Button1Click(), ConversionError);
     EXPECT_EQ(ReadFile(file), before);
+    EXPECT_EQ(form.Text(EditId::Edit16), kResetText); // the earlier results are gone
     SetRange("0,1", "0,2", "2,5");
     EXPECT_THROW(calc.Button1Click(), ConversionError);
     EXPECT_EQ(ReadFile(file), before);

@@ -1,0 +1,48 @@
+// Runs the fuzz targets' property checks over the seed corpora and the stored findings.
+
+#include "Oracles.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace vortalin::fuzz {
+namespace {
+
+namespace fs = std::filesystem;
+
+using Check = std::string (*)(const std::uint8_t*, std::size_t);
+
+std::size_t CheckAllFiles(const std::string& kind, Check check) {
+    std::size_t count = 0;
+    for (const char* folder : {"seeds", "regressions"}) {
+        const fs::path dir = fs::path(VORTALIN_FUZZ_DIR) / folder / kind;
+        if (!fs::exists(dir)) {
+            continue;
+        }
+        for (const auto& entry : fs::directory_iterator(dir)) {
+            std::ifstream in(entry.path(), std::ios::binary);
+            const std::vector<char> bytes{std::istreambuf_iterator<char>(in),
+                                          std::istreambuf_iterator<char>()};
+            EXPECT_EQ(check(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), "")
+                << entry.path();
+            ++count;
+        }
+    }
+    return count;
+}
+
+TEST(FuzzRegressions, NumberFormats) {
+    EXPECT_GT(CheckAllFiles("numbers", CheckNumberFormats), 0u);
+}
+
+TEST(FuzzRegressions, ComputeCommand) {
+    EXPECT_GT(CheckAllFiles("compute", CheckCompute), 0u);
+}
+
+} // namespace
+} // namespace vortalin::fuzz
