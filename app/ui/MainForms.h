@@ -1,0 +1,24 @@
+#pragma once
+// The program's windows, created in the start-up order: the main window Form1, shown as
+// the application's main window, then the range dialog Form2, hidden.
+
+#include "Unit1.h"
+#include "Unit2.h"
+
+#include <memory>
+
+namespace vortalin {
+
+class MainForms {
+public:
+    MainForms();
+
+    TForm1& Form1() { return form1_; }
+    TForm2& Form2() { return *form2_; }
+
+private:
+    TForm1 form1_;
+    std::unique_ptr<TForm2> form2_; // destroyed before the main window that reads it
+};
+
+} // namespace vortalin

@@ -1,0 +1,20 @@
+// Vortalin: the desktop program. Start-up creates the application, the main window and
+// the hidden range dialog, then runs the event loop until the main window is closed.
+
+#include "ErrorBox.h"
+#include "MainForms.h"
+#include "VortalinApplication.h"
+
+#include <cstdlib>
+
+int main(int argc, char* argv[]) {
+    vortalin::VortalinApplication application(argc, argv);
+    try {
+        vortalin::MainForms forms;
+        return application.exec();
+    } catch (...) {
+        // A failure during start-up is shown, and the program ends.
+        vortalin::ShowCurrentFailure(nullptr);
+        return EXIT_FAILURE;
+    }
+}

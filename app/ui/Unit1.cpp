@@ -1,0 +1,159 @@
+#include "Unit1.h"
+
+#include "ErrorBox.h"
+#include "FormControls.h"
+#include "OuterGeometry.h"
+#include "TextFitting.h"
+#include "Unit2.h"
+#include "app/Selections.h"
+#include "ui_Unit1.h"
+
+#include <QEvent>
+#include <QFileDialog>
+#include <QLabel>
+#include <QSvgWidget>
+
+// The sketches are compiled into the library; a static library needs them registered, from
+// outside any namespace.
+static void RegisterSketches() {
+#ifdef VORTALIN_HAVE_SKETCHES
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(sketches);
+        return true;
+    }();
+    (void)registered;
+#endif
+}
+
+namespace {
+
+constexpr int kSketchCount = 11;
+
+} // namespace
+
+using vortalin::ButtonId;
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui_(std::make_unique<Ui::TForm1>()) {
+    ui_->setupUi(this);
+    CreateStatusPanel();
+    CreateSaveDialog();
+    LoadSketches();
+    vortalin::ShowDefaults(*this, vortalin::FormId::MainWindow);
+    vortalin::FitCaptions(*centralWidget());
+    new vortalin::OuterGeometry(*this, QSize(955, 611));
+
+    services_ = std::make_unique<vortalin::QtWindowServices>(*this);
+    calculator_ = std::make_unique<vortalin::Calculator>(*services_);
+    ConnectHandlers();
+    WatchGeometryButtonsFocus();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::AttachRangeDialog(TForm2& form2) {
+    services_->AttachRangeDialog(form2);
+}
+
+void TForm1::CreateStatusPanel() {
+    // One text panel across the whole width of the status bar.
+    auto* panel = new QLabel(ui_->StatusBar1);
+    panel->setObjectName(QStringLiteral("StatusPanel0"));
+    ui_->StatusBar1->addWidget(panel, 1);
+}
+
+void TForm1::CreateSaveDialog() {
+    // Qt's own dialog rather than the platform's, so that it behaves alike everywhere.
+    auto* dialog = new QFileDialog(this);
+    dialog->setObjectName(QStringLiteral("SaveDialog1"));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setDefaultSuffix(QStringLiteral("txt"));
+    dialog->setNameFilter(QStringLiteral("Textový súbor (*.txt)"));
+    dialog->setOptions(QFileDialog::DontConfirmOverwrite | QFileDialog::DontUseNativeDialog);
+}
+
+void TForm1::LoadSketches() {
+    RegisterSketches();
+    for (int i = 1; i <= kSketchCount; ++i) {
+        const QString name = QStringLiteral("Image%1").arg(i);
+        vortalin::FindControl<QSvgWidget>(*this, name.toStdString())
+            .load(QStringLiteral(":/sketches/%1.svg").arg(name));
+    }
+}
+
+void TForm1::ConnectHandlers() {
+    connect(ui_->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    connect(ui_->Nastavenierozsahu1, &QAction::triggered, this, &TForm1::Nastavenierozsahu1Click);
+    connect(ui_->Ulodosboru1, &QAction::triggered, this, &TForm1::Ulodosboru1Click);
+    // "Načítaj", "Ulož" and "Koniec" have no handler: choosing them does nothing.
+}
+
+void TForm1::WatchGeometryButtonsFocus() {
+    for (ButtonId button : vortalin::kGeometryButtons) {
+        vortalin::FindButton(*this, button).installEventFilter(this);
+    }
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    // The enter handler of a geometry button runs when the button receives the input
+    // focus, by a click or from the keyboard; it is the slot named after the button.
+    if (event->type() == QEvent::FocusIn) {
+        const QByteArray handler = watched->objectName().toLatin1() + "Enter";
+        QMetaObject::invokeMethod(this, handler.constData(), Qt::DirectConnection);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::Button1Click() {
+    // Disabled while the command runs, so that a repaint during a long sweep cannot
+    // start a second one.
+    ui_->Button1->setEnabled(false);
+    vortalin::RunCommand(this, [this] { calculator_->Button1Click(); });
+    ui_->Button1->setEnabled(true);
+}
+
+void TForm1::GeometryButtonEntered(ButtonId button) {
+    vortalin::RunCommand(this, [&] { vortalin::GeometryButtonEnter(*services_, button); });
+}
+
+void TForm1::RadioButton1Enter() {
+    GeometryButtonEntered(ButtonId::RadioButton1);
+}
+void TForm1::RadioButton6Enter() {
+    GeometryButtonEntered(ButtonId::RadioButton6);
+}
+void TForm1::RadioButton7Enter() {
+    GeometryButtonEntered(ButtonId::RadioButton7);
+}
+void TForm1::RadioButton8Enter() {
+    GeometryButtonEntered(ButtonId::RadioButton8);
+}
+void TForm1::RadioButton9Enter() {
+    GeometryButtonEntered(ButtonId::RadioButton9);
+}
+void TForm1::RadioButton10Enter() {
+    GeometryButtonEntered(ButtonId::RadioButton10);
+}
+void TForm1::RadioButton11Enter() {
+    GeometryButtonEntered(ButtonId::RadioButton11);
+}
+void TForm1::RadioButton12Enter() {
+    GeometryButtonEntered(ButtonId::RadioButton12);
+}
+void TForm1::RadioButton13Enter() {
+    GeometryButtonEntered(ButtonId::RadioButton13);
+}
+void TForm1::RadioButton14Enter() {
+    GeometryButtonEntered(ButtonId::RadioButton14);
+}
+void TForm1::RadioButton18Enter() {
+    GeometryButtonEntered(ButtonId::RadioButton18);
+}
+
+void TForm1::Nastavenierozsahu1Click() {
+    vortalin::RunCommand(this, [this] { calculator_->Nastavenierozsahu1Click(); });
+}
+
+void TForm1::Ulodosboru1Click() {
+    vortalin::RunCommand(this, [this] { calculator_->Ulodosboru1Click(); });
+}

@@ -1,0 +1,63 @@
+#pragma once
+// The main window: inputs, selections, geometry sketches, the Compute button, result
+// fields, progress bar, status bar and menu. It owns no calculation logic: its handlers
+// hand over to the Calculator, which reaches the widgets through QtWindowServices.
+
+#include "QtWindowServices.h"
+#include "app/Calculator.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QLabel;
+
+namespace Ui {
+class TForm1;
+}
+
+class TForm2;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    TForm1(const TForm1&) = delete;
+    TForm1& operator=(const TForm1&) = delete;
+
+    // The range dialog, created after this window; the Compute command reads its fields.
+    void AttachRangeDialog(TForm2& form2);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private slots:
+    void Button1Click();
+    void RadioButton1Enter();
+    void RadioButton6Enter();
+    void RadioButton7Enter();
+    void RadioButton8Enter();
+    void RadioButton9Enter();
+    void RadioButton10Enter();
+    void RadioButton11Enter();
+    void RadioButton12Enter();
+    void RadioButton13Enter();
+    void RadioButton14Enter();
+    void RadioButton18Enter();
+    void Nastavenierozsahu1Click();
+    void Ulodosboru1Click();
+
+private:
+    void CreateStatusPanel();
+    void CreateSaveDialog();
+    void LoadSketches();
+    void ConnectHandlers();
+    void WatchGeometryButtonsFocus();
+    void GeometryButtonEntered(vortalin::ButtonId button);
+
+    std::unique_ptr<Ui::TForm1> ui_;
+    std::unique_ptr<vortalin::QtWindowServices> services_;
+    std::unique_ptr<vortalin::Calculator> calculator_;
+};

@@ -1,0 +1,17 @@
+#pragma once
+// The application object. Its notify is the last line of the general error handler: a
+// failure that a handler did not catch itself is shown instead of ending the program.
+
+#include <QApplication>
+
+namespace vortalin {
+
+class VortalinApplication : public QApplication {
+    Q_OBJECT
+public:
+    VortalinApplication(int& argc, char** argv);
+
+    bool notify(QObject* receiver, QEvent* event) override;
+};
+
+} // namespace vortalin
