@@ -204,10 +204,11 @@ TEST(TubeBanks, WorkedExamples) {
 }
 
 TEST(TubeBanks, GeometryMessagesInTheirOrder) {
-    const std::string H = kHorizontalContactMessage;
-    const std::string V = kVerticalContactMessage;
-    const std::string R = kRowsContactMessage;
-    const std::string O = kOverlapMessage;
+    const std::string H = "Chyba !!! Rúrky sa horizontálne dotýkajú !!!";
+    const std::string V = "Chyba !!! Rúrky sa vertikálne dotýkajú !!!";
+    const std::string R = "Chyba !!! Rúrky z jednotlivých radov sa dotýkajú !!!";
+    const std::string O =
+        "Chyba !!! Rúrky sa priestorovo prelínajú !!! Nesprávna geometrická konfigurácia !!!";
     struct Case {
         const char* name;
         ButtonId geometry;
