@@ -1,7 +1,6 @@
 #include "OuterGeometry.h"
 
 #include <QEvent>
-#include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
@@ -22,21 +21,25 @@ bool OuterGeometry::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void OuterGeometry::Apply() {
-    const QSize frame = window_.frameGeometry().size() - window_.geometry().size();
+    const QRect client = window_.geometry();
+    const QRect outer = window_.frameGeometry();
+    const QSize frame = outer.size() - client.size();
+    const bool frameKnown = frame != QSize(0, 0);
     const QSize inner = outerSize_ - frame;
-    if (placed_ && window_.size() == inner) {
-        return; // already right; a window the user has moved stays where it is
+    if (placed_ && !frameKnown && client.size() == inner) {
+        return; // nothing new since the window was placed
     }
-    window_.resize(inner);
-    const QScreen* screen = window_.screen() ? window_.screen() : QGuiApplication::primaryScreen();
-    if (screen != nullptr) {
+    QPoint corner = outer.topLeft();
+    if (const QScreen* screen = window_.screen()) {
         const QRect desktop = screen->availableGeometry();
-        window_.move(desktop.x() + (desktop.width() - outerSize_.width()) / 2,
-                     desktop.y() + (desktop.height() - outerSize_.height()) / 2);
+        corner = QPoint(desktop.x() + (desktop.width() - outerSize_.width()) / 2,
+                        desktop.y() + (desktop.height() - outerSize_.height()) / 2);
     }
+    // The client area sits inside the frame by the frame's left and top widths.
+    window_.setGeometry(QRect(corner + (client.topLeft() - outer.topLeft()), inner));
     placed_ = true;
-    if (frame != QSize(0, 0)) {
-        window_.removeEventFilter(this); // the frame is known: nothing changes any more
+    if (frameKnown) {
+        window_.removeEventFilter(this); // placed with its frame: the user may move it now
     }
 }
 

@@ -1,0 +1,93 @@
+#pragma once
+// Helpers of the window tests: the program's windows as start-up creates them, widgets by
+// name, typing like a user, and a watcher that answers modal dialogs and records every
+// message box.
+
+#include "MainForms.h"
+
+#include <QAbstractButton>
+#include <QDialog>
+#include <QLineEdit>
+#include <QList>
+#include <QMessageBox>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+namespace vortalin::test {
+
+// A widget by class and objectName; fails the test (returns nullptr) when missing.
+template <class Widget> Widget* Find(const QObject& form, const QString& name) {
+    auto* widget = form.findChild<Widget*>(name);
+    if (widget == nullptr) {
+        QTest::qFail(qPrintable("missing control " + name), __FILE__, __LINE__);
+    }
+    return widget;
+}
+
+// Replaces the field's text by typing, as a user does: select all, then the characters.
+// Non-ASCII characters are sent one by one (QTest::keyClicks takes ASCII only).
+void TypeInto(QLineEdit& edit, const QString& text);
+
+// Clicks a button where its indicator or caption begins: a radio button takes clicks only
+// on its indicator and caption, not on the empty rest of its place.
+void Click(QAbstractButton& button);
+
+// Opens the menu of the main window and clicks the item, as a user does.
+void ChooseMenuItem(QWidget& mainWindow, const QString& menuName, const QString& actionName);
+
+// The windows of the program, shown and active, created anew for each test.
+struct Windows {
+    Windows();
+    std::unique_ptr<MainForms> forms;
+    TForm1& form1;
+    TForm2& form2;
+};
+
+// Answers modal dialogs while a command runs: message boxes are recorded and closed with
+// their OK button; any other modal dialog is handed to the dialog handler (by default it
+// is cancelled with Escape).
+class ModalWatcher : public QObject {
+    Q_OBJECT
+public:
+    struct Box {
+        QString title;
+        QString text;
+        QMessageBox::Icon icon;
+    };
+    using DialogHandler = std::function<void(QDialog&)>;
+
+    explicit ModalWatcher(DialogHandler onDialog = {});
+
+    const QList<Box>& Boxes() const { return boxes_; }
+    QStringList Texts() const;
+    int DialogsSeen() const { return dialogsSeen_; }
+    void SetDialogHandler(DialogHandler onDialog) { onDialog_ = std::move(onDialog); }
+
+private:
+    void Answer();
+    void CloseAfterFailure();
+
+    QTimer timer_;
+    DialogHandler onDialog_;
+    QList<Box> boxes_;
+    int dialogsSeen_ = 0;
+};
+
+// Everything a user can see change in the two windows, to compare before and after.
+QStringList WindowSnapshot(const QWidget& form1, const QWidget& form2);
+
+} // namespace vortalin::test
+
+// main() of a window test: the program's own application object runs the tests, so that
+// its general error handler is in place as in the program.
+#define VORTALIN_GUI_TEST_MAIN(TestClass)                                                          \
+    int main(int argc, char* argv[]) {                                                             \
+        vortalin::VortalinApplication application(argc, argv);                                     \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
