@@ -28,6 +28,7 @@ static void RegisterSketches() {
 namespace {
 
 constexpr int kSketchCount = 11;
+constexpr QSize kOuterSize(955, 611); // frame included
 
 } // namespace
 
@@ -40,7 +41,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui_(std::make_unique<Ui::
     LoadSketches();
     vortalin::ShowDefaults(*this, vortalin::FormId::MainWindow);
     vortalin::FitCaptions(*centralWidget());
-    new vortalin::OuterGeometry(*this, QSize(955, 611));
+    new vortalin::OuterGeometry(*this, kOuterSize);
 
     services_ = std::make_unique<vortalin::QtWindowServices>(*this);
     calculator_ = std::make_unique<vortalin::Calculator>(*services_);
