@@ -5,6 +5,7 @@
 #include "../properties/Temperatures.h"
 #include "Messages.h"
 #include "NumberFormat.h"
+#include "ResultDisplay.h"
 #include "ResultsFile.h"
 #include "Selections.h"
 
@@ -34,36 +35,6 @@ constexpr std::array<InputField, 8> kInputs = {{
     {EditId::Edit8, &CalcState::length, ButtonId::Count, false},
     {EditId::Edit19, &CalcState::angle, ButtonId::Count, false},
     {EditId::Edit20, &CalcState::slotLength, ButtonId::Count, false},
-}};
-
-constexpr std::array<EditId, 12> kResultFields = {
-    EditId::Edit6,  EditId::Edit7,  EditId::Edit9,  EditId::Edit10, EditId::Edit11, EditId::Edit12,
-    EditId::Edit13, EditId::Edit14, EditId::Edit15, EditId::Edit16, EditId::Edit17, EditId::Edit18,
-};
-
-// One result on screen: field, value and format (fixed with decimals, or exponent with
-// exponent digits), always with precision 10 or 4 as the display has it.
-struct DisplayedResult {
-    EditId field;
-    double CalcState::*value;
-    bool exponent;
-    int precision;
-    int digits;
-};
-
-constexpr std::array<DisplayedResult, 12> kDisplay = {{
-    {EditId::Edit6, &CalcState::tMean, false, 10, 3},
-    {EditId::Edit7, &CalcState::dtLog, false, 10, 3},
-    {EditId::Edit9, &CalcState::rho, false, 10, 3},
-    {EditId::Edit10, &CalcState::nu, true, 4, 3},
-    {EditId::Edit11, &CalcState::mu, true, 4, 3},
-    {EditId::Edit12, &CalcState::cp, false, 10, 3},
-    {EditId::Edit13, &CalcState::lambda, false, 10, 4},
-    {EditId::Edit14, &CalcState::Re, false, 10, 0},
-    {EditId::Edit15, &CalcState::Pr, false, 10, 4},
-    {EditId::Edit16, &CalcState::Nu, false, 10, 4},
-    {EditId::Edit17, &CalcState::alpha, false, 10, 4},
-    {EditId::Edit18, &CalcState::PrW, false, 10, 4},
 }};
 
 // What the validity checks look at.
@@ -201,8 +172,8 @@ void Calculator::RunSinglePoint() {
 }
 
 void Calculator::ResetOutputs() {
-    for (EditId field : kResultFields) {
-        window_.SetText(field, kResetText);
+    for (const DisplayedResult& r : kDisplayedResults) {
+        window_.SetText(r.field, kResetText);
     }
     window_.SetStatusText("");
 }
@@ -298,7 +269,7 @@ bool Calculator::RefuseUndefinedResult() {
 
 void Calculator::ShowResults() {
     const char separator = window_.DecimalSeparator();
-    for (const DisplayedResult& r : kDisplay) {
+    for (const DisplayedResult& r : kDisplayedResults) {
         const double value = state_.*r.value;
         if (!std::isfinite(value)) {
             window_.SetText(r.field, kUndefinedValueText);

@@ -1,6 +1,7 @@
 #include "TubeRow.h"
 
 #include "Engine.h"
+#include "PlateAndSlots.h"
 
 #include <cmath>
 #include <limits>
@@ -35,19 +36,10 @@ double RowReynolds(double w, double flowLength, double nu, double psi) {
     return w * flowLength / (nu * psi);
 }
 
-double RowLaminarNusselt(double Re, double Pr) {
-    return 0.664 * std::sqrt(Re) * std::pow(Pr, 0.33333);
-}
-
-double RowTurbulentNusselt(double Re, double Pr) {
-    return 0.037 * std::pow(Re, 0.8) * Pr /
-           (1 + 2.443 * std::pow(Re, -0.1) * (std::pow(Pr, 0.66666) - 1));
-}
-
 double RowNusselt(double Re, double Pr, double PrW) {
     const double n = RowWallExponent(Pr, PrW);
-    const double nuLam = RowLaminarNusselt(Re, Pr);
-    const double nuTurb = RowTurbulentNusselt(Re, Pr);
+    const double nuLam = PlateLaminarNusselt(Re, Pr);
+    const double nuTurb = PlateTurbulentNusselt(Re, Pr);
     return (0.3 + std::sqrt(std::pow(nuLam, 2) + std::pow(nuTurb, 2))) * std::pow(Pr / PrW, n);
 }
 

@@ -43,13 +43,9 @@ double RowWallExponent(double Pr, double PrW);
 // no flow past the row to speak of.
 double RowReynolds(double w, double flowLength, double nu, double psi);
 
-// Laminar boundary-layer term (Pohlhausen's flat-plate solution):
-//   NuLam = 0.664 · √Re · Pr^0.33333
-double RowLaminarNusselt(double Re, double Pr);
-
-// Turbulent boundary-layer term (Gnielinski's turbulent flat-plate equation):
-//   NuTurb = 0.037 · Re^0.8 · Pr / (1 + 2.443 · Re^(−0.1) · (Pr^0.66666 − 1))
-double RowTurbulentNusselt(double Re, double Pr);
+// The laminar and turbulent terms are those of a flat plate over the streamed length
+// (PlateLaminarNusselt and PlateTurbulentNusselt): NuLam = 0.664 · √Re · Pr^0.33333 and
+// NuTurb = 0.037 · Re^0.8 · Pr / (1 + 2.443 · Re^(−0.1) · (Pr^0.66666 − 1)).
 
 // Nusselt number of one row, wall factor included (Gnielinski superposition):
 //   Nu0 = (0.3 + √(NuLam² + NuTurb²)) · (Pr/PrW)^n

@@ -5,6 +5,7 @@
 #include "app/FormRecord.h"
 #include "app/Messages.h"
 #include "app/NumberFormat.h"
+#include "app/ResultDisplay.h"
 #include "app/ResultsFile.h"
 #include "app/Selections.h"
 
@@ -197,29 +198,6 @@ constexpr std::array<EditId, 25> kComputeFields = {
 
 constexpr int kMaxSweepSteps = 6; // keeps one input fast
 
-struct DisplayFormat {
-    EditId field;
-    double CalcState::*value;
-    bool exponent;
-    int precision;
-    int digits;
-};
-
-constexpr std::array<DisplayFormat, 12> kDisplay = {{
-    {EditId::Edit6, &CalcState::tMean, false, 10, 3},
-    {EditId::Edit7, &CalcState::dtLog, false, 10, 3},
-    {EditId::Edit9, &CalcState::rho, false, 10, 3},
-    {EditId::Edit10, &CalcState::nu, true, 4, 3},
-    {EditId::Edit11, &CalcState::mu, true, 4, 3},
-    {EditId::Edit12, &CalcState::cp, false, 10, 3},
-    {EditId::Edit13, &CalcState::lambda, false, 10, 4},
-    {EditId::Edit14, &CalcState::Re, false, 10, 0},
-    {EditId::Edit15, &CalcState::Pr, false, 10, 4},
-    {EditId::Edit16, &CalcState::Nu, false, 10, 4},
-    {EditId::Edit17, &CalcState::alpha, false, 10, 4},
-    {EditId::Edit18, &CalcState::PrW, false, 10, 4},
-}};
-
 // Column formats of the results file: exponent columns 9 and 10, the others fixed.
 constexpr std::array<int, 17> kColumnDigits = {3, 3, 3, 3, 3, 4, 4, 3, 4, 4, 3, 4, 1, 3, 3, 3, 3};
 
@@ -313,7 +291,7 @@ void FillTexts(FormRecord& form, const std::uint8_t* data, std::size_t size) {
 }
 
 std::string CheckDisplayed(const FormRecord& form, const Calculator& calc, char sep) {
-    for (const DisplayFormat& f : kDisplay) {
+    for (const DisplayedResult& f : kDisplayedResults) {
         const std::string& text = form.Text(f.field);
         if (!calc.ResultsShown()) {
             if (text != kResetText) {

@@ -1,7 +1,16 @@
 #pragma once
 // Helpers shared by the core tests.
 
+#include "app/Calculator.h"
+#include "app/ConversionError.h"
+#include "app/FormRecord.h"
+#include "correlations/Engine.h"
+
 #include <cmath>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
 
 namespace vortalin::test {
 
@@ -10,6 +19,35 @@ namespace vortalin::test {
 inline double HalfUlpOfDigits(double expected, int digits) {
     const double magnitude = std::floor(std::log10(std::fabs(expected)));
     return 0.5000001 * std::pow(10.0, magnitude - digits + 1);
+}
+
+// Runs the correlation engine alone on the fluid of the tube geometries' worked examples:
+// w 1 m/s, nu 1.5e-5 m²/s, lambda 0.026 W/(m·K), Pr = PrW = 0.7.
+inline CalcState RunEngineOnWorkedExample(FormRecord& form) {
+    CalcState s;
+    s.w = 1;
+    s.d = 0.1;
+    s.nu = 1.5e-5;
+    s.lambda = 0.026;
+    s.Pr = s.PrW = 0.7;
+    CorrelationEngine(s, form).ComputeHeatTransfer();
+    return s;
+}
+
+// With every field of `order` holding a non-number, each Compute stops at the first of them
+// still bad, naming it; the field is then repaired. So the fields are read in that order.
+inline void ExpectFieldsReadInOrder(FormRecord& form, Calculator& calc,
+                                    const std::vector<EditId>& order) {
+    for (EditId field : order) {
+        try {
+            calc.Button1Click();
+            ADD_FAILURE() << ControlName(field) << " was not read";
+        } catch (const ConversionError& e) {
+            EXPECT_NE(std::string(e.what()).find(ControlName(field)), std::string::npos)
+                << e.what();
+        }
+        form.SetInputText(field, DefaultText(field, ','));
+    }
 }
 
 } // namespace vortalin::test

@@ -2,6 +2,7 @@
 // row-count correction, the geometry messages in their order, and undefined banks.
 
 #include "correlations/TubeBanks.h"
+#include "TestSupport.h"
 #include "app/Calculator.h"
 #include "app/ConversionError.h"
 #include "app/FormRecord.h"
@@ -38,19 +39,6 @@ void SetUpBank(FormRecord& form, ButtonId geometry, RowCountMode mode, const Tex
     for (const auto& [field, text] : texts) {
         form.SetInputText(field, text);
     }
-}
-
-// The engine alone on the worked example's fluid: w 1 m/s, nu 1.5e-5 m²/s,
-// lambda 0.026 W/(m·K), Pr = PrW = 0.7.
-CalcState RunEngine(FormRecord& form) {
-    CalcState s;
-    s.w = 1;
-    s.d = 0.1;
-    s.nu = 1.5e-5;
-    s.lambda = 0.026;
-    s.Pr = s.PrW = 0.7;
-    CorrelationEngine(s, form).ComputeHeatTransfer();
-    return s;
 }
 
 TEST(TubeBanks, VoidFractionAndArrangementFactors) {
@@ -96,7 +84,7 @@ TEST(TubeBanks, WorkedExamples) {
     for (const auto& [name, geometry, mode, texts, Nu, alpha] : cases) {
         FormRecord form;
         SetUpBank(form, geometry, mode, texts);
-        const CalcState s = RunEngine(form);
+        const CalcState s = test::RunEngineOnWorkedExample(form);
         EXPECT_TRUE(form.Messages().empty()) << name;
         EXPECT_EQ(form.StatusText(), "") << name;
         EXPECT_NEAR(s.d, 0.01570796, 5e-9) << name;
@@ -108,7 +96,7 @@ TEST(TubeBanks, WorkedExamples) {
     // b/a = 0.3 gives fA = 1 exactly: the bank is its row.
     FormRecord neutral;
     SetUpBank(neutral, kInline, kMany, {{EditId::Edit27, "0,05"}, {EditId::Edit28, "0,015"}});
-    const CalcState s = RunEngine(neutral);
+    const CalcState s = test::RunEngineOnWorkedExample(neutral);
     EXPECT_EQ(s.Nu, RowNusselt(s.Re, 0.7, 0.7));
 }
 
@@ -143,7 +131,7 @@ TEST(TubeBanks, GeometryMessagesInTheirOrder) {
     for (const auto& [name, geometry, texts, messages] : cases) {
         FormRecord form;
         SetUpBank(form, geometry, kMany, texts);
-        const CalcState s = RunEngine(form);
+        const CalcState s = test::RunEngineOnWorkedExample(form);
         EXPECT_EQ(form.Messages(), messages) << name;
         // The block goes on after its messages: d is written, and Nu wherever the bank
         // keeps a free cross-section.
@@ -172,16 +160,7 @@ TEST(TubeBanks, FieldsAreReadInOrderAndRowCountUnderEitherMode) {
             form.SetInputText(field, std::string(ControlName(field)) + "?");
         }
         Calculator calc(form);
-        for (EditId field : order) { // each bad field stops the run in turn
-            try {
-                calc.Button1Click();
-                ADD_FAILURE() << ControlName(field) << " was not read";
-            } catch (const ConversionError& e) {
-                EXPECT_NE(std::string(e.what()).find(ControlName(field)), std::string::npos)
-                    << e.what();
-            }
-            form.SetInputText(field, DefaultText(field, ','));
-        }
+        test::ExpectFieldsReadInOrder(form, calc, order);
         EXPECT_NO_THROW(calc.Button1Click()); // Edit29 is still bad for the other two banks
         EXPECT_TRUE(calc.ResultsShown());
     }

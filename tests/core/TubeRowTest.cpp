@@ -2,11 +2,13 @@
 // row's geometry messages, its two validity checks, and what a sweep writes for it.
 
 #include "correlations/TubeRow.h"
+#include "TestSupport.h"
 #include "app/Calculator.h"
 #include "app/FormRecord.h"
 #include "app/Messages.h"
 #include "app/NumberFormat.h"
 #include "correlations/Engine.h"
+#include "correlations/PlateAndSlots.h"
 
 #include <gtest/gtest.h>
 
@@ -37,8 +39,8 @@ TEST(TubeRow, WorkedExampleTermByTerm) {
         {"psi", psi, 0.6073125, 5e-8},
         {"flowLength", flowLength, 0.01570796, 5e-9},
         {"Re", Re, 1724.31, 5e-3},
-        {"NuLam", RowLaminarNusselt(Re, 0.7), 24.4818, 5e-5},
-        {"NuTurb", RowTurbulentNusselt(Re, 0.7), 13.3309, 5e-5},
+        {"NuLam", PlateLaminarNusselt(Re, 0.7), 24.4818, 5e-5},
+        {"NuTurb", PlateTurbulentNusselt(Re, 0.7), 13.3309, 5e-5},
         {"Nu", Nu, 28.1760, 5e-5},
         {"alpha", Nu * 0.026 / flowLength, 46.637, 5e-4},
     };
@@ -68,13 +70,7 @@ TEST(TubeRow, BlockShowsItsMessagesThenComputesOnTheStreamedLength) {
         FormRecord form;
         form.Select(ButtonId::RadioButton11);
         form.SetInputText(EditId::Edit25, s1);
-        CalcState s;
-        s.w = 1;
-        s.d = 0.1;
-        s.nu = 1.5e-5;
-        s.lambda = 0.026;
-        s.Pr = s.PrW = 0.7;
-        CorrelationEngine(s, form).ComputeHeatTransfer();
+        const CalcState s = test::RunEngineOnWorkedExample(form);
         EXPECT_EQ(form.Messages(), messages) << s1;
         EXPECT_EQ(form.StatusText(), "") << s1;
         EXPECT_NEAR(s.d, 0.01570796, 5e-9) << s1;
