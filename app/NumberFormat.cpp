@@ -17,29 +17,55 @@ constexpr int kMaxDigits = 40; // more significant digits or decimals than any c
 // The value rounded (correctly, from its binary value) to `precision` significant digits:
 // digits d0 d1 ... and the decimal exponent of d0, value = d0.d1d2... · 10^exponent.
 struct Decimal {
-    std::array<char, kMaxDigits + 1> digits{};
+    std::array<char, kMaxDigits + 1> digits; // only [0, count) is ever read
     int count = 0;
     int exponent = 0;
 };
 
-Decimal ToSignificantDigits(double magnitude, int precision) {
-    Decimal dec;
-    std::array<char, 2 * kMaxDigits> buf{};
-    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude,
-                                   std::chars_format::scientific, precision - 1);
-    const char* p = buf.data();
-    for (; p != res.ptr && *p != 'e'; ++p) {
+// The digits and the exponent of a to_chars scientific text, "d[.ddd]e±XX".
+void ReadScientific(const char* first, const char* last, Decimal& dec) {
+    dec.count = 0;
+    const char* p = first;
+    for (; p != last && *p != 'e'; ++p) {
         if (*p != '.') {
             dec.digits[static_cast<std::size_t>(dec.count++)] = *p;
         }
     }
-    // p points at 'e'; the exponent follows with its sign.
-    ++p;
-    const bool negative = *p == '-';
-    ++p;
+    ++p; // 'e'
+    const bool negative = *p++ == '-';
     int exponent = 0;
-    std::from_chars(p, res.ptr, exponent);
+    for (; p != last; ++p) {
+        exponent = exponent * 10 + (*p - '0');
+    }
     dec.exponent = negative ? -exponent : exponent;
+}
+
+void RoundToKeep(Decimal& dec, int keep);
+
+Decimal ToSignificantDigits(double magnitude, int precision) {
+    Decimal dec;
+    std::array<char, 2 * kMaxDigits> buf; // written by to_chars before it is read
+    if (precision <= 15 && (magnitude == 0 || std::isnormal(magnitude))) {
+        // The shortest digits that identify a normal double lie within half a unit of its
+        // 17th digit. So when they are no more than `precision` digits, or at least two
+        // more, rounding them gives the digits of the binary value rounded; only one digit
+        // more can hide a tie on the other side of the binary value.
+        const auto shortest = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude,
+                                            std::chars_format::scientific);
+        ReadScientific(buf.data(), shortest.ptr, dec);
+        if (dec.count <= precision) {
+            std::fill(dec.digits.begin() + dec.count, dec.digits.begin() + precision, '0');
+            dec.count = precision;
+            return dec;
+        }
+        if (dec.count >= precision + 2) {
+            RoundToKeep(dec, precision);
+            return dec;
+        }
+    }
+    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude,
+                                   std::chars_format::scientific, precision - 1);
+    ReadScientific(buf.data(), res.ptr, dec);
     return dec;
 }
 
@@ -155,22 +181,26 @@ void AppendFixed(std::string& out, double value, int precision, int decimals, ch
         }
         RoundToKeep(dec, dec.exponent + 1 + decimals);
     }
+    // Sign, at most `precision` integer digits, separator and decimals.
+    std::array<char, 2 * kMaxDigits + 2> text;
+    char* p = text.data();
     if (negative && !AllZero(dec)) {
-        out += '-';
+        *p++ = '-';
     }
     if (dec.exponent < 0 || dec.count == 0) {
-        out += '0';
+        *p++ = '0';
     } else {
         for (int i = 0; i <= dec.exponent; ++i) {
-            out += DigitAt(dec, i);
+            *p++ = DigitAt(dec, i);
         }
     }
     if (decimals > 0) {
-        out += separator;
+        *p++ = separator;
         for (int j = 1; j <= decimals; ++j) {
-            out += DigitAt(dec, dec.exponent + j);
+            *p++ = DigitAt(dec, dec.exponent + j);
         }
     }
+    out.append(text.data(), p);
 }
 
 void AppendExponent(std::string& out, double value, int precision, int exponentDigits,

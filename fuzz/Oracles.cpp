@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -153,10 +154,30 @@ std::optional<double> ReadBack(const std::string& text, double v, char sep) {
     }
 }
 
+// The significant digits and the exponent as the standard library rounds them (%e).
+std::string CorrectlyRounded(double v, int precision) {
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(v),
+                                   std::chars_format::scientific, precision - 1);
+    const std::string_view text(buf, static_cast<std::size_t>(res.ptr - buf));
+    const auto e = text.find('e');
+    return OnlyDigits(text.substr(0, e)) + "e" +
+           std::to_string(std::stoi(std::string(text.substr(e + 1))));
+}
+
+std::string DigitsAndExponentOf(const std::string& formatted) {
+    const auto e = formatted.find('E');
+    return OnlyDigits(formatted.substr(0, e)) + "e" +
+           std::to_string(std::stoi(formatted.substr(e + 1)));
+}
+
 std::string CheckFormatsOf(double v, int precision, int decimals, int exponentDigits, char sep) {
     const std::string exp = FormatExponent(v, precision, exponentDigits, sep);
     if (!LooksLikeExponent(exp, precision, exponentDigits, sep)) {
         return "exponent format '" + exp + "'";
+    }
+    if (DigitsAndExponentOf(exp) != CorrectlyRounded(v, precision)) {
+        return "exponent format '" + exp + "' is not the correctly rounded value";
     }
     const double magnitude = v == 0 ? 0 : std::floor(std::log10(std::fabs(v)));
     const std::optional<double> back = ReadBack(exp, v, sep);

@@ -5,8 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <random>
+#include <string>
+#include <vector>
 
 namespace vortalin {
 namespace {
@@ -83,6 +88,60 @@ TEST(FormatExponent, WritesSignificantDigitsAndSignedPaddedExponent) {
             << c.value << " P" << c.precision << " E" << c.digits;
     }
     EXPECT_EQ(FormatExponent(0.000015112, 4, 3, '.'), "1.511E-005");
+}
+
+// The exponent format as the standard library's correctly rounded %e gives it.
+std::string ReferenceExponent(double v, int precision) {
+    char buf[64];
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, precision - 1);
+    std::string text(buf, res.ptr);
+    const auto e = text.find('e');
+    std::string mantissa = text.substr(0, e);
+    for (char& c : mantissa) {
+        c = c == '.' ? ',' : c;
+    }
+    const int exponent = std::stoi(text.substr(e + 1));
+    std::string digits = std::to_string(std::abs(exponent));
+    digits.insert(0, digits.size() < 3 ? 3 - digits.size() : 0, '0');
+    return mantissa + "E" + (exponent < 0 ? "-" : "+") + digits;
+}
+
+TEST(FormatExponent, AgreesWithCorrectRoundingOfTheBinaryValue) {
+    // Values whose shortest digits are one longer than the precision sit next to a tie of
+    // their rounding (2.675 is 2.67499999... in binary); random values cover the rest.
+    std::vector<double> values = {2.675,
+                                  1.005,
+                                  0.125,
+                                  0.375,
+                                  2.5,
+                                  9.9995,
+                                  1.45,
+                                  0.015,
+                                  1e23,
+                                  5e-324,
+                                  1.7976931348623157e308,
+                                  123456.5,
+                                  0.1,
+                                  1.0 / 3};
+    std::mt19937_64 random(20261208);
+    std::uniform_real_distribution<double> mantissa(1, 10);
+    std::uniform_int_distribution<int> exponent(-30, 30);
+    for (int i = 0; i < 20000; ++i) {
+        values.push_back(mantissa(random) * std::pow(10.0, exponent(random)));
+        std::uint64_t bits = random();
+        double any = 0;
+        std::memcpy(&any, &bits, sizeof any);
+        if (std::isfinite(any)) {
+            values.push_back(any);
+        }
+    }
+    for (double v : values) {
+        for (int precision = 1; precision <= 17; ++precision) {
+            ASSERT_EQ(FormatExponent(v, precision, 3, ','), ReferenceExponent(v, precision))
+                << v << " P" << precision;
+        }
+    }
 }
 
 TEST(ParseNumber, AcceptsSignedDecimalsWithTheGivenSeparatorAndExponent) {
