@@ -160,13 +160,7 @@ TEST(FinnedBank, DegenerateFinsAreRefusedAfterTheirOwnMessages) {
     for (const auto& [name, texts, messages] : cases) {
         FormRecord form;
         SetUpFinned(form, texts);
-        Calculator calc(form);
-        calc.Button1Click();
-        Messages expected = messages;
-        expected.push_back(kUndefinedResultMessage);
-        EXPECT_EQ(form.Messages(), expected) << name;
-        EXPECT_EQ(form.Text(EditId::Edit16), kResetText) << name;
-        EXPECT_TRUE(std::isnan(calc.State().Nu)) << name; // not 0 or infinity
+        test::ExpectRefusedAsUndefined(form, messages, name);
     }
     EXPECT_TRUE(std::isnan(FinnedReynolds(5, 0, 1.5e-5)));
 }

@@ -4,6 +4,7 @@
 #include "app/Calculator.h"
 #include "app/ConversionError.h"
 #include "app/FormRecord.h"
+#include "app/Messages.h"
 #include "correlations/Engine.h"
 
 #include <cmath>
@@ -48,6 +49,18 @@ inline void ExpectFieldsReadInOrder(FormRecord& form, Calculator& calc,
         }
         form.SetInputText(field, DefaultText(field, ','));
     }
+}
+
+// Runs Compute and expects the block's own messages, then the refusal of the undefined
+// result, and no results on screen.
+inline void ExpectRefusedAsUndefined(FormRecord& form, std::vector<std::string> messages,
+                                     const std::string& name) {
+    Calculator calc(form);
+    calc.Button1Click();
+    messages.push_back(kUndefinedResultMessage);
+    EXPECT_EQ(form.Messages(), messages) << name;
+    EXPECT_EQ(form.Text(EditId::Edit16), kResetText) << name;
+    EXPECT_TRUE(std::isnan(calc.State().Nu)) << name; // not 0 or infinity
 }
 
 } // namespace vortalin::test

@@ -182,12 +182,7 @@ TEST(TubeBanks, UndefinedBanksAreRefusedAfterTheirOwnMessages) {
     for (const auto& [name, geometry, mode, texts, messages] : cases) {
         FormRecord form;
         SetUpBank(form, geometry, mode, texts);
-        Calculator calc(form);
-        calc.Button1Click();
-        Messages expected = messages;
-        expected.push_back(kUndefinedResultMessage);
-        EXPECT_EQ(form.Messages(), expected) << name;
-        EXPECT_EQ(form.Text(EditId::Edit16), kResetText) << name;
+        test::ExpectRefusedAsUndefined(form, messages, name);
     }
 }
 
