@@ -232,6 +232,11 @@ void Calculator::ComputeHeatTransfer() {
 }
 
 bool Calculator::CheckValidity() {
+    if (!fresh_.properties) {
+        // No fit covered tMean: the regime was judged on properties this run did not
+        // compute, so its text goes too.
+        window_.SetStatusText("");
+    }
     return !RefuseUncoveredTemperature() && !RunValidityChecks() && !RefuseUndefinedResult();
 }
 

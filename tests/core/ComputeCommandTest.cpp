@@ -152,6 +152,7 @@ TEST_F(ComputeCommand, ARefusedRunNeverShowsTheValuesOfAnEarlierOne) {
     EXPECT_FALSE(calc.ResultsShown());
     ExpectAllOutputs(kResetText);
     EXPECT_EQ(form.Messages(), std::vector<std::string>{kGasMessage});
+    EXPECT_EQ(form.StatusText(), ""); // no regime judged on properties from before
     // Air inside its range, gas inside its range: both computed again.
     form.Select(ButtonId::RadioButton2);
     calc.Button1Click();
