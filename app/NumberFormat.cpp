@@ -40,35 +40,6 @@ void ReadScientific(const char* first, const char* last, Decimal& dec) {
     dec.exponent = negative ? -exponent : exponent;
 }
 
-void RoundToKeep(Decimal& dec, int keep);
-
-Decimal ToSignificantDigits(double magnitude, int precision) {
-    Decimal dec;
-    std::array<char, 2 * kMaxDigits> buf; // written by to_chars before it is read
-    if (precision <= 15 && (magnitude == 0 || std::isnormal(magnitude))) {
-        // The shortest digits that identify a normal double lie within half a unit of its
-        // 17th digit. So when they are no more than `precision` digits, or at least two
-        // more, rounding them gives the digits of the binary value rounded; only one digit
-        // more can hide a tie on the other side of the binary value.
-        const auto shortest = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude,
-                                            std::chars_format::scientific);
-        ReadScientific(buf.data(), shortest.ptr, dec);
-        if (dec.count <= precision) {
-            std::fill(dec.digits.begin() + dec.count, dec.digits.begin() + precision, '0');
-            dec.count = precision;
-            return dec;
-        }
-        if (dec.count >= precision + 2) {
-            RoundToKeep(dec, precision);
-            return dec;
-        }
-    }
-    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude,
-                                   std::chars_format::scientific, precision - 1);
-    ReadScientific(buf.data(), res.ptr, dec);
-    return dec;
-}
-
 // Rounds the digits to those up to position `keep` (counted from the first digit),
 // halves away from zero. keep may be 0 (all digits dropped) or negative.
 void RoundToKeep(Decimal& dec, int keep) {
@@ -100,6 +71,33 @@ void RoundToKeep(Decimal& dec, int keep) {
         dec.count = std::max(keep, 1);
         ++dec.exponent;
     }
+}
+
+Decimal ToSignificantDigits(double magnitude, int precision) {
+    Decimal dec;
+    std::array<char, 2 * kMaxDigits> buf; // written by to_chars before it is read
+    if (precision <= 15 && (magnitude == 0 || std::isnormal(magnitude))) {
+        // The shortest digits that identify a normal double lie within half a unit of its
+        // 17th digit. So when they are no more than `precision` digits, or at least two
+        // more, rounding them gives the digits of the binary value rounded; only one digit
+        // more can hide a tie on the other side of the binary value.
+        const auto shortest = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude,
+                                            std::chars_format::scientific);
+        ReadScientific(buf.data(), shortest.ptr, dec);
+        if (dec.count <= precision) {
+            std::fill(dec.digits.begin() + dec.count, dec.digits.begin() + precision, '0');
+            dec.count = precision;
+            return dec;
+        }
+        if (dec.count >= precision + 2) {
+            RoundToKeep(dec, precision);
+            return dec;
+        }
+    }
+    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude,
+                                   std::chars_format::scientific, precision - 1);
+    ReadScientific(buf.data(), res.ptr, dec);
+    return dec;
 }
 
 char DigitAt(const Decimal& dec, int index) {

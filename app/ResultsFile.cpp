@@ -2,7 +2,6 @@
 
 #include "NumberFormat.h"
 
-#include <array>
 #include <cmath>
 #include <iconv.h>
 #include <stdexcept>
@@ -38,39 +37,6 @@ std::string ToWindows1250(std::string_view utf8) {
     return out;
 }
 
-enum class Column { Fixed, Exponent };
-
-// One column: the field, how it is formatted, and whether it needs the fluid's properties
-// or the correlation's results of the step.
-struct ResultsColumn {
-    double CalcState::*value;
-    Column format;
-    int digits; // decimals, or exponent digits
-    enum Needs { Inputs, Properties, HeatTransfer } needs;
-};
-
-constexpr int kFilePrecision = 8;
-
-constexpr std::array<ResultsColumn, 17> kColumns = {{
-    {&CalcState::tIn, Column::Fixed, 3, ResultsColumn::Inputs},
-    {&CalcState::tOut, Column::Fixed, 3, ResultsColumn::Inputs},
-    {&CalcState::tWall, Column::Fixed, 3, ResultsColumn::Inputs},
-    {&CalcState::tMean, Column::Fixed, 3, ResultsColumn::Inputs},
-    {&CalcState::dtLog, Column::Fixed, 3, ResultsColumn::Inputs},
-    {&CalcState::w, Column::Fixed, 4, ResultsColumn::Inputs},
-    {&CalcState::d, Column::Fixed, 4, ResultsColumn::Inputs},
-    {&CalcState::rho, Column::Fixed, 3, ResultsColumn::Properties},
-    {&CalcState::nu, Column::Exponent, 4, ResultsColumn::Properties},
-    {&CalcState::mu, Column::Exponent, 4, ResultsColumn::Properties},
-    {&CalcState::cp, Column::Fixed, 3, ResultsColumn::Properties},
-    {&CalcState::lambda, Column::Fixed, 4, ResultsColumn::Properties},
-    {&CalcState::Re, Column::Fixed, 1, ResultsColumn::Properties},
-    {&CalcState::Pr, Column::Fixed, 3, ResultsColumn::Properties},
-    {&CalcState::PrW, Column::Fixed, 3, ResultsColumn::Properties},
-    {&CalcState::Nu, Column::Fixed, 3, ResultsColumn::HeatTransfer},
-    {&CalcState::alpha, Column::Fixed, 3, ResultsColumn::HeatTransfer},
-}};
-
 bool WasComputed(ResultsColumn::Needs needs, const Freshness& computed) {
     switch (needs) {
     case ResultsColumn::Inputs:
@@ -93,7 +59,7 @@ const std::string& ResultsHeader() {
 void AppendResultsLine(std::string& out, const CalcState& state, const Freshness& computed,
                        char separator) {
     bool first = true;
-    for (const ResultsColumn& column : kColumns) {
+    for (const ResultsColumn& column : kResultsColumns) {
         if (!first) {
             out += ';';
         }
@@ -103,9 +69,9 @@ void AppendResultsLine(std::string& out, const CalcState& state, const Freshness
             continue;
         }
         if (column.format == Column::Fixed) {
-            AppendFixed(out, value, kFilePrecision, column.digits, separator);
+            AppendFixed(out, value, kResultsPrecision, column.digits, separator);
         } else {
-            AppendExponent(out, value, kFilePrecision, column.digits, separator);
+            AppendExponent(out, value, kResultsPrecision, column.digits, separator);
         }
     }
     out += kLineEnd;

@@ -4,6 +4,7 @@
 
 #include "Calculator.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,41 @@ inline constexpr std::string_view kLineEnd = "\r\n";
 #else
 inline constexpr std::string_view kLineEnd = "\n";
 #endif
+
+enum class Column { Fixed, Exponent };
+
+// One column: the field, how it is formatted, and whether it needs the fluid's properties
+// or the correlation's results of the step.
+struct ResultsColumn {
+    double CalcState::*value;
+    Column format;
+    int digits; // decimals, or exponent digits
+    enum Needs { Inputs, Properties, HeatTransfer } needs;
+};
+
+// Significant digits of every column.
+inline constexpr int kResultsPrecision = 8;
+
+// The 17 columns in their order.
+inline constexpr std::array<ResultsColumn, 17> kResultsColumns = {{
+    {&CalcState::tIn, Column::Fixed, 3, ResultsColumn::Inputs},
+    {&CalcState::tOut, Column::Fixed, 3, ResultsColumn::Inputs},
+    {&CalcState::tWall, Column::Fixed, 3, ResultsColumn::Inputs},
+    {&CalcState::tMean, Column::Fixed, 3, ResultsColumn::Inputs},
+    {&CalcState::dtLog, Column::Fixed, 3, ResultsColumn::Inputs},
+    {&CalcState::w, Column::Fixed, 4, ResultsColumn::Inputs},
+    {&CalcState::d, Column::Fixed, 4, ResultsColumn::Inputs},
+    {&CalcState::rho, Column::Fixed, 3, ResultsColumn::Properties},
+    {&CalcState::nu, Column::Exponent, 4, ResultsColumn::Properties},
+    {&CalcState::mu, Column::Exponent, 4, ResultsColumn::Properties},
+    {&CalcState::cp, Column::Fixed, 3, ResultsColumn::Properties},
+    {&CalcState::lambda, Column::Fixed, 4, ResultsColumn::Properties},
+    {&CalcState::Re, Column::Fixed, 1, ResultsColumn::Properties},
+    {&CalcState::Pr, Column::Fixed, 3, ResultsColumn::Properties},
+    {&CalcState::PrW, Column::Fixed, 3, ResultsColumn::Properties},
+    {&CalcState::Nu, Column::Fixed, 3, ResultsColumn::HeatTransfer},
+    {&CalcState::alpha, Column::Fixed, 3, ResultsColumn::HeatTransfer},
+}};
 
 // The header line in Windows-1250 bytes, line end included.
 const std::string& ResultsHeader();

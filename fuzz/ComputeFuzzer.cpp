@@ -1,14 +1,6 @@
 // libFuzzer target: the whole Compute command on a window record filled from the input.
 #include "Oracles.h"
 
-#include <cstdio>
-#include <cstdlib>
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string problem = vortalin::fuzz::CheckCompute(data, size);
-    if (!problem.empty()) {
-        std::fprintf(stderr, "property violated: %s\n", problem.c_str());
-        std::abort();
-    }
-    return 0;
+    return vortalin::fuzz::AbortOnViolation(vortalin::fuzz::CheckCompute(data, size));
 }

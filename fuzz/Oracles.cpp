@@ -219,9 +219,6 @@ constexpr std::array<EditId, 25> kComputeFields = {
 
 constexpr int kMaxSweepSteps = 6; // keeps one input fast
 
-// Column formats of the results file: exponent columns 9 and 10, the others fixed.
-constexpr std::array<int, 17> kColumnDigits = {3, 3, 3, 3, 3, 4, 4, 3, 4, 4, 3, 4, 1, 3, 3, 3, 3};
-
 const std::set<std::string>& KnownMessages() {
     static const std::set<std::string> known = {
         "Reynoldsovo kritérium je nad limit 1.0e6 !!!",
@@ -360,10 +357,11 @@ std::string CheckResultsLine(const std::string& line, char sep) {
         return "results line with " + std::to_string(fields.size()) + " fields: " + line;
     }
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        const bool exponent = i == 8 || i == 9;
+        const ResultsColumn& column = kResultsColumns[i];
         const std::string& f = fields[i];
-        if (!f.empty() && !(exponent ? LooksLikeExponent(f, 8, 4, sep)
-                                     : LooksLikeFixed(f, 8, kColumnDigits[i], sep))) {
+        if (!f.empty() && !(column.format == Column::Exponent
+                                ? LooksLikeExponent(f, kResultsPrecision, column.digits, sep)
+                                : LooksLikeFixed(f, kResultsPrecision, column.digits, sep))) {
             return "results field " + std::to_string(i + 1) + " '" + f + "'";
         }
         if (i < 3 && f.empty()) {
@@ -407,6 +405,14 @@ std::string CheckResultsFile(const FormRecord& form, const Calculator& calc, boo
 }
 
 } // namespace
+
+int AbortOnViolation(const std::string& problem) {
+    if (!problem.empty()) {
+        std::fprintf(stderr, "property violated: %s\n", problem.c_str());
+        std::abort();
+    }
+    return 0;
+}
 
 std::string CheckNumberFormats(const std::uint8_t* data, std::size_t size) {
     if (size < 11) {

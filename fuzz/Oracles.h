@@ -20,4 +20,8 @@ std::string CheckNumberFormats(const std::uint8_t* data, std::size_t size);
 // window record; the displayed texts, the messages and the results file are checked.
 std::string CheckCompute(const std::uint8_t* data, std::size_t size);
 
+// What a fuzz target does with a check's answer: a violated property stops the run with
+// the problem printed, so that libFuzzer keeps the input.
+int AbortOnViolation(const std::string& problem);
+
 } // namespace vortalin::fuzz
