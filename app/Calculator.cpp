@@ -237,39 +237,49 @@ bool Calculator::CheckValidity() {
         // compute, so its text goes too.
         window_.SetStatusText("");
     }
-    return !RefuseUncoveredTemperature() && !RunValidityChecks() && !RefuseUndefinedResult();
+    if (const std::optional<std::string> refusal = RefusalMessage()) {
+        window_.ShowMessage(*refusal);
+        return false;
+    }
+    return true;
 }
 
-bool Calculator::RefuseUncoveredTemperature() {
+std::optional<std::string> Calculator::RefusalMessage() const {
+    if (std::optional<std::string> m = UncoveredTemperatureRefusal()) {
+        return m;
+    }
+    if (std::optional<std::string> m = FirstValidityCheckRefusal()) {
+        return m;
+    }
+    return UndefinedResultRefusal();
+}
+
+std::optional<std::string> Calculator::UncoveredTemperatureRefusal() const {
     if (fresh_.properties) {
-        return false;
+        return std::nullopt;
     }
     const CheckInput in{SelectedGeometry(window_), SelectedFluid(window_), state_};
     if (AirOutsideItsRange(in) || WaterOutsideItsRange(in)) {
-        return false; // the temperature checks report it in their place
+        return std::nullopt; // the temperature checks report it in their place
     }
-    window_.ShowMessage(
-        UncoveredTemperatureMessage(in.fluid == Fluid::Air, in.fluid == Fluid::Water));
-    return true;
+    return UncoveredTemperatureMessage(in.fluid == Fluid::Air, in.fluid == Fluid::Water);
 }
 
-bool Calculator::RunValidityChecks() {
+std::optional<std::string> Calculator::FirstValidityCheckRefusal() const {
     const CheckInput in{SelectedGeometry(window_), SelectedFluid(window_), state_};
     for (const ValidityCheck& check : kValidityChecks) {
         if (check.fires(in)) {
-            window_.ShowMessage(check.message);
-            return true;
+            return std::string(check.message);
         }
     }
-    return false;
+    return std::nullopt;
 }
 
-bool Calculator::RefuseUndefinedResult() {
+std::optional<std::string> Calculator::UndefinedResultRefusal() const {
     if (fresh_.heatTransfer && std::isfinite(state_.Nu) && std::isfinite(state_.alpha)) {
-        return false;
+        return std::nullopt;
     }
-    window_.ShowMessage(kUndefinedResultMessage);
-    return true;
+    return std::string(kUndefinedResultMessage);
 }
 
 void Calculator::ShowResults() {

@@ -5,6 +5,7 @@
 #include "CalcState.h"
 #include "WindowServices.h"
 
+#include <optional>
 #include <string>
 
 namespace vortalin {
@@ -42,6 +43,9 @@ public:
     void ComputeCriteria();
     void ComputeHeatTransfer();
     bool CheckValidity(); // true when the results may be shown
+    // The message of the first check that refuses the current run, in the order the
+    // Compute command tries them; nullopt when the results may be shown. Shows nothing.
+    std::optional<std::string> RefusalMessage() const;
     void ShowResults();
 
     // Sweep steps.
@@ -51,9 +55,9 @@ private:
     void RunSweep();
     void RunSinglePoint();
     void ReadCommonInputs(bool sweeping);
-    bool RefuseUncoveredTemperature();
-    bool RunValidityChecks();
-    bool RefuseUndefinedResult();
+    std::optional<std::string> UncoveredTemperatureRefusal() const;
+    std::optional<std::string> FirstValidityCheckRefusal() const;
+    std::optional<std::string> UndefinedResultRefusal() const;
 
     CalcState state_;
     WindowServices& window_;

@@ -1,5 +1,6 @@
 #include "Selections.h"
 
+#include "InputNames.h"
 #include "WindowServices.h"
 
 namespace vortalin {
@@ -48,24 +49,11 @@ Fluid SelectedFluid(const WindowServices& window) {
 }
 
 std::string_view GeometryName(Geometry g) {
-    static constexpr std::array<std::string_view, kGeometryCount> names = {
-        "pipe",        "cross-flow", "plate",       "slot",           "slot-insulated",
-        "helical",     "tube-row",   "inline-bank", "staggered-bank", "partly-staggered-bank",
-        "finned-bank",
-    };
-    return names[static_cast<std::size_t>(g)];
+    return kGeometryValues[static_cast<std::size_t>(g)].value;
 }
 
 std::string_view FluidName(Fluid f) {
-    switch (f) {
-    case Fluid::Air:
-        return "air";
-    case Fluid::Water:
-        return "water";
-    case Fluid::NaturalGas:
-        break;
-    }
-    return "gas";
+    return ValueOfButton(ButtonOf(f));
 }
 
 void GeometryButtonEnter(WindowServices& window, ButtonId geometryButton) {

@@ -1,7 +1,9 @@
-# Debian packages the build, the window and the tests need (sourced by run.sh and test.sh).
+# Debian packages the build, the window, the package and the tests need (sourced by run.sh
+# and test.sh).
 VORTALIN_PACKAGES=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-svg-dev libgl-dev
+    qt6-base-dev qt6-svg-dev qt6-charts-dev libgl-dev qt6-translations-l10n
     libgtest-dev libbenchmark-dev
     xvfb xauth fonts-dejavu-core
+    dpkg-dev file fakeroot lintian appstream desktop-file-utils help2man librsvg2-bin
 )

@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "app/InputNames.h"
 #include "app/Selections.h"
 #include "app/qt/DecimalSeparator.h"
 
@@ -9,117 +10,33 @@ namespace vortalin {
 
 namespace {
 
-// Options that set the text of one input field.
-struct FieldOption {
-    const char* name;
-    EditId field;
-    const char* help;
-};
-
-constexpr std::array<FieldOption, 25> kFieldOptions = {{
-    {"w", EditId::Edit1, "Fluid velocity in m/s (Edit1)."},
-    {"d", EditId::Edit2, "Hydraulic diameter in m (Edit2)."},
-    {"t-in", EditId::Edit3, "Inlet temperature in °C (Edit3)."},
-    {"t-out", EditId::Edit4, "Outlet temperature in °C (Edit4)."},
-    {"t-wall", EditId::Edit5, "Wall temperature in °C (Edit5)."},
-    {"length", EditId::Edit8, "Pipe length in m (Edit8)."},
-    {"angle", EditId::Edit19, "Angle of incidence in degrees, cross-flow (Edit19)."},
-    {"slot-length", EditId::Edit20, "Slot length in m (Edit20)."},
-    {"coil-tube-d", EditId::Edit21, "Helical pipe: tube diameter d in m (Edit21)."},
-    {"coil-d", EditId::Edit22, "Helical pipe: coil diameter D in m (Edit22)."},
-    {"coil-pitch", EditId::Edit23, "Helical pipe: pitch h in m (Edit23)."},
-    {"row-d", EditId::Edit24, "Tube row: tube diameter d in m (Edit24)."},
-    {"row-s1", EditId::Edit25, "Tube row: pitch s1 in m (Edit25)."},
-    {"bank-d", EditId::Edit26, "Tube banks: tube diameter d in m (Edit26)."},
-    {"bank-s1", EditId::Edit27, "Tube banks: transverse pitch s1 in m (Edit27)."},
-    {"bank-s2", EditId::Edit28, "Tube banks: longitudinal pitch s2 in m (Edit28)."},
-    {"bank-s3", EditId::Edit29, "Partly staggered bank: shift s3 in m (Edit29)."},
-    {"row-count", EditId::Edit30, "Tube banks: number of rows (Edit30)."},
-    {"fin-da", EditId::Edit31, "Finned bank: fin diameter d_a in mm (Edit31)."},
-    {"fin-db", EditId::Edit32, "Finned bank: tube diameter d_b in mm (Edit32)."},
-    {"fin-f", EditId::Edit33, "Finned bank: fin thickness f in mm (Edit33)."},
-    {"fin-pf", EditId::Edit34, "Finned bank: fin pitch P_f in mm (Edit34)."},
-    {"from", EditId::Form2Edit1, "Sweep: first value (range dialog \"Od :\")."},
-    {"to", EditId::Form2Edit2, "Sweep: last value (range dialog \"Do :\")."},
-    {"steps", EditId::Form2Edit3, "Sweep: number of steps (range dialog \"Počet krokov:\")."},
-}};
-
-// Options that select one button out of a few named values.
-struct Choice {
-    const char* value;
-    ButtonId button;
-};
-
-constexpr std::array<Choice, 3> kFluids = {{
-    {"air", ButtonId::RadioButton2},
-    {"water", ButtonId::RadioButton5},
-    {"gas", ButtonId::RadioButton17},
-}};
-constexpr std::array<Choice, 2> kHeating = {{
-    {"wall-temperature", ButtonId::RadioButton3},
-    {"heat-flux", ButtonId::RadioButton4},
-}};
-constexpr std::array<Choice, 2> kRows = {{
-    {"many", ButtonId::RadioButton15},
-    {"few", ButtonId::RadioButton16},
-}};
-constexpr std::array<Choice, 5> kSweepVariables = {{
-    {"w", ButtonId::Form2RadioButton1},
-    {"d", ButtonId::Form2RadioButton2},
-    {"t-in", ButtonId::Form2RadioButton3},
-    {"t-out", ButtonId::Form2RadioButton4},
-    {"t-wall", ButtonId::Form2RadioButton5},
-}};
-
-template <std::size_t N> QString ChoiceList(const std::array<Choice, N>& choices) {
-    QStringList names;
-    for (const Choice& c : choices) {
-        names << QString::fromLatin1(c.value);
-    }
-    return names.join(QLatin1Char('|'));
+QString Utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString GeometryList() {
-    QStringList names;
-    for (std::size_t i = 0; i < kGeometryCount; ++i) {
-        names << QString::fromUtf8(GeometryName(static_cast<Geometry>(i)));
-    }
-    return names.join(QLatin1Char('|'));
-}
-
-template <std::size_t N>
-QString SelectChoice(const QCommandLineParser& parser, const char* option,
-                     const std::array<Choice, N>& choices, FormRecord& form) {
-    if (!parser.isSet(QString::fromLatin1(option))) {
+// Selects the value of a selection option when it is given. Choosing a geometry runs the
+// window's enter handler of its button, as a click in the window does.
+QString SelectChoice(const QCommandLineParser& parser, const SelectionName& selection,
+                     FormRecord& form) {
+    const QString option = Utf8(selection.name);
+    if (!parser.isSet(option)) {
         return {};
     }
-    const QString value = parser.value(QString::fromLatin1(option));
-    for (const Choice& c : choices) {
-        if (value == QLatin1String(c.value)) {
-            form.Select(c.button);
-            return {};
-        }
+    const QString value = parser.value(option);
+    const std::optional<ButtonId> button = ChoiceByValue(selection, value.toStdString());
+    if (!button) {
+        return QStringLiteral("--%1: unknown value '%2' (expected %3)")
+            .arg(option, value, QString::fromStdString(ValueList(selection)));
     }
-    return QStringLiteral("--%1: unknown value '%2' (expected %3)")
-        .arg(QString::fromLatin1(option), value, ChoiceList(choices));
+    form.Select(*button);
+    if (selection.group == ButtonGroup::Geometry) {
+        GeometryButtonEnter(form, *button);
+    }
+    return {};
 }
 
-QString SelectGeometry(const QCommandLineParser& parser, FormRecord& form) {
-    if (!parser.isSet(QStringLiteral("geometry"))) {
-        return {};
-    }
-    const QString value = parser.value(QStringLiteral("geometry"));
-    for (std::size_t i = 0; i < kGeometryCount; ++i) {
-        const auto g = static_cast<Geometry>(i);
-        if (value == QString::fromUtf8(GeometryName(g))) {
-            form.Select(ButtonOf(g));
-            // The window's enter handler of the button runs when it is chosen.
-            GeometryButtonEnter(form, ButtonOf(g));
-            return {};
-        }
-    }
-    return QStringLiteral("--geometry: unknown value '%1' (expected %2)")
-        .arg(value, GeometryList());
+const SelectionName& Selection(std::string_view name) {
+    return *SelectionByName(name);
 }
 
 QString ApplySetOptions(const QCommandLineParser& parser, FormRecord& form) {
@@ -156,20 +73,22 @@ void AddOptions(QCommandLineParser& parser) {
         "sweep written to a results file."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOption(
-        {QStringLiteral("fluid"), QStringLiteral("Fluid: air|water|gas."), QStringLiteral("name")});
+    const auto values = [](std::string_view name) {
+        return QString::fromStdString(ValueList(Selection(name)));
+    };
+    parser.addOption({QStringLiteral("fluid"), QStringLiteral("Fluid: %1.").arg(values("fluid")),
+                      QStringLiteral("name")});
     parser.addOption({QStringLiteral("geometry"),
-                      QStringLiteral("Flow geometry: %1.").arg(GeometryList()),
+                      QStringLiteral("Flow geometry: %1.").arg(values("geometry")),
                       QStringLiteral("name")});
     parser.addOption({QStringLiteral("heating"),
-                      QStringLiteral("Pipe flow heating mode: wall-temperature|heat-flux."),
+                      QStringLiteral("Pipe flow heating mode: %1.").arg(values("heating")),
                       QStringLiteral("mode")});
     parser.addOption({QStringLiteral("rows"),
                       QStringLiteral("Tube banks: many (10 rows or more) | few (fewer than 10)."),
                       QStringLiteral("count")});
-    for (const FieldOption& o : kFieldOptions) {
-        parser.addOption(
-            {QString::fromLatin1(o.name), QString::fromUtf8(o.help), QStringLiteral("text")});
+    for (const FieldName& f : kFieldNames) {
+        parser.addOption({Utf8(f.name), Utf8(f.help), QStringLiteral("text")});
     }
     parser.addOption({QStringLiteral("set"),
                       QStringLiteral("Sets any field's text by its control name, e.g. "
@@ -209,28 +128,17 @@ QString ApplyOptions(const QCommandLineParser& parser, FormRecord& form, CliRequ
         return QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first());
     }
     request.json = parser.isSet(QStringLiteral("json"));
-    QString error = SelectChoice(parser, "fluid", kFluids, form);
-    if (error.isEmpty()) {
-        error = SelectGeometry(parser, form);
-    }
-    if (error.isEmpty()) {
-        error = SelectChoice(parser, "heating", kHeating, form);
-    }
-    if (error.isEmpty()) {
-        error = SelectChoice(parser, "rows", kRows, form);
-    }
-    if (error.isEmpty()) {
-        error = SelectChoice(parser, "sweep", kSweepVariables, form);
-    }
-    if (!error.isEmpty()) {
-        return error;
-    }
-    for (const FieldOption& o : kFieldOptions) {
-        if (parser.isSet(QString::fromLatin1(o.name))) {
-            form.SetInputText(o.field, parser.value(QString::fromLatin1(o.name)).toStdString());
+    for (const SelectionName& selection : kSelectionNames) {
+        if (QString error = SelectChoice(parser, selection, form); !error.isEmpty()) {
+            return error;
         }
     }
-    error = ApplySetOptions(parser, form);
+    for (const FieldName& f : kFieldNames) {
+        if (parser.isSet(Utf8(f.name))) {
+            form.SetInputText(f.field, parser.value(Utf8(f.name)).toStdString());
+        }
+    }
+    QString error = ApplySetOptions(parser, form);
     if (!error.isEmpty()) {
         return error;
     }

@@ -1,7 +1,7 @@
 #include "QtWindowServices.h"
 
 #include "FormControls.h"
-#include "SaveFileSink.h"
+#include "app/qt/UserFile.h"
 #include "app/NumberFormat.h"
 #include "app/qt/DecimalSeparator.h"
 
@@ -168,7 +168,7 @@ char QtWindowServices::DecimalSeparator() const {
 }
 
 std::unique_ptr<ResultsSink> QtWindowServices::OpenResultsFile(const std::string& path) {
-    return OpenSaveFile(path);
+    return OpenUserFile(path);
 }
 
 void QtWindowServices::KeepAlive() {

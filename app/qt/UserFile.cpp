@@ -1,4 +1,4 @@
-#include "SaveFileSink.h"
+#include "UserFile.h"
 
 #include <QSaveFile>
 #include <QString>
@@ -31,8 +31,16 @@ private:
 
 } // namespace
 
-std::unique_ptr<ResultsSink> OpenSaveFile(const std::string& path) {
+std::unique_ptr<ResultsSink> OpenUserFile(const std::string& path) {
     return std::make_unique<SaveFileSink>(path);
+}
+
+std::string WriteUserFile(const std::string& path, std::string_view bytes) {
+    const std::unique_ptr<ResultsSink> file = OpenUserFile(path);
+    if (file->IsOpen() && file->Write(bytes) && file->Commit()) {
+        return {};
+    }
+    return file->ErrorText();
 }
 
 } // namespace vortalin
