@@ -6,6 +6,7 @@
 #include "app/Calculator.h"
 #include "app/ConversionError.h"
 #include "app/FormRecord.h"
+#include "app/Version.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -112,7 +113,7 @@ void PrintText(const FormRecord& form) {
 int Run(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vortalin-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("0.5.0"));
+    QCoreApplication::setApplicationVersion(QLatin1String(kVersion));
 
     QCommandLineParser parser;
     AddOptions(parser);
@@ -125,7 +126,7 @@ int Run(int argc, char* argv[]) {
         return kShown;
     }
     if (parser.isSet(QStringLiteral("version"))) {
-        std::cout << "vortalin-cli 0.5.0\n";
+        std::cout << "vortalin-cli " << kVersion << '\n';
         return kShown;
     }
 

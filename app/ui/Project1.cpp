@@ -3,11 +3,16 @@
 
 #include "ErrorBox.h"
 #include "MainForms.h"
+#include "StartupOptions.h"
 #include "VortalinApplication.h"
 
 #include <cstdlib>
+#include <optional>
 
 int main(int argc, char* argv[]) {
+    if (const std::optional<int> answered = vortalin::AnswerInformationOptions(argc, argv)) {
+        return *answered;
+    }
     vortalin::VortalinApplication application(argc, argv);
     try {
         vortalin::MainForms forms;
