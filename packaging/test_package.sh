@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# Builds the Debian package from the build folder with CPack and checks it as a packager
+# and a user would: where its files are, its control fields, desktop-file-validate,
+# appstreamcli, lintian, and the programs unpacked into a temporary root.
+# Usage: test_package.sh BUILD_DIR VERSION APPLICATION_ID SOURCE_DIR
+set -uo pipefail
+build=$1
+version=$2
+id=$3
+source_dir=$4
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failed=0
+
+fail() {
+    echo "FAILED: $*" >&2
+    failed=1
+}
+
+arch=$(dpkg --print-architecture)
+deb="$work/vortalin_${version}_${arch}.deb"
+if ! cpack --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 ||
+    [[ ! -f "$deb" ]]; then
+    cat "$work/cpack.log" >&2
+    fail "cpack did not write $(basename "$deb")"
+    exit 1
+fi
+
+# Where Debian expects the files; the two programs are the only ones in /usr/bin.
+dpkg-deb -c "$deb" >"$work/contents"
+awk '{print $6}' "$work/contents" | sed 's|^\./|/|; s|/$||' >"$work/paths"
+expected=(
+    /usr/bin/vortalin
+    /usr/bin/vortalin-cli
+    "/usr/share/applications/$id.desktop"
+    "/usr/share/metainfo/$id.metainfo.xml"
+    "/usr/share/icons/hicolor/scalable/apps/$id.svg"
+    /usr/share/man/man1/vortalin.1.gz
+    /usr/share/man/man1/vortalin-cli.1.gz
+    /usr/share/doc/vortalin/copyright
+    /usr/share/doc/vortalin/changelog.gz
+)
+icon_sizes=(16 22 24 32 48 64 128 256)
+for size in "${icon_sizes[@]}"; do
+    expected+=("/usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
+done
+for path in "${expected[@]}"; do
+    grep -qxF "$path" "$work/paths" || fail "$path is not in the package"
+done
+programs=$(grep '^/usr/bin/.' "$work/paths" | sort | tr '\n' ' ')
+[[ "$programs" == "/usr/bin/vortalin /usr/bin/vortalin-cli " ]] ||
+    fail "programs in /usr/bin: $programs"
+outside=$(grep -v -e '^/usr/bin' -e '^/usr/share' -e '^/usr$' -e '^$' "$work/paths")
+[[ -z "$outside" ]] || fail "files outside /usr/bin and /usr/share:" $outside
+owners=$(awk '{print $2}' "$work/contents" | sort -u)
+[[ "$owners" == "root/root" ]] || fail "owners in the package: $owners"
+
+# Control fields: dependencies come from dpkg-shlibdeps.
+field() { dpkg-deb -f "$deb" "$1"; }
+[[ $(field Package) == vortalin ]] || fail "Package: $(field Package)"
+[[ $(field Version) == "$version" ]] || fail "Version: $(field Version)"
+[[ $(field Section) == science ]] || fail "Section: $(field Section)"
+[[ $(field Architecture) == "$arch" ]] || fail "Architecture: $(field Architecture)"
+for library in libc6 libqt6core6 libqt6widgets6 libqt6svg6; do
+    field Depends | grep -qE "(^|, )$library( |,|$)" || fail "Depends lacks $library: $(field Depends)"
+done
+[[ $(field Description | wc -l) -ge 3 ]] || fail "Description has no long text"
+
+# Unpacked as dpkg would install it.
+root="$work/root"
+dpkg-deb -x "$deb" "$root" || fail "dpkg-deb -x"
+desktop="$root/usr/share/applications/$id.desktop"
+metainfo="$root/usr/share/metainfo/$id.metainfo.xml"
+desktop-file-validate "$desktop" || fail "desktop-file-validate"
+appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate --no-net"
+grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo release is not $version"
+grep -qx "Icon=$id" "$desktop" || fail "desktop entry Icon is not $id"
+for size in "${icon_sizes[@]}"; do
+    png="$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
+    file "$png" | grep -q "PNG image data, $size x $size," || fail "$png: $(file -b "$png")"
+done
+
+# Nothing installed points back into the build or source folder.
+for tree in "$build" "$source_dir"; do
+    refers=$(grep -rlF "$tree" "$root")
+    [[ -z "$refers" ]] || fail "files that name $tree:" $refers
+done
+for program in vortalin vortalin-cli; do
+    ! readelf -d "$root/usr/bin/$program" | grep -qE 'RPATH|RUNPATH' || fail "$program has a run path"
+done
+
+# The unpacked programs: the command line gives the same default example as the built one
+# (whose values the command-line tests check), the window answers without a display.
+unpacked_json=$("$root/usr/bin/vortalin-cli" --decimal-separator , --json) ||
+    fail "unpacked vortalin-cli --json"
+built_json=$("$build/app/cli/vortalin-cli" --decimal-separator , --json)
+[[ "$unpacked_json" == "$built_json" ]] || fail "unpacked vortalin-cli gives another result"
+for text in '"Edit16": "27,0810"' '"Edit17": "6,8910"' '"shown": true'; do
+    grep -qF "$text" <<<"$unpacked_json" || fail "unpacked vortalin-cli --json lacks $text"
+done
+[[ $("$root/usr/bin/vortalin-cli" --version) == "vortalin-cli $version" ]] ||
+    fail "vortalin-cli --version"
+[[ $(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/vortalin" --version) == \
+    "vortalin $version" ]] || fail "vortalin --version"
+
+# The window starts from the desktop entry's Exec line and keeps running until stopped.
+exec_line=$(sed -n 's/^Exec=//p' "$desktop")
+PATH="$root/usr/bin:$PATH" QT_QPA_PLATFORM=offscreen timeout 3 $exec_line
+[[ $? -eq 124 ]] || fail "the window did not start from Exec=$exec_line"
+
+# lintian: no errors; the remaining warnings are shown.
+lintian --fail-on error --tag-display-limit 0 "$deb" || fail "lintian reports errors"
+
+[[ $failed -eq 0 ]] && echo "package $(basename "$deb") checked"
+exit $failed
