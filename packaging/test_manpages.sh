@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The manual pages cannot drift from --help: each page's OPTIONS section lists exactly the
 # options the program's --help lists, every long option the page mentions anywhere (the
-# examples included) exists, and the programs answer --help and --version without a display.
+# examples included) exists, the programs answer --help and --version without a display,
+# and the command-line examples run.
 # Usage: test_manpages.sh MAN_DIR PROGRAM...
 set -uo pipefail
 man_dir=$1
@@ -31,7 +32,16 @@ page_long_options() {
     sed 's/\\-/-/g' | grep -o -- '--[a-z][a-z0-9-]*' | sort -u
 }
 
+# The command lines of the page's EXAMPLES section that start the program named.
+page_examples() {
+    sed -n '/^\.SH EXAMPLES/,/^\.SH /p' | sed 's/\\-/-/g' | grep "^$1\\( \\|\$\\)"
+}
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
 for program in "$@"; do
+    program=$(realpath "$program")
     name=$(basename "$program")
     page="$man_dir/$name.1"
     [[ -s "$page" ]] || fail "$page missing"
@@ -51,6 +61,16 @@ for program in "$@"; do
     unknown=$(comm -23 <(page_long_options <"$page") <(echo "$from_help"))
     [[ -z "$unknown" ]] || fail "$name: $page mentions options --help does not have:" $unknown
     grep -q "^\.TH .*\"$name ${version#* }\"" "$page" || fail "$name: page not of version $version"
+
+    # The command line's examples run (the window's would open the window).
+    [[ $name == vortalin-cli ]] || continue
+    examples=0
+    while read -r -a example; do
+        examples=$((examples + 1))
+        (cd "$work" && "$program" "${example[@]:1}" >/dev/null) ||
+            fail "$name: example '${example[*]}' fails"
+    done < <(page_examples "$name" <"$page")
+    [[ $examples -ge 2 ]] || fail "$name: $examples examples on the page"
 done
 [[ $failed -eq 0 ]] && echo "manual pages match --help: $*"
 exit $failed
