@@ -17,6 +17,11 @@ fail() {
     failed=1
 }
 
+for tool in cpack dpkg-deb desktop-file-validate appstreamcli lintian file readelf; do
+    command -v "$tool" >/dev/null || fail "$tool is missing (scripts/packages.sh installs it)"
+done
+[[ $failed -eq 0 ]] || exit 1
+
 arch=$(dpkg --print-architecture)
 deb="$work/vortalin_${version}_${arch}.deb"
 if ! cpack --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 ||
