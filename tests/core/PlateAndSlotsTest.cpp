@@ -131,6 +131,8 @@ TEST(PlateCompute, ReynoldsRangeIsCheckedBeforePrandtl) {
     const std::string prandtl = "Prandtlovo kritérium je mimo rozsah 0.6 až 2000 !!!";
     Check(Geometry::Plate, 21, {5, "1", false, "", {reynolds}});
     Check(Geometry::Plate, 21, {10, "1", true, "", {}});
+    Check(Geometry::Plate, 21, {9.99e6, "1", true, "", {}});
+    Check(Geometry::Plate, 21, {1.001e7, "1", false, "", {reynolds}});
     Check(Geometry::Plate, -50, {5, "1", false, "", {reynolds}});
     Check(Geometry::Plate, -50, {1000, "1", true, "", {}});
     FormRecord form('.');
