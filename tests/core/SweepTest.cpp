@@ -174,6 +174,15 @@ TEST_F(Sweep, LinesWriteTheStepsAsTheyWereComputed) {
          "0",
          "47",
          {{SIZE_MAX, 6, "0,0000"}, {SIZE_MAX, 16, ""}}},
+        // ... and a wall swept down to the outlet temperature ends exactly there, where the
+        // log-mean difference takes its limit 0 (one bit above 22 it would be 0,059).
+        {"wall down to the outlet temperature",
+         {ButtonId::Form2RadioButton5},
+         {},
+         "41,2",
+         "22",
+         "36",
+         {{SIZE_MAX, 2, "22,000"}, {SIZE_MAX, 4, "0,000"}}},
         // Re beyond ten digits falls back to the exponent form with two exponent digits.
         {"plate, Re 1.3e8",
          {ButtonId::RadioButton7},
