@@ -164,7 +164,13 @@ void Calculator::RunSinglePoint() {
     ComputeTemperatures();
     ComputeProperties();
     ComputeCriteria();
-    ComputeHeatTransfer();
+    if (fresh_.properties) {
+        ComputeHeatTransfer();
+    } else {
+        // No fit covered tMean: a block would judge Re and Pr this run did not compute, and
+        // its own messages (the finned bank's Reynolds range) would name a wrong cause.
+        fresh_.heatTransfer = false;
+    }
     if (CheckValidity()) {
         ShowResults();
         resultsShown_ = true;
@@ -258,11 +264,11 @@ std::optional<std::string> Calculator::UncoveredTemperatureRefusal() const {
     if (fresh_.properties) {
         return std::nullopt;
     }
-    const CheckInput in{SelectedGeometry(window_), SelectedFluid(window_), state_};
-    if (AirOutsideItsRange(in) || WaterOutsideItsRange(in)) {
-        return std::nullopt; // the temperature checks report it in their place
-    }
-    return UncoveredTemperatureMessage(in.fluid == Fluid::Air, in.fluid == Fluid::Water);
+    // No fit covered tMean, so Re, Pr and the wall values are not this run's: the checks
+    // that judge them would blame a wrong cause. The fluid's own temperature range is the
+    // reason, whatever ran before.
+    const Fluid fluid = SelectedFluid(window_);
+    return UncoveredTemperatureMessage(fluid == Fluid::Air, fluid == Fluid::Water);
 }
 
 std::optional<std::string> Calculator::FirstValidityCheckRefusal() const {

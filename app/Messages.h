@@ -6,8 +6,8 @@
 
 namespace vortalin {
 
-// A mean temperature that no property fit of the fluid covers, where the validity checks
-// leave the case open.
+// A mean temperature that no property fit of the fluid covers: the refusal that comes
+// before every validity check.
 std::string UncoveredTemperatureMessage(bool air, bool water);
 
 // Nu or alpha came out undefined (not a finite number), or no block computed them.

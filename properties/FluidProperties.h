@@ -14,8 +14,8 @@ struct PropertySet {
     double lambda = 0; // W/(m·K)   thermal conductivity
 };
 
-// Dry air at atmospheric pressure. Main fit for −33 < t < 106, extended fit for
-// −73 < t <= −33 and 106 <= t < 2226. nullopt outside both.
+// Dry air at atmospheric pressure. Main fit for −73 < t < 106, extended fit for
+// 106 <= t < 2226. nullopt outside both.
 std::optional<PropertySet> AirProperties(double t);
 PropertySet AirMainRange(double t);
 PropertySet AirExtendedRange(double t);

@@ -53,6 +53,14 @@ check "refused" run 1 --w 50 --length 0.05
 check "refused message" has "message: Pomer d/L nesmie byť väčší ako 1 !!!"
 check "refused hyphens" has "Nuseltovo číslo (1) : --------------"
 
+# A mean temperature no fit covers: the fluid's range is the message, whatever the geometry.
+for geometry in cross-flow plate; do
+    check "air at -80 $geometry" run 1 --geometry $geometry --t-in -80 --t-out -80
+    check "air at -80 $geometry message" has "message: Stredná teplota vzduchu je mimo teplotný rozsah -73 až 2226°C !!!"
+done
+check "water at 101 cross-flow" run 1 --fluid water --geometry cross-flow --t-in 101 --t-out 101
+check "water at 101 message" has "message: Stredná teplota vody je mimo teplotný rozsah 0 až 100°C !!!"
+
 # Conversion failures and bad options: exit 2, message on stderr.
 check "bad number" run 2 --set Edit1=abc
 check "bad number message" err_has "'abc' nie je platné číslo."

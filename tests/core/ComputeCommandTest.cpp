@@ -5,6 +5,7 @@
 #include "app/ConversionError.h"
 #include "app/FormRecord.h"
 #include "app/Messages.h"
+#include "app/Selections.h"
 
 #include <gtest/gtest.h>
 
@@ -113,34 +114,79 @@ TEST_F(ComputeCommand, APlateShowsOnlyTheFirstCheckThatFires) {
     EXPECT_EQ(form.Messages(), std::vector<std::string>{kMessage9});
 }
 
-TEST_F(ComputeCommand, TemperatureChecksOfAirAndWater) {
+TEST_F(ComputeCommand, UncoveredTemperatureIsTheRefusalInEveryGeometryWhateverRanBefore) {
+    // With no fit covering tMean, Re and Pr are not this run's: the fluid's temperature
+    // message comes before every check that judges them, on a first run and after a run of
+    // another fluid that computed its properties.
     const struct {
         ButtonId fluid;
         const char *tIn, *tOut, *tWall;
         const char* message;
+        ButtonId before; // the fluid of the earlier run, at the window's temperatures
     } cases[] = {
-        {ButtonId::RadioButton2, "-100", "-100", "20", kMessage13},
-        {ButtonId::RadioButton2, "3000", "3000", "20", kMessage13},
-        {ButtonId::RadioButton2, "-73", "-73", "20", kMessage13}, // no fit at the bound itself
-        {ButtonId::RadioButton2, "2226", "2226", "20", kMessage13},
-        {ButtonId::RadioButton5, "-5", "-5", "20", kMessage14},
-        {ButtonId::RadioButton5, "0", "0", "20", kMessage14},
-        {ButtonId::RadioButton5, "100", "100", "20", kMessage14},
-        {ButtonId::RadioButton5, "110", "110", "20", kMessage14},
-        {ButtonId::RadioButton17, "30", "30", "40", kGasMessage},
-        {ButtonId::RadioButton17, "70", "70", "40", kGasMessage},
-        {ButtonId::RadioButton17, "20", "20", "40", kGasMessage},
+        {ButtonId::RadioButton2, "-100", "-100", "20", kMessage13, ButtonId::RadioButton5},
+        {ButtonId::RadioButton2, "-80", "-80", "20", kMessage13, ButtonId::RadioButton5},
+        {ButtonId::RadioButton2, "3000", "3000", "20", kMessage13, ButtonId::RadioButton5},
+        {ButtonId::RadioButton2, "-73", "-73", "20", kMessage13, ButtonId::RadioButton5},
+        {ButtonId::RadioButton2, "2226", "2226", "20", kMessage13, ButtonId::RadioButton5},
+        {ButtonId::RadioButton5, "-5", "-5", "20", kMessage14, ButtonId::RadioButton2},
+        {ButtonId::RadioButton5, "0", "0", "20", kMessage14, ButtonId::RadioButton2},
+        {ButtonId::RadioButton5, "100", "100", "20", kMessage14, ButtonId::RadioButton2},
+        {ButtonId::RadioButton5, "101", "101", "20", kMessage14, ButtonId::RadioButton2},
+        {ButtonId::RadioButton5, "110", "110", "20", kMessage14, ButtonId::RadioButton2},
+        {ButtonId::RadioButton17, "30", "30", "40", kGasMessage, ButtonId::RadioButton2},
+        {ButtonId::RadioButton17, "70", "70", "40", kGasMessage, ButtonId::RadioButton5},
+        {ButtonId::RadioButton17, "20", "20", "40", kGasMessage, ButtonId::RadioButton2},
     };
     for (const auto& c : cases) {
+        for (ButtonId geometry : kGeometryButtons) {
+            SCOPED_TRACE(std::string(ControlName(geometry)) + " " +
+                         std::string(ControlName(c.fluid)) + " " + c.tIn);
+            FormRecord fresh(',');
+            Calculator run(fresh);
+            fresh.Select(geometry);
+            const auto runTheCase = [&] {
+                fresh.Select(c.fluid);
+                fresh.SetInputText(EditId::Edit3, c.tIn);
+                fresh.SetInputText(EditId::Edit4, c.tOut);
+                fresh.SetInputText(EditId::Edit5, c.tWall);
+                fresh.ClearMessages();
+                run.Button1Click();
+                EXPECT_FALSE(run.ResultsShown());
+                EXPECT_EQ(fresh.Messages(), std::vector<std::string>{c.message});
+                EXPECT_EQ(fresh.StatusText(), "");
+            };
+            runTheCase();
+            fresh.Select(c.before);
+            for (EditId field : {EditId::Edit3, EditId::Edit4, EditId::Edit5}) {
+                fresh.SetInputText(field, DefaultText(field, ','));
+            }
+            run.Button1Click();
+            ASSERT_TRUE(run.Computed().properties);
+            runTheCase();
+        }
+    }
+}
+
+TEST_F(ComputeCommand, AirAtMinus50TakesTheMainFitInAPipeAndAlongAPlate) {
+    // Main fit at -50 °C: rho 1.563065, nu 9.16201e-6, cp 1006.005, lambda 0.0201883,
+    // Pr 0.71362; Re = 1 · 0.1 / nu = 10914.6.
+    for (ButtonId geometry : {ButtonId::RadioButton1, ButtonId::RadioButton7}) {
         FormRecord fresh(',');
         Calculator run(fresh);
-        fresh.Select(c.fluid);
-        fresh.SetInputText(EditId::Edit3, c.tIn);
-        fresh.SetInputText(EditId::Edit4, c.tOut);
-        fresh.SetInputText(EditId::Edit5, c.tWall);
+        fresh.Select(geometry);
+        fresh.SetInputText(EditId::Edit3, "-49");
+        fresh.SetInputText(EditId::Edit4, "-51");
         run.Button1Click();
-        EXPECT_FALSE(run.ResultsShown()) << c.tIn;
-        EXPECT_EQ(fresh.Messages(), std::vector<std::string>{c.message}) << c.tIn;
+        EXPECT_TRUE(run.ResultsShown()) << ControlName(geometry);
+        const std::pair<EditId, const char*> shown[] = {
+            {EditId::Edit9, "1,563"},     {EditId::Edit10, "9,162E-006"},
+            {EditId::Edit12, "1006,005"}, {EditId::Edit13, "0,0202"},
+            {EditId::Edit14, "10915"},    {EditId::Edit15, "0,7136"},
+        };
+        for (const auto& [field, text] : shown) {
+            EXPECT_EQ(fresh.Text(field), text) << ControlName(geometry) << ControlName(field);
+        }
     }
 }
 

@@ -25,6 +25,7 @@ struct PipeCase {
     double Re;
     double Nu;
     Regime regime;
+    double length = kLength;
 };
 
 const PipeCase kPipeCases[] = {
@@ -36,6 +37,8 @@ const PipeCase kPipeCases[] = {
     {HeatingMode::ConstHeatFlux, kJustBelow2300, 10.314, Regime::Laminar},
     {HeatingMode::ConstHeatFlux, 2300, 14.472, Regime::Transitional},
     {HeatingMode::ConstHeatFlux, kJustAbove10000, 39.344, Regime::Turbulent},
+    // A short pipe, Pe·d/L = 1.4e6: the entrance term (Pe·d/L)^0.333333 carries Nu.
+    {HeatingMode::ConstWallTemp, 2000, 180.3215, Regime::Laminar, 1e-4},
 };
 
 // Runs the engine on a state with the example's numbers and the pipe selected.
@@ -44,14 +47,14 @@ struct EngineRun {
     CalcState state;
     bool ran = false;
 
-    EngineRun(HeatingMode mode, double Re) {
+    EngineRun(HeatingMode mode, double Re, double length = kLength) {
         form.Select(ButtonOf(mode));
         state.Re = Re;
         state.Pr = kPr;
         state.PrW = kPrW;
         state.Pe = Re * kPr;
         state.d = kD;
-        state.length = kLength;
+        state.length = length;
         state.lambda = 0.026;
         ran = CorrelationEngine(state, form).ComputeHeatTransfer();
     }
@@ -59,10 +62,10 @@ struct EngineRun {
 
 TEST(PipeFlow, WorkedNusseltNumbersAndRegimeTexts) {
     for (const PipeCase& c : kPipeCases) {
-        EngineRun run(c.mode, c.Re);
+        EngineRun run(c.mode, c.Re, c.length);
         const auto what = ::testing::Message() << "Re " << c.Re << " mode " << int(c.mode);
         ASSERT_TRUE(run.ran) << what;
-        EXPECT_NEAR(run.state.Nu, c.Nu, 5e-4) << what;
+        EXPECT_NEAR(run.state.Nu, c.Nu, 5e-4) << what; // 3e-6 of Nu in the short pipe
         EXPECT_DOUBLE_EQ(run.state.alpha, run.state.Nu * 0.026 / kD) << what;
         EXPECT_EQ(run.form.StatusText(), RegimeText(c.regime)) << what;
     }

@@ -123,15 +123,30 @@ TEST(SlotsCompute, LaminarOnlyAndUndefinedForZeroLength) {
 }
 
 TEST(PlateCompute, ReynoldsRangeIsCheckedBeforePrandtl) {
-    // Air at −50 °C has Pr ≈ 0.488, outside the plate's 0.6 to 2000.
+    // No fluid reaches a Pr outside the plate's 0.6 to 2000 (air at −50 °C has Pr 0.714):
+    // the Prandtl check is tried on a set Pr, after the Reynolds check.
     const std::string reynolds = "Kriteriálna rovnica nevyhovuje!!! \nReynoldsovo kritérium musí "
                                  "byť v intervale 10 až 1.0e7 "
                                  "!!! \nOdporúčam použiť softvér na výpočet voľnej konvekcie.";
     const std::string prandtl = "Prandtlovo kritérium je mimo rozsah 0.6 až 2000 !!!";
     Check(Geometry::Plate, 21, {5, "1", false, "", {reynolds}});
     Check(Geometry::Plate, 21, {10, "1", true, "", {}});
+    Check(Geometry::Plate, 21, {9.99e6, "1", true, "", {}});
+    Check(Geometry::Plate, 21, {1.001e7, "1", false, "", {reynolds}});
     Check(Geometry::Plate, -50, {5, "1", false, "", {reynolds}});
-    Check(Geometry::Plate, -50, {1000, "1", false, "", {prandtl}});
+    Check(Geometry::Plate, -50, {1000, "1", true, "", {}});
+    FormRecord form('.');
+    form.Select(ButtonId::RadioButton7);
+    Calculator calc(form);
+    calc.Button1Click();
+    const std::pair<double, double> ReAndPr[] = {{5, 0.5}, {1000, 0.5}, {1000, 2000.5}};
+    for (const auto& [Re, Pr] : ReAndPr) {
+        form.ClearMessages();
+        calc.State().Re = Re;
+        calc.State().Pr = Pr;
+        EXPECT_FALSE(calc.CheckValidity());
+        EXPECT_EQ(form.Messages(), std::vector<std::string>{Re < 10 ? reynolds : prandtl});
+    }
 }
 
 } // namespace

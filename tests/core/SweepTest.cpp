@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -145,18 +146,87 @@ TEST_F(Sweep, EachComputeRewritesTheFile) {
     EXPECT_EQ(Fields(data[1])[5], "2,0000");
 }
 
-TEST_F(Sweep, SweptDiameterIsWrittenAsTheStepUsedIt) {
-    SwitchOn(file);
-    form.Select(ButtonId::Form2RadioButton2);
-    SetRange("0,05", "0,15", "3");
-    calc.Button1Click();
-    const std::vector<std::string> data = DataLines();
-    ASSERT_EQ(data.size(), 3u);
-    EXPECT_EQ(Fields(data[0])[6], "0,0500");
-    EXPECT_EQ(Fields(data[1])[6], "0,1000");
-    EXPECT_EQ(Fields(data[2])[6], "0,1500");
-    EXPECT_EQ(Fields(data[1])[12], "6588,3"); // Re at d = 0,1 and w = 1
-    EXPECT_EQ(form.Text(EditId::Edit2), "0,1");
+TEST_F(Sweep, LinesWriteTheStepsAsTheyWereComputed) {
+    struct Field {
+        std::size_t line, column; // from 0; SIZE_MAX: the last line
+        const char* text;
+    };
+    const struct {
+        const char* what;
+        std::vector<ButtonId> selections;
+        std::vector<std::pair<EditId, const char*>> inputs;
+        const char *from, *to, *steps;
+        std::vector<Field> fields;
+    } cases[] = {
+        {"diameter",
+         {ButtonId::Form2RadioButton2},
+         {},
+         "0,05",
+         "0,15",
+         "3",
+         {{0, 6, "0,0500"}, {1, 6, "0,1000"}, {2, 6, "0,1500"}, {1, 12, "6588,3"}}},
+        // The product before the division: the last step stands exactly at "Do :", where
+        // the undefined alpha of a zero diameter is left empty.
+        {"diameter down to zero",
+         {ButtonId::Form2RadioButton2},
+         {},
+         "1,7",
+         "0",
+         "47",
+         {{SIZE_MAX, 6, "0,0000"}, {SIZE_MAX, 16, ""}}},
+        // ... and a wall swept down to the outlet temperature ends exactly there, where the
+        // log-mean difference takes its limit 0 (one bit above 22 it would be 0,059).
+        {"wall down to the outlet temperature",
+         {ButtonId::Form2RadioButton5},
+         {},
+         "41,2",
+         "22",
+         "36",
+         {{SIZE_MAX, 2, "22,000"}, {SIZE_MAX, 4, "0,000"}}},
+        // Re beyond ten digits falls back to the exponent form with two exponent digits.
+        {"plate, Re 1.3e8",
+         {ButtonId::RadioButton7},
+         {{EditId::Edit2, "100"}},
+         "20",
+         "20",
+         "1",
+         {{0, 12, "1,3176532E+08"}}},
+        // Water at 21 °C by a wall at 90 °C: Pr and Pr at the wall in their own columns.
+        {"water",
+         {ButtonId::RadioButton5},
+         {{EditId::Edit5, "90"}},
+         "1",
+         "1",
+         "1",
+         {{0, 13, "6,977"}, {0, 14, "2,009"}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        FormRecord record(',');
+        Calculator run(record);
+        record.SetSaveDialogAnswer(file.string());
+        run.Ulodosboru1Click();
+        for (ButtonId button : c.selections) {
+            record.Select(button);
+        }
+        for (const auto& [field, text] : c.inputs) {
+            record.SetInputText(field, text);
+        }
+        record.SetInputText(EditId::Form2Edit1, c.from);
+        record.SetInputText(EditId::Form2Edit2, c.to);
+        record.SetInputText(EditId::Form2Edit3, c.steps);
+        run.Button1Click();
+        const std::vector<std::string> data = DataLines();
+        ASSERT_FALSE(data.empty());
+        for (const Field& f : c.fields) {
+            const std::size_t line = f.line == SIZE_MAX ? data.size() - 1 : f.line;
+            ASSERT_LT(line, data.size());
+            EXPECT_EQ(Fields(data[line])[f.column], f.text) << data[line];
+        }
+        // The window's own diameter text stays whatever the sweep did.
+        const bool diameterSet = !c.inputs.empty() && c.inputs.front().first == EditId::Edit2;
+        EXPECT_EQ(record.Text(EditId::Edit2), diameterSet ? c.inputs.front().second : "0,1");
+    }
 }
 
 TEST_F(Sweep, StepsNoFitCoversLeaveTheirPropertiesAndResultsEmpty) {

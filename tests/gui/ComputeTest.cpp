@@ -284,6 +284,12 @@ void ComputeTest::validityMessageKeepsResultsHiddenAndTheRegimeShown_data() {
         << "Edit19"
         << "10"
         << "Uhol medzi prúdiacim médiom a potrubím musí byť v rozsahu 20 až 90° !!!" << QString();
+    // tMean -80 °C: no fit of air, so the fluid's range is the reason, not Re.
+    QTest::newRow("cross-flow, air at -80 degrees")
+        << "RadioButton6"
+        << "Edit3"
+        << "-182"
+        << "Stredná teplota vzduchu je mimo teplotný rozsah -73 až 2226°C !!!" << QString("");
 }
 
 void ComputeTest::validityMessageKeepsResultsHiddenAndTheRegimeShown() {
