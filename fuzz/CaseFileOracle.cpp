@@ -92,8 +92,8 @@ std::string CheckCaseFile(const std::uint8_t* data, std::size_t size) {
 
     const CaseReading reading = ParseCase(bytes, separator);
     if (!reading.inputs) {
-        if (std::string p = CheckMessage(CaseRefusedMessage("c.vortalin", reading.problem),
-                                         "refusal message");
+        if (std::string p =
+                CheckMessage(CaseRefusedMessage("c.vortalin", reading.problem), "refusal message");
             !p.empty()) {
             return p;
         }

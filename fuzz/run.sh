@@ -18,9 +18,13 @@ for pair in NumberFormatFuzzer:numbers ComputeFuzzer:compute CaseFileFuzzer:case
     kind=${pair##*:}
     corpus=fuzz/corpus-$kind
     mkdir -p "$corpus"
+    dict=()
+    if [[ -f fuzz/dicts/$kind.dict ]]; then
+        dict=(-dict="fuzz/dicts/$kind.dict")
+    fi
     echo "== $target for $seconds s =="
     if ! build-fuzz/fuzz/$target "$corpus" "fuzz/seeds/$kind" "fuzz/regressions/$kind" \
-        -max_total_time="$seconds" -max_len=4096 -timeout=10 -print_final_stats=1 \
+        "${dict[@]}" -max_total_time="$seconds" -max_len=4096 -timeout=10 -print_final_stats=1 \
         -artifact_prefix="fuzz/findings/$kind-" 2>&1 | tail -n 25; then
         status=1
     fi
