@@ -40,6 +40,7 @@ ModalWatcher::DialogHandler TypeFileName(const QString& dialogName, const QStrin
         QCOMPARE(chooser->objectName(), dialogName);
         QCOMPARE(chooser->nameFilters(), QStringList{"Prípad Vortalinu (*.vortalin)"});
         QCOMPARE(chooser->defaultSuffix(), QString("vortalin"));
+        QVERIFY(!chooser->testOption(QFileDialog::DontConfirmOverwrite)); // asked as usual
         auto* name = chooser->findChild<QLineEdit*>("fileNameEdit");
         QVERIFY(name != nullptr);
         // The completer's popup, filled while the folder is read, would take the Enter key
