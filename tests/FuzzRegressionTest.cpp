@@ -1,6 +1,9 @@
 // Runs the fuzz targets' property checks over the seed corpora and the stored findings.
 
 #include "Oracles.h"
+#ifdef VORTALIN_HAVE_CASE_FILES
+#include "CaseFileOracle.h"
+#endif
 
 #include <gtest/gtest.h>
 
@@ -43,6 +46,12 @@ TEST(FuzzRegressions, NumberFormats) {
 TEST(FuzzRegressions, ComputeCommand) {
     EXPECT_GT(CheckAllFiles("compute", CheckCompute), 0u);
 }
+
+#ifdef VORTALIN_HAVE_CASE_FILES
+TEST(FuzzRegressions, CaseFiles) {
+    EXPECT_GT(CheckAllFiles("cases", CheckCaseFile), 0u);
+}
+#endif
 
 } // namespace
 } // namespace vortalin::fuzz

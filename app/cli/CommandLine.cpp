@@ -2,6 +2,7 @@
 
 #include "app/InputNames.h"
 #include "app/Selections.h"
+#include "app/qt/CaseFile.h"
 #include "app/qt/DecimalSeparator.h"
 
 #include <array>
@@ -63,6 +64,23 @@ QString ApplySetOptions(const QCommandLineParser& parser, FormRecord& form) {
     return {};
 }
 
+// Loads the --case file into the record; the other options are applied over it.
+QString ApplyCaseOption(const QCommandLineParser& parser, FormRecord& form, CliRequest& request) {
+    if (!parser.isSet(QStringLiteral("case"))) {
+        return {};
+    }
+    const std::string path = parser.value(QStringLiteral("case")).toStdString();
+    const CaseReading reading = ReadCaseFile(path, form.DecimalSeparator());
+    if (!ApplyReading(reading, form)) {
+        return QStringLiteral("--case: ") +
+               QString::fromStdString(CaseRefusedMessage(path, reading.problem));
+    }
+    if (!reading.unknownKeys.empty()) {
+        request.caseWarning = UnknownKeysMessage(path, reading.unknownKeys);
+    }
+    return {};
+}
+
 } // namespace
 
 void AddOptions(QCommandLineParser& parser) {
@@ -109,6 +127,14 @@ void AddOptions(QCommandLineParser& parser) {
                                      "(default: the user's locale)."),
                       QStringLiteral("char")});
     parser.addOption({QStringLiteral("json"), QStringLiteral("Prints one JSON object.")});
+    parser.addOption({QStringLiteral("case"),
+                      QStringLiteral("Loads a case file saved by the window (or --write-case) "
+                                     "before the other options, which override it."),
+                      QStringLiteral("file")});
+    parser.addOption({QStringLiteral("write-case"),
+                      QStringLiteral("Writes the case that the options describe to a case file "
+                                     "and exits without computing."),
+                      QStringLiteral("file")});
 }
 
 std::optional<char> ChosenSeparator(const QCommandLineParser& parser, QString& error) {
@@ -128,6 +154,9 @@ QString ApplyOptions(const QCommandLineParser& parser, FormRecord& form, CliRequ
         return QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first());
     }
     request.json = parser.isSet(QStringLiteral("json"));
+    if (QString error = ApplyCaseOption(parser, form, request); !error.isEmpty()) {
+        return error;
+    }
     for (const SelectionName& selection : kSelectionNames) {
         if (QString error = SelectChoice(parser, selection, form); !error.isEmpty()) {
             return error;
@@ -141,6 +170,13 @@ QString ApplyOptions(const QCommandLineParser& parser, FormRecord& form, CliRequ
     QString error = ApplySetOptions(parser, form);
     if (!error.isEmpty()) {
         return error;
+    }
+    request.writeCaseFile = parser.value(QStringLiteral("write-case")).toStdString();
+    if (parser.isSet(QStringLiteral("write-case"))) {
+        // Only the case is written: --sweep names the swept variable it keeps.
+        return request.writeCaseFile.empty()
+                   ? QStringLiteral("--write-case: the file name is empty")
+                   : QString();
     }
     request.sweep = parser.isSet(QStringLiteral("sweep"));
     if (request.sweep != parser.isSet(QStringLiteral("out"))) {

@@ -16,6 +16,8 @@ struct CliRequest {
     bool json = false;
     bool sweep = false;
     std::string sweepFile;
+    std::string writeCaseFile; // --write-case: write the case instead of computing
+    std::string caseWarning;   // about the --case file, to be printed on stderr
 };
 
 // Declares every option on the parser.
@@ -25,8 +27,9 @@ void AddOptions(QCommandLineParser& parser);
 // set when the option is malformed.
 std::optional<char> ChosenSeparator(const QCommandLineParser& parser, QString& error);
 
-// Applies the options to a record built with the chosen separator. Returns an error text
-// for a bad option (unknown name or value), or an empty string.
+// Applies the options to a record built with the chosen separator: first the --case file,
+// then every other option over it. Returns an error text for a bad option (unknown name or
+// value) or a refused case file, or an empty string.
 QString ApplyOptions(const QCommandLineParser& parser, FormRecord& form, CliRequest& request);
 
 } // namespace vortalin

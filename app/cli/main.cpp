@@ -7,6 +7,7 @@
 #include "app/ConversionError.h"
 #include "app/FormRecord.h"
 #include "app/Version.h"
+#include "app/qt/CaseFile.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -142,6 +143,18 @@ int Run(int argc, char* argv[]) {
     if (!error.isEmpty()) {
         std::cerr << "vortalin-cli: " << error.toStdString() << '\n';
         return kBadInput;
+    }
+    if (!request.caseWarning.empty()) {
+        std::cerr << "vortalin-cli: " << request.caseWarning << '\n';
+    }
+    if (!request.writeCaseFile.empty()) {
+        const std::string failure = WriteCaseFile(request.writeCaseFile, CaseOf(form));
+        if (!failure.empty()) {
+            std::cerr << "vortalin-cli: " << CaseNotSavedMessage(request.writeCaseFile, failure)
+                      << '\n';
+            return kFileFailed;
+        }
+        return kShown;
     }
     if (!request.json) {
         // Each message is printed as it is shown, so a long sweep reports as it goes.

@@ -1,9 +1,9 @@
 #include "QtWindowServices.h"
 
 #include "FormControls.h"
-#include "app/qt/UserFile.h"
 #include "app/NumberFormat.h"
 #include "app/qt/DecimalSeparator.h"
+#include "app/qt/UserFile.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -32,6 +32,17 @@ std::string Utf8(const QString& text) {
 }
 
 } // namespace
+
+std::optional<std::string> AskForFile(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty() || chosen.front().isEmpty()) {
+        return std::nullopt;
+    }
+    return Utf8(chosen.front());
+}
 
 QtWindowServices::QtWindowServices(QWidget& mainWindow)
     : mainWindow_(mainWindow), statusPanel_(FindControl<QLabel>(mainWindow, "StatusPanel0")),
@@ -130,14 +141,7 @@ void QtWindowServices::SetSaveToFileChecked(bool checked) {
 }
 
 std::optional<std::string> QtWindowServices::ChooseResultsFile() {
-    if (saveDialog_.exec() != QDialog::Accepted) {
-        return std::nullopt;
-    }
-    const QStringList chosen = saveDialog_.selectedFiles();
-    if (chosen.isEmpty() || chosen.front().isEmpty()) {
-        return std::nullopt;
-    }
-    return Utf8(chosen.front());
+    return AskForFile(saveDialog_);
 }
 
 void QtWindowServices::SetProgressMaximum(int maximum) {
@@ -169,6 +173,15 @@ char QtWindowServices::DecimalSeparator() const {
 
 std::unique_ptr<ResultsSink> QtWindowServices::OpenResultsFile(const std::string& path) {
     return OpenUserFile(path);
+}
+
+std::string QtWindowServices::Text(EditId field) const {
+    return Utf8(Edit(field).text());
+}
+
+void QtWindowServices::Select(ButtonId button) {
+    // The buttons of a group are exclusive: checking one clears the others.
+    Button(button).setChecked(true);
 }
 
 void QtWindowServices::KeepAlive() {

@@ -19,6 +19,9 @@ class QWidget;
 
 namespace vortalin {
 
+// The file named in a modal file dialog; nullopt when the dialog is cancelled.
+std::optional<std::string> AskForFile(QFileDialog& dialog);
+
 class QtWindowServices final : public WindowServices {
 public:
     // Finds the main window's controls by their names; a missing one throws.
@@ -44,6 +47,11 @@ public:
     char DecimalSeparator() const override;
     std::unique_ptr<ResultsSink> OpenResultsFile(const std::string& path) override;
     void KeepAlive() override;
+
+    // An input as a user sees, types and clicks it (the same operations as FormRecord's).
+    std::string Text(EditId field) const;
+    void SetInputText(EditId field, const std::string& text) { SetText(field, text); }
+    void Select(ButtonId button);
 
 private:
     QLineEdit& Edit(EditId id) const;

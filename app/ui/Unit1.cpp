@@ -6,6 +6,7 @@
 #include "TextFitting.h"
 #include "Unit2.h"
 #include "app/Selections.h"
+#include "app/qt/CaseFile.h"
 #include "ui_Unit1.h"
 
 #include <QEvent>
@@ -38,6 +39,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui_(std::make_unique<Ui::
     ui_->setupUi(this);
     CreateStatusPanel();
     CreateSaveDialog();
+    CreateCaseDialogs();
     LoadSketches();
     vortalin::ShowDefaults(*this, vortalin::FormId::MainWindow);
     vortalin::FitCaptions(*centralWidget());
@@ -73,6 +75,26 @@ void TForm1::CreateSaveDialog() {
     dialog->setOptions(QFileDialog::DontConfirmOverwrite | QFileDialog::DontUseNativeDialog);
 }
 
+void TForm1::CreateCaseDialogs() {
+    const QString filter = QStringLiteral("Prípad Vortalinu (*.vortalin)");
+    const QString suffix = QStringLiteral("vortalin");
+    auto* open = new QFileDialog(this);
+    open->setObjectName(QStringLiteral("OpenDialog1"));
+    open->setAcceptMode(QFileDialog::AcceptOpen);
+    open->setFileMode(QFileDialog::ExistingFile);
+    open->setNameFilter(filter);
+    open->setDefaultSuffix(suffix);
+    open->setOption(QFileDialog::DontUseNativeDialog);
+    // Overwriting an existing case is confirmed, as save dialogs usually do.
+    auto* save = new QFileDialog(this);
+    save->setObjectName(QStringLiteral("SaveDialog2"));
+    save->setAcceptMode(QFileDialog::AcceptSave);
+    save->setFileMode(QFileDialog::AnyFile);
+    save->setNameFilter(filter);
+    save->setDefaultSuffix(suffix);
+    save->setOption(QFileDialog::DontUseNativeDialog);
+}
+
 void TForm1::LoadSketches() {
     RegisterSketches();
     for (int i = 1; i <= kSketchCount; ++i) {
@@ -86,7 +108,9 @@ void TForm1::ConnectHandlers() {
     connect(ui_->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(ui_->Nastavenierozsahu1, &QAction::triggered, this, &TForm1::Nastavenierozsahu1Click);
     connect(ui_->Ulodosboru1, &QAction::triggered, this, &TForm1::Ulodosboru1Click);
-    // "Načítaj", "Ulož" and "Koniec" have no handler: choosing them does nothing.
+    connect(ui_->Nataj1, &QAction::triggered, this, &TForm1::Nataj1Click);
+    connect(ui_->Ulo1, &QAction::triggered, this, &TForm1::Ulo1Click);
+    connect(ui_->Koniec1, &QAction::triggered, this, &TForm1::Koniec1Click);
 }
 
 void TForm1::WatchGeometryButtonsFocus() {
@@ -157,4 +181,51 @@ void TForm1::Nastavenierozsahu1Click() {
 
 void TForm1::Ulodosboru1Click() {
     vortalin::RunCommand(this, [this] { calculator_->Ulodosboru1Click(); });
+}
+
+void TForm1::Nataj1Click() {
+    vortalin::RunCommand(this, [this] {
+        const std::optional<std::string> path =
+            vortalin::AskForFile(vortalin::FindControl<QFileDialog>(*this, "OpenDialog1"));
+        if (path) {
+            LoadCase(*path);
+        }
+    });
+}
+
+void TForm1::LoadCase(const std::string& path) {
+    const vortalin::CaseReading reading =
+        vortalin::ReadCaseFile(path, services_->DecimalSeparator());
+    if (!vortalin::ApplyReading(reading, *services_)) {
+        services_->ShowMessage(vortalin::CaseRefusedMessage(path, reading.problem));
+        return;
+    }
+    // No result of the previous inputs may stay on screen.
+    calculator_->ResetOutputs();
+    caseFile_ = path;
+    if (!reading.unknownKeys.empty()) {
+        services_->ShowMessage(vortalin::UnknownKeysMessage(path, reading.unknownKeys));
+    }
+}
+
+void TForm1::Ulo1Click() {
+    vortalin::RunCommand(this, [this] {
+        std::optional<std::string> path = caseFile_;
+        if (caseFile_.empty()) {
+            path = vortalin::AskForFile(vortalin::FindControl<QFileDialog>(*this, "SaveDialog2"));
+        }
+        if (!path) {
+            return;
+        }
+        const std::string failure = vortalin::WriteCaseFile(*path, vortalin::CaseOf(*services_));
+        if (!failure.empty()) {
+            services_->ShowMessage(vortalin::CaseNotSavedMessage(*path, failure));
+            return;
+        }
+        caseFile_ = *path;
+    });
+}
+
+void TForm1::Koniec1Click() {
+    close();
 }

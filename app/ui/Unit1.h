@@ -9,6 +9,7 @@
 #include <QMainWindow>
 
 #include <memory>
+#include <string>
 
 class QLabel;
 
@@ -48,10 +49,15 @@ private slots:
     void RadioButton18Enter();
     void Nastavenierozsahu1Click();
     void Ulodosboru1Click();
+    void Nataj1Click();  // "Načítaj": loads a case file
+    void Ulo1Click();    // "Ulož": saves the case to its file, asking a name the first time
+    void Koniec1Click(); // "Koniec": ends the program as closing the main window does
 
 private:
     void CreateStatusPanel();
     void CreateSaveDialog();
+    void CreateCaseDialogs();
+    void LoadCase(const std::string& path);
     void LoadSketches();
     void ConnectHandlers();
     void WatchGeometryButtonsFocus();
@@ -60,4 +66,5 @@ private:
     std::unique_ptr<Ui::TForm1> ui_;
     std::unique_ptr<vortalin::QtWindowServices> services_;
     std::unique_ptr<vortalin::Calculator> calculator_;
+    std::string caseFile_; // the case file last loaded or saved; empty until then
 };

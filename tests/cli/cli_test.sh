@@ -98,6 +98,59 @@ check "sweep missing folder message" err_has "$work/none/v.txt"
 check "sweep bad range keeps file" run 2 --sweep w --from x --out "$work/v.txt"
 check "sweep bad range file untouched" cmp -s "$work/v.txt" "$work/keep.txt"
 
+# Case files: every key written, read back and overridden; both separators; bad files.
+every=(--fluid gas --geometry partly-staggered-bank --heating heat-flux --rows few --sweep t-wall
+    --w 2,5 --d 0,04 --t-in 35 --t-out 45 --t-wall 60 --length 'dĺžka?' --angle 45
+    --slot-length 0,8 --coil-tube-d 0,012 --coil-d 0,4 --coil-pitch 0,03 --row-d 0,011
+    --row-s1 0,025 --bank-d 0,016 --bank-s1 0,035 --bank-s2 0,03 --bank-s3 0,008 --row-count 4
+    --fin-da 50 --fin-db 24 --fin-f 0,5 --fin-pf 2,5 --from 40 --to 65 --steps 5)
+check "write case" run 0 --decimal-separator , "${every[@]}" --write-case "$work/all.vortalin"
+check "write case computes nothing" test ! -s "$work/out"
+for pair in '"format": "vortalin-case"' '"version": 1' '"decimal-separator": ","' \
+    '"fluid": "gas"' '"geometry": "partly-staggered-bank"' '"heating": "heat-flux"' \
+    '"rows": "few"' '"sweep": "t-wall"' '"w": "2,5"' '"length": "dĺžka?"' '"bank-s3": "0,008"' \
+    '"row-count": "4"' '"fin-pf": "2,5"' '"from": "40"' '"steps": "5"'; do
+    check "case key: $pair" grep -qF -- "$pair" "$work/all.vortalin"
+done
+check "case copy" run 0 --decimal-separator , --case "$work/all.vortalin" \
+    --write-case "$work/copy.vortalin"
+check "case copy identical" cmp -s "$work/all.vortalin" "$work/copy.vortalin"
+check "case under a point" run 0 --decimal-separator . --case "$work/all.vortalin" \
+    --write-case "$work/point.vortalin"
+check "case under a point converted" grep -qF '"w": "2.5"' "$work/point.vortalin"
+check "case under a point keeps other texts" grep -qF '"length": "dĺžka?"' "$work/point.vortalin"
+check "case back to a comma" run 0 --decimal-separator , --case "$work/point.vortalin" \
+    --write-case "$work/back.vortalin"
+check "case back identical" cmp -s "$work/all.vortalin" "$work/back.vortalin"
+
+# A case runs exactly as the same options do; options override the case.
+bank=(--fluid water --geometry staggered-bank --rows few --w 0,8 --row-count 5 --bank-d 0,02)
+check "bank options" run 0 --decimal-separator , --json "${bank[@]}"
+cp "$work/out" "$work/options.json"
+check "bank case" run 0 --decimal-separator , "${bank[@]}" --write-case "$work/bank.vortalin"
+check "bank from case" run 0 --decimal-separator , --json --case "$work/bank.vortalin"
+check "bank case results equal" cmp -s "$work/out" "$work/options.json"
+check "bank from case, point" run 0 --decimal-separator . --json --case "$work/bank.vortalin"
+check "bank case under a point" has '"Edit17": "'
+check "override" run 0 --decimal-separator , --json --case "$work/bank.vortalin" --w 1,6
+check "override differs" bash -c "! cmp -s '$work/out' '$work/options.json'"
+check "override velocity" grep -qF '"w": 1.6' "$work/out"
+
+# Refused case files: exit 2 and a message naming the file; unknown keys only warn.
+printf '' >"$work/empty.vortalin"
+printf '{"format": "vortalin-case", "version": 7}' >"$work/newer.vortalin"
+printf '{"format": "vortalin-case", "version": 1, "w": 2}' >"$work/number.vortalin"
+printf '{"format": "vortalin-case", "version": 1, "x": "1", "w": "2"}' >"$work/extra.vortalin"
+check "empty case" run 2 --case "$work/empty.vortalin"
+check "empty case message" err_has "„$work/empty.vortalin“ sa nedá načítať: súbor je prázdny."
+check "newer case" run 2 --case "$work/newer.vortalin"
+check "newer case message" err_has "novšia verzia programu (verzia formátu 7)"
+check "number in case" run 2 --case "$work/number.vortalin"
+check "missing case" run 2 --case "$work/none.vortalin"
+check "unknown key" run 0 --case "$work/extra.vortalin"
+check "unknown key named" err_has "neznáme kľúče „x“"
+check "write case to a missing folder" run 3 --write-case "$work/none/c.vortalin"
+
 check "help" run 0 --help
 check "help lists geometries" has "finned-bank"
 check "version" run 0 --version
