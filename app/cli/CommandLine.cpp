@@ -2,6 +2,7 @@
 
 #include "app/InputNames.h"
 #include "app/Selections.h"
+#include "app/cli/BatchCommand.h"
 #include "app/qt/DecimalSeparator.h"
 
 #include <array>
@@ -102,7 +103,10 @@ void AddOptions(QCommandLineParser& parser) {
                       QStringLiteral("Parameter sweep of w|d|t-in|t-out|t-wall, written to --out "
                                      "before the single-point run."),
                       QStringLiteral("variable")});
-    parser.addOption({QStringLiteral("out"), QStringLiteral("Results file of the sweep."),
+    AddBatchOptions(parser);
+    parser.addOption({QStringLiteral("out"),
+                      QStringLiteral("Results file of the sweep, or the output of --batch or "
+                                     "--grid (default: standard output)."),
                       QStringLiteral("file")});
     parser.addOption({QStringLiteral("decimal-separator"),
                       QStringLiteral("Decimal separator of numbers read and shown: ',' or '.' "
@@ -143,6 +147,10 @@ QString ApplyOptions(const QCommandLineParser& parser, FormRecord& form, CliRequ
         return error;
     }
     request.sweep = parser.isSet(QStringLiteral("sweep"));
+    if (BatchRequested(parser)) {
+        return request.sweep ? QStringLiteral("--sweep does not go with --batch or --grid")
+                             : QString();
+    }
     if (request.sweep != parser.isSet(QStringLiteral("out"))) {
         return QStringLiteral("--sweep and --out go together");
     }
