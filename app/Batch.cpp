@@ -53,20 +53,21 @@ void AppendQuantities(std::string& out, const CaseOutcome& outcome, char separat
     }
 }
 
-// Every message of the case in order, then the conversion message that stopped it.
-void AppendMessages(std::string& out, const CaseOutcome& outcome) {
-    std::string joined;
-    for (const std::string& message : outcome.form.Messages()) {
+// Every message of the case in order, then the conversion message that stopped it, joined
+// in `joined` (reused from case to case).
+void AppendMessages(std::string& out, const CaseOutcome& outcome, std::string& joined) {
+    joined.clear();
+    const auto join = [&joined](std::string_view message) {
         if (!joined.empty()) {
             joined += kMessageJoint;
         }
         joined += message;
+    };
+    for (const std::string& message : outcome.form.Messages()) {
+        join(message);
     }
     if (!outcome.stoppedBy.empty()) {
-        if (!joined.empty()) {
-            joined += kMessageJoint;
-        }
-        joined += outcome.stoppedBy;
+        join(outcome.stoppedBy);
     }
     AppendCsvField(out, joined);
 }
@@ -125,7 +126,7 @@ void CsvCaseWriter::AppendCase(std::string& out, const CaseOutcome& outcome) {
     }
     AppendQuantities(out, outcome, separator_);
     out += outcome.calc.ResultsShown() ? ";1;" : ";0;";
-    AppendMessages(out, outcome);
+    AppendMessages(out, outcome, joined_);
     out += '\n';
 }
 

@@ -46,6 +46,7 @@ public:
 
 private:
     char separator_;
+    std::string joined_; // the messages of the case being written
 };
 
 struct BatchResult {

@@ -344,6 +344,9 @@ std::optional<std::string> ApplyCase(const std::vector<BatchColumn>& columns,
             return "unknown " + std::string(selection.name) + " " + Quoted(value) + " (expected " +
                    ValueList(selection) + ")";
         }
+        if (form.IsSelected(*button)) {
+            continue; // selected by the case before: clicking it again changes nothing
+        }
         form.Select(*button);
         if (selection.group == ButtonGroup::Geometry) {
             GeometryButtonEnter(form, *button);
