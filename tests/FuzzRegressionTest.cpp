@@ -1,5 +1,6 @@
 // Runs the fuzz targets' property checks over the seed corpora and the stored findings.
 
+#include "BatchOracle.h"
 #include "Oracles.h"
 
 #include <gtest/gtest.h>
@@ -42,6 +43,10 @@ TEST(FuzzRegressions, NumberFormats) {
 
 TEST(FuzzRegressions, ComputeCommand) {
     EXPECT_GT(CheckAllFiles("compute", CheckCompute), 0u);
+}
+
+TEST(FuzzRegressions, BatchTables) {
+    EXPECT_GT(CheckAllFiles("batch", CheckBatchTable), 0u);
 }
 
 } // namespace
