@@ -4,6 +4,7 @@
 #include "NumberFormat.h"
 #include "ResultsFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -18,8 +19,14 @@ constexpr std::size_t kChunkSize = 64 * 1024;
 
 constexpr std::string_view kMessageJoint = " | ";
 
+bool NeedsQuotes(std::string_view text) {
+    // One pass over the text (find_first_of would search the set once per character).
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return c == ';' || c == '"' || c == '\n' || c == '\r'; });
+}
+
 void AppendCsvField(std::string& out, std::string_view text) {
-    if (text.find_first_of(";\"\r\n") == std::string_view::npos) {
+    if (!NeedsQuotes(text)) {
         out += text;
         return;
     }

@@ -232,9 +232,11 @@ std::string FormatExponent(double value, int precision, int exponentDigits, char
 void AppendShortest(std::string& out, double value, char separator) {
     std::array<char, 32> buffer; // the longest shortest form, -2.2250738585072014e-308, fits
     const auto res = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    const std::size_t start = out.size();
+    char* const point = std::find(buffer.data(), res.ptr, '.'); // there is at most one
+    if (point != res.ptr) {
+        *point = separator;
+    }
     out.append(buffer.data(), res.ptr);
-    std::replace(out.begin() + static_cast<std::ptrdiff_t>(start), out.end(), '.', separator);
 }
 
 double ParseNumber(std::string_view text, char separator) {
