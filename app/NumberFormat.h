@@ -28,7 +28,8 @@ void AppendExponent(std::string& out, double value, int precision, int exponentD
                     char separator);
 
 // The shortest digits that read back to exactly the same double (to_chars' choice of
-// fixed or exponent form, "1.5e-05"), with the given separator. The value must be finite.
+// fixed or exponent form, "1.5e-05"), with the given separator; "inf" or "nan" for a value
+// that is not finite.
 void AppendShortest(std::string& out, double value, char separator);
 
 // A decimal number: optional sign, digits with the given separator, optional exponent

@@ -101,7 +101,8 @@ std::size_t LineCount(std::string_view text) {
 }
 
 // "line N: ..." with N a line of the table, or the one message without a line.
-std::string CheckRefusal(const BatchResult& result, const StringSink& sink, std::string_view table) {
+std::string CheckRefusal(const BatchResult& result, const StringSink& sink,
+                         std::string_view table) {
     if (sink.committed) {
         return "a malformed table was committed";
     }
@@ -110,11 +111,11 @@ std::string CheckRefusal(const BatchResult& result, const StringSink& sink, std:
     }
     std::size_t line = 0;
     const std::string_view m = result.message;
-    const auto res = std::from_chars(m.data() + std::min<std::size_t>(5, m.size()),
-                                     m.data() + m.size(), line);
+    const auto res =
+        std::from_chars(m.data() + std::min<std::size_t>(5, m.size()), m.data() + m.size(), line);
     const std::string_view after = m.substr(static_cast<std::size_t>(res.ptr - m.data()));
-    if (!m.starts_with("line ") || res.ec != std::errc() || line == 0 ||
-        line > LineCount(table) || !after.starts_with(": ") || after.size() <= 2) {
+    if (!m.starts_with("line ") || res.ec != std::errc() || line == 0 || line > LineCount(table) ||
+        !after.starts_with(": ") || after.size() <= 2) {
         return "a refusal without a clear line: " + result.message;
     }
     return {};
@@ -219,8 +220,7 @@ std::string CheckGrid(std::string_view text, char separator) {
             return "grid cases out of order";
         }
     }
-    return count == static_cast<std::size_t>(combinations) ? std::string()
-                                                          : "a grid case missing";
+    return count == static_cast<std::size_t>(combinations) ? std::string() : "a grid case missing";
 }
 
 } // namespace

@@ -105,14 +105,16 @@ void AddOptions(QCommandLineParser& parser) {
                       QStringLiteral("variable")});
     AddBatchOptions(parser);
     parser.addOption({QStringLiteral("out"),
-                      QStringLiteral("Results file of the sweep, or the output of --batch or "
-                                     "--grid (default: standard output)."),
+                      QStringLiteral("Results file of the sweep; the output of --batch or "
+                                     "--grid (standard output when not given or '-')."),
                       QStringLiteral("file")});
     parser.addOption({QStringLiteral("decimal-separator"),
                       QStringLiteral("Decimal separator of numbers read and shown: ',' or '.' "
                                      "(default: the user's locale)."),
                       QStringLiteral("char")});
-    parser.addOption({QStringLiteral("json"), QStringLiteral("Prints one JSON object.")});
+    parser.addOption({QStringLiteral("json"),
+                      QStringLiteral("Prints one JSON object (with --batch or --grid: one "
+                                     "per case and line).")});
 }
 
 std::optional<char> ChosenSeparator(const QCommandLineParser& parser, QString& error) {

@@ -8,7 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <bit>
+#include <charconv>
 #include <cstdint>
 #include <sstream>
 #include <string>
@@ -137,6 +140,27 @@ std::string StudyOverEveryGeometry() {
         }
     }
     return table + "tube-row;air;wall-temperature;many;1;20;30;0,01;0,2;3\n"; // tubes touch
+}
+
+TEST(Batch, ShortestDigitsAreThoseOfToCharsWithTheSeparator) {
+    std::vector<double> values = {
+        0.0,  -0.0,  0.5,     -0.5,   9999.5, 10000,   100000,
+        1e15, 1e300, -1e-300, 5e-324, 0.1,    1.0 / 3, 6588.2659791292135};
+    for (int n = -10001; n <= 10001; ++n) {
+        values.push_back(n);
+    }
+    for (const double v : values) {
+        std::array<char, 32> expected;
+        const auto res = std::to_chars(expected.data(), expected.data() + expected.size(), v);
+        std::string text(expected.data(), res.ptr);
+        std::string comma;
+        AppendShortest(comma, v, ',');
+        std::string point;
+        AppendShortest(point, v, '.');
+        EXPECT_EQ(point, text);
+        std::replace(text.begin(), text.end(), '.', ',');
+        EXPECT_EQ(comma, text);
+    }
 }
 
 TEST(Batch, EveryCaseRunsAsASingleComputeOnTheBaseRecord) {
