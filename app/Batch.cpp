@@ -1,8 +1,8 @@
-#include "Batch.h"
+#include "app/Batch.h"
 
-#include "ConversionError.h"
-#include "NumberFormat.h"
-#include "ResultsFile.h"
+#include "app/ConversionError.h"
+#include "app/NumberFormat.h"
+#include "app/ResultsFile.h"
 
 #include <algorithm>
 #include <cerrno>

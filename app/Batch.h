@@ -3,10 +3,10 @@
 // command on the window record exactly as a single run would; its outcome is written as
 // one line (CSV) and the output is streamed, so memory stays flat however many cases run.
 
-#include "BatchTable.h"
-#include "Calculator.h"
-#include "FormRecord.h"
-#include "ResultsSink.h"
+#include "app/BatchTable.h"
+#include "app/Calculator.h"
+#include "app/FormRecord.h"
+#include "app/ResultsSink.h"
 
 #include <cstddef>
 #include <memory>

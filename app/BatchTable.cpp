@@ -1,7 +1,7 @@
-#include "BatchTable.h"
+#include "app/BatchTable.h"
 
-#include "ConversionError.h"
-#include "NumberFormat.h"
+#include "app/ConversionError.h"
+#include "app/NumberFormat.h"
 
 #include <algorithm>
 

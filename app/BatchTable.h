@@ -3,8 +3,8 @@
 // the columns by their input names), or a full grid of evenly spaced values. A source
 // holds one case at a time, never the whole table.
 
-#include "FormRecord.h"
-#include "InputNames.h"
+#include "app/FormRecord.h"
+#include "app/InputNames.h"
 
 #include <cstddef>
 #include <istream>
