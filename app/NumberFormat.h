@@ -27,6 +27,11 @@ void AppendFixed(std::string& out, double value, int precision, int decimals, ch
 void AppendExponent(std::string& out, double value, int precision, int exponentDigits,
                     char separator);
 
+// The shortest digits that read back to exactly the same double (to_chars' choice of
+// fixed or exponent form, "1.5e-05"), with the given separator; "inf" or "nan" for a value
+// that is not finite.
+void AppendShortest(std::string& out, double value, char separator);
+
 // A decimal number: optional sign, digits with the given separator, optional exponent
 // (e or E, optional sign, digits); blanks around it are ignored. Anything else, the empty
 // text included, throws ConversionError with a Slovak message naming the text. So does a

@@ -37,8 +37,10 @@ std::string ToWindows1250(std::string_view utf8) {
     return out;
 }
 
-bool WasComputed(ResultsColumn::Needs needs, const Freshness& computed) {
-    switch (needs) {
+} // namespace
+
+bool WasComputed(const ResultsColumn& column, const Freshness& computed) {
+    switch (column.needs) {
     case ResultsColumn::Inputs:
         return true;
     case ResultsColumn::Properties:
@@ -49,7 +51,9 @@ bool WasComputed(ResultsColumn::Needs needs, const Freshness& computed) {
     return computed.properties && computed.heatTransfer;
 }
 
-} // namespace
+std::string_view ResultsTitles() {
+    return kHeaderUtf8;
+}
 
 const std::string& ResultsHeader() {
     static const std::string header = ToWindows1250(kHeaderUtf8) + std::string(kLineEnd);
@@ -65,7 +69,7 @@ void AppendResultsLine(std::string& out, const CalcState& state, const Freshness
         }
         first = false;
         const double value = state.*column.value;
-        if (!WasComputed(column.needs, computed) || !std::isfinite(value)) {
+        if (!WasComputed(column, computed) || !std::isfinite(value)) {
             continue;
         }
         if (column.format == Column::Fixed) {

@@ -54,6 +54,11 @@ inline constexpr std::array<ResultsColumn, 17> kResultsColumns = {{
 
 // The header line in Windows-1250 bytes, line end included.
 const std::string& ResultsHeader();
+// The 17 titles in UTF-8, separated by ';', without a line end.
+std::string_view ResultsTitles();
+
+// Whether the step computed the column's value (it may still be not finite).
+bool WasComputed(const ResultsColumn& column, const Freshness& computed);
 
 // Appends one data line (line end included). A value the step did not compute, or one that
 // is not finite, is left as an empty field.

@@ -1,5 +1,6 @@
 // Runs the fuzz targets' property checks over the seed corpora and the stored findings.
 
+#include "BatchOracle.h"
 #include "Oracles.h"
 #ifdef VORTALIN_HAVE_CASE_FILES
 #include "CaseFileOracle.h"
@@ -52,6 +53,10 @@ TEST(FuzzRegressions, CaseFiles) {
     EXPECT_GT(CheckAllFiles("cases", CheckCaseFile), 0u);
 }
 #endif
+
+TEST(FuzzRegressions, BatchTables) {
+    EXPECT_GT(CheckAllFiles("batch", CheckBatchTable), 0u);
+}
 
 } // namespace
 } // namespace vortalin::fuzz

@@ -3,6 +3,7 @@
 #include "app/InputNames.h"
 #include "app/Selections.h"
 #include "app/qt/CaseFile.h"
+#include "app/cli/BatchCommand.h"
 #include "app/qt/DecimalSeparator.h"
 
 #include <array>
@@ -120,13 +121,18 @@ void AddOptions(QCommandLineParser& parser) {
                       QStringLiteral("Parameter sweep of w|d|t-in|t-out|t-wall, written to --out "
                                      "before the single-point run."),
                       QStringLiteral("variable")});
-    parser.addOption({QStringLiteral("out"), QStringLiteral("Results file of the sweep."),
+    AddBatchOptions(parser);
+    parser.addOption({QStringLiteral("out"),
+                      QStringLiteral("Results file of the sweep; the output of --batch or "
+                                     "--grid (standard output when not given or '-')."),
                       QStringLiteral("file")});
     parser.addOption({QStringLiteral("decimal-separator"),
                       QStringLiteral("Decimal separator of numbers read and shown: ',' or '.' "
                                      "(default: the user's locale)."),
                       QStringLiteral("char")});
-    parser.addOption({QStringLiteral("json"), QStringLiteral("Prints one JSON object.")});
+    parser.addOption({QStringLiteral("json"),
+                      QStringLiteral("Prints one JSON object (with --batch or --grid: one "
+                                     "per case and line).")});
     parser.addOption({QStringLiteral("case"),
                       QStringLiteral("Loads a case file saved by the window (or --write-case) "
                                      "before the other options, which override it."),
@@ -179,6 +185,10 @@ QString ApplyOptions(const QCommandLineParser& parser, FormRecord& form, CliRequ
                    : QString();
     }
     request.sweep = parser.isSet(QStringLiteral("sweep"));
+    if (BatchRequested(parser)) {
+        return request.sweep ? QStringLiteral("--sweep does not go with --batch or --grid")
+                             : QString();
+    }
     if (request.sweep != parser.isSet(QStringLiteral("out"))) {
         return QStringLiteral("--sweep and --out go together");
     }

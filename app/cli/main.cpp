@@ -8,14 +8,12 @@
 #include "app/FormRecord.h"
 #include "app/Version.h"
 #include "app/qt/CaseFile.h"
+#include "app/cli/BatchCommand.h"
+#include "app/cli/RunReport.h"
 
 #include <QCoreApplication>
-#include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
 
-#include <array>
-#include <cmath>
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -25,83 +23,9 @@ namespace {
 
 enum ExitCode { kShown = 0, kRefused = 1, kBadInput = 2, kFileFailed = 3 };
 
-// The result fields in their on-screen order, with their labels.
-struct ResultLine {
-    EditId field;
-    const char* label;
-};
-
-constexpr std::array<ResultLine, 12> kResultLines = {{
-    {EditId::Edit6, "Stredná teplota tekutiny (°C) :"},
-    {EditId::Edit7, "Stredná log. teplota (°C) :"},
-    {EditId::Edit9, "Hustota (kg.m-3) :"},
-    {EditId::Edit10, "Kinematická viskozita (m2.s-1) :"},
-    {EditId::Edit11, "Dynamická viskozita (Pa.s) :"},
-    {EditId::Edit12, "Tepelná kapacita (J.kg-1.K-1):"},
-    {EditId::Edit13, "Tepelná vodivosť (W.m-1.K-1)"},
-    {EditId::Edit14, "Reynoldsovo číslo (1) :"},
-    {EditId::Edit15, "Prandtlovo číslo (1) :"},
-    {EditId::Edit18, "Prandtl pri stene (1):"},
-    {EditId::Edit16, "Nuseltovo číslo (1) :"},
-    {EditId::Edit17, "Súčiniteľ prestupu tepla (W.m-2.K-1):"},
-}};
-
-QJsonValue Number(double value) {
-    return std::isfinite(value) ? QJsonValue(value) : QJsonValue(QJsonValue::Null);
-}
-
-QJsonObject StateObject(const CalcState& s) {
-    QJsonObject o;
-    const std::array<std::pair<const char*, double>, 26> fields = {{
-        {"w", s.w},           {"d", s.d},
-        {"tIn", s.tIn},       {"tOut", s.tOut},
-        {"tWall", s.tWall},   {"length", s.length},
-        {"angle", s.angle},   {"slotLength", s.slotLength},
-        {"tMean", s.tMean},   {"dtLog", s.dtLog},
-        {"nu", s.nu},         {"mu", s.mu},
-        {"rho", s.rho},       {"cp", s.cp},
-        {"lambda", s.lambda}, {"nuW", s.nuW},
-        {"muW", s.muW},       {"rhoW", s.rhoW},
-        {"cpW", s.cpW},       {"lambdaW", s.lambdaW},
-        {"Pr", s.Pr},         {"PrW", s.PrW},
-        {"Re", s.Re},         {"Pe", s.Pe},
-        {"Nu", s.Nu},         {"alpha", s.alpha},
-    }};
-    for (const auto& [name, value] : fields) {
-        o.insert(QLatin1String(name), Number(value));
-    }
-    o.insert(QLatin1String("saveToFile"), s.sweep.saveToFile);
-    o.insert(QLatin1String("sweepFrom"), Number(s.sweep.sweepFrom));
-    o.insert(QLatin1String("sweepTo"), Number(s.sweep.sweepTo));
-    o.insert(QLatin1String("sweepLast"), s.sweep.sweepLast);
-    o.insert(QLatin1String("sweepIndex"), s.sweep.sweepIndex);
-    return o;
-}
-
-QString Utf8(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 void PrintJson(const FormRecord& form, const Calculator& calc, const QString& error) {
-    QJsonObject texts;
-    for (const ResultLine& line : kResultLines) {
-        texts.insert(QString::fromLatin1(ControlName(line.field).data()),
-                     Utf8(form.Text(line.field)));
-    }
-    QJsonArray messages;
-    for (const std::string& m : form.Messages()) {
-        messages.append(Utf8(m));
-    }
-    QJsonObject root;
-    root.insert(QLatin1String("texts"), texts);
-    root.insert(QLatin1String("status"), Utf8(form.StatusText()));
-    root.insert(QLatin1String("messages"), messages);
-    root.insert(QLatin1String("shown"), calc.ResultsShown());
-    root.insert(QLatin1String("state"), StateObject(calc.State()));
-    if (!error.isEmpty()) {
-        root.insert(QLatin1String("error"), error);
-    }
-    std::cout << QJsonDocument(root).toJson(QJsonDocument::Indented).toStdString();
+    std::cout
+        << QJsonDocument(RunJson(form, calc, error)).toJson(QJsonDocument::Indented).toStdString();
 }
 
 void PrintText(const FormRecord& form) {
@@ -155,6 +79,9 @@ int Run(int argc, char* argv[]) {
             return kFileFailed;
         }
         return kShown;
+    }
+    if (BatchRequested(parser)) {
+        return RunBatchCommand(parser, form, request.json);
     }
     if (!request.json) {
         // Each message is printed as it is shown, so a long sweep reports as it goes.

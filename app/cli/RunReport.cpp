@@ -1,0 +1,73 @@
+#include "app/cli/RunReport.h"
+
+#include <QJsonArray>
+#include <QJsonValue>
+
+#include <cmath>
+#include <utility>
+
+namespace vortalin {
+
+namespace {
+
+QJsonValue Number(double value) {
+    return std::isfinite(value) ? QJsonValue(value) : QJsonValue(QJsonValue::Null);
+}
+
+QJsonObject StateObject(const CalcState& s) {
+    QJsonObject o;
+    const std::array<std::pair<const char*, double>, 26> fields = {{
+        {"w", s.w},           {"d", s.d},
+        {"tIn", s.tIn},       {"tOut", s.tOut},
+        {"tWall", s.tWall},   {"length", s.length},
+        {"angle", s.angle},   {"slotLength", s.slotLength},
+        {"tMean", s.tMean},   {"dtLog", s.dtLog},
+        {"nu", s.nu},         {"mu", s.mu},
+        {"rho", s.rho},       {"cp", s.cp},
+        {"lambda", s.lambda}, {"nuW", s.nuW},
+        {"muW", s.muW},       {"rhoW", s.rhoW},
+        {"cpW", s.cpW},       {"lambdaW", s.lambdaW},
+        {"Pr", s.Pr},         {"PrW", s.PrW},
+        {"Re", s.Re},         {"Pe", s.Pe},
+        {"Nu", s.Nu},         {"alpha", s.alpha},
+    }};
+    for (const auto& [name, value] : fields) {
+        o.insert(QLatin1String(name), Number(value));
+    }
+    o.insert(QLatin1String("saveToFile"), s.sweep.saveToFile);
+    o.insert(QLatin1String("sweepFrom"), Number(s.sweep.sweepFrom));
+    o.insert(QLatin1String("sweepTo"), Number(s.sweep.sweepTo));
+    o.insert(QLatin1String("sweepLast"), s.sweep.sweepLast);
+    o.insert(QLatin1String("sweepIndex"), s.sweep.sweepIndex);
+    return o;
+}
+
+QString Utf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+QJsonObject RunJson(const FormRecord& form, const Calculator& calc, const QString& error) {
+    QJsonObject texts;
+    for (const ResultLine& line : kResultLines) {
+        texts.insert(QString::fromLatin1(ControlName(line.field).data()),
+                     Utf8(form.Text(line.field)));
+    }
+    QJsonArray messages;
+    for (const std::string& m : form.Messages()) {
+        messages.append(Utf8(m));
+    }
+    QJsonObject root;
+    root.insert(QLatin1String("texts"), texts);
+    root.insert(QLatin1String("status"), Utf8(form.StatusText()));
+    root.insert(QLatin1String("messages"), messages);
+    root.insert(QLatin1String("shown"), calc.ResultsShown());
+    root.insert(QLatin1String("state"), StateObject(calc.State()));
+    if (!error.isEmpty()) {
+        root.insert(QLatin1String("error"), error);
+    }
+    return root;
+}
+
+} // namespace vortalin
