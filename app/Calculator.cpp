@@ -3,6 +3,7 @@
 #include "../correlations/Engine.h"
 #include "../properties/FluidProperties.h"
 #include "../properties/Temperatures.h"
+#include "InputLabels.h"
 #include "Messages.h"
 #include "NumberFormat.h"
 #include "ResultDisplay.h"
@@ -165,6 +166,7 @@ void Calculator::RunSinglePoint() {
     ComputeProperties();
     ComputeCriteria();
     ComputeHeatTransfer();
+    FindNegativeMagnitude();
     if (CheckValidity()) {
         ShowResults();
         resultsShown_ = true;
@@ -231,6 +233,24 @@ void Calculator::ComputeHeatTransfer() {
     fresh_.heatTransfer = CorrelationEngine(state_, window_).ComputeHeatTransfer();
 }
 
+void Calculator::FindNegativeMagnitude() {
+    fresh_.negativeMagnitude.reset();
+    for (EditId field : InputsReadBy(SelectedGeometry(window_))) {
+        if (MagnitudeOf(field) != nullptr && ValueRead(field) < 0) {
+            fresh_.negativeMagnitude = field;
+            return;
+        }
+    }
+}
+
+double Calculator::ValueRead(EditId field) const {
+    // The inputs of ReadInputs (or of the sweep step) as this run took them; the fields of
+    // a geometry are read again: they are not swept and their block has just converted them.
+    const auto* input = std::find_if(kInputs.begin(), kInputs.end(),
+                                     [field](const InputField& in) { return in.field == field; });
+    return input != kInputs.end() ? state_.*input->value : window_.NumberFrom(field);
+}
+
 bool Calculator::CheckValidity() {
     if (!fresh_.properties) {
         // No fit covered tMean: the regime was judged on properties this run did not
@@ -248,6 +268,9 @@ std::optional<std::string> Calculator::RefusalMessage() const {
     if (std::optional<std::string> m = UncoveredTemperatureRefusal()) {
         return m;
     }
+    if (std::optional<std::string> m = NegativeMagnitudeRefusal()) {
+        return m;
+    }
     if (std::optional<std::string> m = FirstValidityCheckRefusal()) {
         return m;
     }
@@ -263,6 +286,13 @@ std::optional<std::string> Calculator::UncoveredTemperatureRefusal() const {
         return std::nullopt; // the temperature checks report it in their place
     }
     return UncoveredTemperatureMessage(in.fluid == Fluid::Air, in.fluid == Fluid::Water);
+}
+
+std::optional<std::string> Calculator::NegativeMagnitudeRefusal() const {
+    if (!fresh_.negativeMagnitude) {
+        return std::nullopt;
+    }
+    return NegativeMagnitudeMessage(*fresh_.negativeMagnitude);
 }
 
 std::optional<std::string> Calculator::FirstValidityCheckRefusal() const {
@@ -346,6 +376,7 @@ void Calculator::RunSweep() {
         ComputeProperties();
         ComputeCriteria();
         ComputeHeatTransfer();
+        FindNegativeMagnitude();
         line.clear();
         AppendResultsLine(line, state_, fresh_, separator);
         written = file->Write(line);

@@ -6,6 +6,8 @@
 #include "app/Calculator.h"
 #include "app/ConversionError.h"
 #include "app/FormRecord.h"
+#include "app/InputLabels.h"
+#include "app/InputNames.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -102,6 +104,12 @@ void PrintJson(const FormRecord& form, const Calculator& calc, const QString& er
     std::cout << QJsonDocument(root).toJson(QJsonDocument::Indented).toStdString();
 }
 
+// The conversion failure, naming the field by its option name.
+std::string ConversionMessage(const ConversionError& e) {
+    const FieldName* name = e.Field() ? NameOfField(*e.Field()) : nullptr;
+    return name == nullptr ? std::string(e.what()) : FieldConversionMessage(name->name, e.what());
+}
+
 void PrintText(const FormRecord& form) {
     std::cout << "status: " << form.StatusText() << '\n';
     for (const ResultLine& line : kResultLines) {
@@ -159,7 +167,7 @@ int Run(int argc, char* argv[]) {
         calc.Button1Click();
         code = calc.SweepFailed() ? kFileFailed : calc.ResultsShown() ? kShown : kRefused;
     } catch (const ConversionError& e) {
-        conversionError = QString::fromUtf8(e.what());
+        conversionError = QString::fromStdString(ConversionMessage(e));
         code = kBadInput;
     }
     if (calc.SweepFailed()) {

@@ -1,9 +1,10 @@
 #include "QtWindowServices.h"
 
 #include "FormControls.h"
-#include "app/qt/UserFile.h"
+#include "app/ConversionError.h"
 #include "app/NumberFormat.h"
 #include "app/qt/DecimalSeparator.h"
+#include "app/qt/UserFile.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -87,11 +88,13 @@ bool QtWindowServices::IsSelected(ButtonId button) const {
 }
 
 double QtWindowServices::NumberFrom(EditId field) const {
-    return ParseNumber(Utf8(Edit(field).text()), LocaleDecimalSeparator());
+    const std::string text = Utf8(Edit(field).text());
+    return ConvertField(field, [&] { return ParseNumber(text, LocaleDecimalSeparator()); });
 }
 
 int QtWindowServices::IntegerFrom(EditId field) const {
-    return ParseInteger(Utf8(Edit(field).text()));
+    const std::string text = Utf8(Edit(field).text());
+    return ConvertField(field, [&] { return ParseInteger(text); });
 }
 
 void QtWindowServices::SetText(EditId field, const std::string& text) {
