@@ -8,6 +8,7 @@
 #include "app/FormRecord.h"
 #include "app/InputLabels.h"
 #include "app/InputNames.h"
+#include "app/ResultDisplay.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -24,27 +25,6 @@ namespace vortalin {
 namespace {
 
 enum ExitCode { kShown = 0, kRefused = 1, kBadInput = 2, kFileFailed = 3 };
-
-// The result fields in their on-screen order, with their labels.
-struct ResultLine {
-    EditId field;
-    const char* label;
-};
-
-constexpr std::array<ResultLine, 12> kResultLines = {{
-    {EditId::Edit6, "Stredná teplota tekutiny (°C) :"},
-    {EditId::Edit7, "Stredná log. teplota (°C) :"},
-    {EditId::Edit9, "Hustota (kg.m-3) :"},
-    {EditId::Edit10, "Kinematická viskozita (m2.s-1) :"},
-    {EditId::Edit11, "Dynamická viskozita (Pa.s) :"},
-    {EditId::Edit12, "Tepelná kapacita (J.kg-1.K-1):"},
-    {EditId::Edit13, "Tepelná vodivosť (W.m-1.K-1)"},
-    {EditId::Edit14, "Reynoldsovo číslo (1) :"},
-    {EditId::Edit15, "Prandtlovo číslo (1) :"},
-    {EditId::Edit18, "Prandtl pri stene (1):"},
-    {EditId::Edit16, "Nuseltovo číslo (1) :"},
-    {EditId::Edit17, "Súčiniteľ prestupu tepla (W.m-2.K-1):"},
-}};
 
 QJsonValue Number(double value) {
     return std::isfinite(value) ? QJsonValue(value) : QJsonValue(QJsonValue::Null);
@@ -84,7 +64,7 @@ QString Utf8(const std::string& text) {
 
 void PrintJson(const FormRecord& form, const Calculator& calc, const QString& error) {
     QJsonObject texts;
-    for (const ResultLine& line : kResultLines) {
+    for (const ResultLabel& line : kResultLabels) {
         texts.insert(QString::fromLatin1(ControlName(line.field).data()),
                      Utf8(form.Text(line.field)));
     }
@@ -112,7 +92,7 @@ std::string ConversionMessage(const ConversionError& e) {
 
 void PrintText(const FormRecord& form) {
     std::cout << "status: " << form.StatusText() << '\n';
-    for (const ResultLine& line : kResultLines) {
+    for (const ResultLabel& line : kResultLabels) {
         std::cout << line.label << ' ' << form.Text(line.field) << '\n';
     }
 }
