@@ -1,7 +1,9 @@
 #include "QtWindowServices.h"
 
+#include "ErrorBox.h"
 #include "FormControls.h"
 #include "app/ConversionError.h"
+#include "app/InputLabels.h"
 #include "app/NumberFormat.h"
 #include "app/qt/DecimalSeparator.h"
 #include "app/qt/UserFile.h"
@@ -22,8 +24,10 @@ namespace vortalin {
 
 namespace {
 
-// Silver, the background of Edit2 while a geometry with its own diameters is selected.
+// Silver, the background of Edit2 while a geometry with its own diameters is selected, and
+// the text drawn on it then: dark enough to read (7.2 : 1 against silver).
 const QColor kSilver(192, 192, 192);
+const QColor kGreyedText(48, 48, 48);
 
 // A sweep lets the window repaint at most this often.
 constexpr qint64 kRepaintIntervalMs = 50;
@@ -115,6 +119,7 @@ void QtWindowServices::SetDiameterFieldColour(FieldColour colour) {
     }
     QPalette silver = diameterWindowPalette_;
     silver.setColor(QPalette::Base, kSilver); // in every colour group, the disabled one too
+    silver.setColor(QPalette::Disabled, QPalette::Text, kGreyedText);
     edit.setPalette(silver);
 }
 
@@ -172,6 +177,23 @@ char QtWindowServices::DecimalSeparator() const {
 
 std::unique_ptr<ResultsSink> QtWindowServices::OpenResultsFile(const std::string& path) {
     return OpenUserFile(path);
+}
+
+void QtWindowServices::ReportConversionFailure(const ConversionError& failure) {
+    if (!failure.Field()) {
+        ShowFailure(&mainWindow_, QString::fromUtf8(failure.what()));
+        return;
+    }
+    const EditId field = *failure.Field();
+    QLineEdit& edit = Edit(field);
+    const bool greyed = field == EditId::Edit2 && !edit.isEnabled();
+    ShowFailure(&mainWindow_, QString::fromStdString(
+                                  FieldConversionMessage(LabelOf(field), failure.what(), greyed)));
+    if (FormOf(field) == FormId::RangeDialog) {
+        ShowRangeDialog();
+    }
+    edit.setFocus(Qt::OtherFocusReason);
+    edit.selectAll();
 }
 
 void QtWindowServices::KeepAlive() {

@@ -19,6 +19,8 @@ class QWidget;
 
 namespace vortalin {
 
+class ConversionError;
+
 class QtWindowServices final : public WindowServices {
 public:
     // Finds the main window's controls by their names; a missing one throws.
@@ -44,6 +46,10 @@ public:
     char DecimalSeparator() const override;
     std::unique_ptr<ResultsSink> OpenResultsFile(const std::string& path) override;
     void KeepAlive() override;
+
+    // Shows a conversion failure naming the field by its label, then puts the focus on the
+    // field with its text selected.
+    void ReportConversionFailure(const ConversionError& failure);
 
 private:
     QLineEdit& Edit(EditId id) const;
