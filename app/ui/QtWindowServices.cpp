@@ -192,6 +192,7 @@ void QtWindowServices::ReportConversionFailure(const ConversionError& failure) {
     if (FormOf(field) == FormId::RangeDialog) {
         ShowRangeDialog();
     }
+    edit.activateWindow();
     edit.setFocus(Qt::OtherFocusReason);
     edit.selectAll();
 }

@@ -6,6 +6,15 @@
 
 namespace vortalin {
 
+QString QtSlovakTexts::translate(const char* context, const char* sourceText,
+                                 const char* disambiguation, int n) const {
+    QString text = QTranslator::translate(context, sourceText, disambiguation, n);
+    if (text.isEmpty() && qstrcmp(context, "QPlatformTheme") == 0) {
+        text = QTranslator::translate("QDialogButtonBox", sourceText, disambiguation, n);
+    }
+    return text;
+}
+
 VortalinApplication::VortalinApplication(int& argc, char** argv) : QApplication(argc, argv) {
     // Qt's Slovak translation of its own texts, whatever the locale: the whole program
     // speaks Slovak. Without the translation installed, Qt's English texts remain.

@@ -8,6 +8,15 @@
 
 namespace vortalin {
 
+// Qt's Slovak catalogue. Debian's keeps the standard buttons' texts (Uložiť, Zrušiť, ...)
+// under the context in which Qt 5 asked for them; Qt 6 asks under QPlatformTheme, so a text
+// missing there is looked up under QDialogButtonBox as well.
+class QtSlovakTexts : public QTranslator {
+public:
+    QString translate(const char* context, const char* sourceText,
+                      const char* disambiguation = nullptr, int n = -1) const override;
+};
+
 class VortalinApplication : public QApplication {
     Q_OBJECT
 public:
@@ -16,7 +25,7 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 
 private:
-    QTranslator qtTexts_;
+    QtSlovakTexts qtTexts_;
 };
 
 } // namespace vortalin
