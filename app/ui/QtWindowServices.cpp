@@ -25,9 +25,9 @@ namespace vortalin {
 namespace {
 
 // Silver, the background of Edit2 while a geometry with its own diameters is selected, and
-// the text drawn on it then: dark enough to read (7.2 : 1 against silver).
+// the text drawn on it then: dark enough to read (9 : 1 against silver).
 const QColor kSilver(192, 192, 192);
-const QColor kGreyedText(48, 48, 48);
+const QColor kGreyedText(32, 32, 32);
 
 // A sweep lets the window repaint at most this often.
 constexpr qint64 kRepaintIntervalMs = 50;
