@@ -115,14 +115,18 @@ std::string_view LabelOf(EditId field) {
     return label == nullptr ? std::string_view{} : label->label;
 }
 
-std::vector<EditId> InputsReadBy(Geometry geometry) {
-    std::vector<EditId> fields{EditId::Edit1};
+InputList InputsReadBy(Geometry geometry) {
+    InputList fields;
+    fields.Add(EditId::Edit1);
     if (UsesHydraulicDiameter(geometry)) {
-        fields.push_back(EditId::Edit2);
+        fields.Add(EditId::Edit2);
     }
-    fields.insert(fields.end(), {EditId::Edit3, EditId::Edit4, EditId::Edit5});
-    const std::span<const EditId> own = kGeometryFields[static_cast<std::size_t>(geometry)];
-    fields.insert(fields.end(), own.begin(), own.end());
+    for (EditId field : {EditId::Edit3, EditId::Edit4, EditId::Edit5}) {
+        fields.Add(field);
+    }
+    for (EditId field : kGeometryFields[static_cast<std::size_t>(geometry)]) {
+        fields.Add(field);
+    }
     return fields;
 }
 

@@ -6,11 +6,11 @@
 #include "Controls.h"
 #include "Selections.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace vortalin {
 
@@ -35,7 +35,18 @@ struct Magnitude {
 
 // The inputs the geometry reads, in the order of the window: the velocity, the hydraulic
 // diameter where the geometry uses it, the three temperatures and the geometry's own fields.
-std::vector<EditId> InputsReadBy(Geometry geometry);
+// A fixed list, as every sweep step asks for it.
+class InputList {
+public:
+    void Add(EditId field) { fields_[size_++] = field; }
+    const EditId* begin() const { return fields_.data(); }
+    const EditId* end() const { return fields_.data() + size_; }
+
+private:
+    std::array<EditId, 12> fields_{};
+    std::size_t size_ = 0;
+};
+InputList InputsReadBy(Geometry geometry);
 // The entry of a magnitude; nullptr for an input that is none (a temperature, the angle, s3).
 const Magnitude* MagnitudeOf(EditId field);
 

@@ -96,7 +96,8 @@ void WindowUseTest::negativeMagnitudesAreRefusedAsOnTheCommandLine() {
             if (vortalin::MagnitudeOf(field) == nullptr) {
                 continue; // temperatures, the angle and s3 are not magnitudes
             }
-            const std::string negative = "-" + vortalin::DefaultText(field, ',');
+            std::string negative = vortalin::DefaultText(field, ',');
+            negative.insert(negative.begin(), '-');
             // The command line's record of the same case.
             vortalin::FormRecord record;
             record.Select(vortalin::ButtonOf(geometry));
