@@ -62,6 +62,7 @@ private slots:
     void init() { windows_ = std::make_unique<Windows>(); }
     void cleanup() { windows_.reset(); }
 
+    void labelsAreTheWindowsOwn();
     void negativeMagnitudesAreRefusedAsOnTheCommandLine();
     void conversionMessageNamesAndFocusesTheField();
     void greyedDiameterMessageSaysWhereToCorrectIt();
@@ -85,6 +86,54 @@ private:
 
     std::unique_ptr<Windows> windows_;
 };
+
+// The caption that names a field: among the captions ending in a colon beside it, the
+// nearest to its left edge, rows weighing more than columns.
+QString CaptionOf(const QLineEdit& field) {
+    const QPoint at(field.x(), field.y() + field.height() / 2);
+    QString best;
+    int bestDistance = std::numeric_limits<int>::max();
+    for (const QLabel* label :
+         field.parentWidget()->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
+        const QString text = label->text().trimmed();
+        if (!text.endsWith(':')) {
+            continue;
+        }
+        const QPoint end(label->x() + label->width(), label->y() + label->height() / 2);
+        const int distance = 4 * std::abs(end.y() - at.y()) + std::abs(at.x() - end.x());
+        if (distance < bestDistance) {
+            bestDistance = distance;
+            best = text;
+        }
+    }
+    best.chop(1);
+    return best.trimmed();
+}
+
+void WindowUseTest::labelsAreTheWindowsOwn() {
+    for (std::size_t i = 0; i < vortalin::kEditCount; ++i) {
+        const auto field = static_cast<EditId>(i);
+        const std::string_view label = vortalin::LabelOf(field);
+        if (label.empty()) {
+            continue;
+        }
+        const bool dialog = ControlName(field).starts_with("Form2.");
+        const QString name = dialog ? Name(ControlName(field).substr(6)) : Name(ControlName(field));
+        auto* edit =
+            Find<QLineEdit>(dialog ? static_cast<QWidget&>(windows_->form2) : Form(), name);
+        QVERIFY(edit);
+        QCOMPARE(CaptionOf(*edit), Name(label));
+    }
+    for (const vortalin::ResultLabel& result : vortalin::kResultLabels) {
+        const QLineEdit& edit = Edit(result.field);
+        bool found = false;
+        for (const QLabel* label : edit.parentWidget()->findChildren<QLabel*>()) {
+            found = found || (label->text() == QString::fromUtf8(result.label) &&
+                              std::abs(label->y() - edit.y()) <= 2);
+        }
+        QVERIFY2(found, result.label);
+    }
+}
 
 void WindowUseTest::negativeMagnitudesAreRefusedAsOnTheCommandLine() {
     ModalWatcher watcher;
