@@ -1,6 +1,7 @@
 #include "app/Batch.h"
 
 #include "app/ConversionError.h"
+#include "app/InputNames.h"
 #include "app/NumberFormat.h"
 #include "app/ResultsFile.h"
 
@@ -174,7 +175,7 @@ BatchResult RunBatch(CaseSource& cases, const FormRecord& base, CaseWriter& writ
         try {
             calc.Button1Click();
         } catch (const ConversionError& e) {
-            stoppedBy = e.what();
+            stoppedBy = OptionConversionMessage(e);
         }
         writer.AppendCase(buffer, {next, form, calc, stoppedBy});
         ++result.cases;

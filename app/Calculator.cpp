@@ -3,6 +3,7 @@
 #include "../correlations/Engine.h"
 #include "../properties/FluidProperties.h"
 #include "../properties/Temperatures.h"
+#include "InputLabels.h"
 #include "Messages.h"
 #include "NumberFormat.h"
 #include "ResultDisplay.h"
@@ -171,6 +172,7 @@ void Calculator::RunSinglePoint() {
         // its own messages (the finned bank's Reynolds range) would name a wrong cause.
         fresh_.heatTransfer = false;
     }
+    FindNegativeMagnitude();
     if (CheckValidity()) {
         ShowResults();
         resultsShown_ = true;
@@ -237,6 +239,24 @@ void Calculator::ComputeHeatTransfer() {
     fresh_.heatTransfer = CorrelationEngine(state_, window_).ComputeHeatTransfer();
 }
 
+void Calculator::FindNegativeMagnitude() {
+    fresh_.negativeMagnitude.reset();
+    for (EditId field : InputsReadBy(SelectedGeometry(window_))) {
+        if (MagnitudeOf(field) != nullptr && ValueRead(field) < 0) {
+            fresh_.negativeMagnitude = field;
+            return;
+        }
+    }
+}
+
+double Calculator::ValueRead(EditId field) const {
+    // The inputs of ReadInputs (or of the sweep step) as this run took them; the fields of
+    // a geometry are read again: they are not swept and their block has just converted them.
+    const auto* input = std::find_if(kInputs.begin(), kInputs.end(),
+                                     [field](const InputField& in) { return in.field == field; });
+    return input != kInputs.end() ? state_.*input->value : window_.NumberFrom(field);
+}
+
 bool Calculator::CheckValidity() {
     if (!fresh_.properties) {
         // No fit covered tMean: the regime was judged on properties this run did not
@@ -254,6 +274,9 @@ std::optional<std::string> Calculator::RefusalMessage() const {
     if (std::optional<std::string> m = UncoveredTemperatureRefusal()) {
         return m;
     }
+    if (std::optional<std::string> m = NegativeMagnitudeRefusal()) {
+        return m;
+    }
     if (std::optional<std::string> m = FirstValidityCheckRefusal()) {
         return m;
     }
@@ -269,6 +292,13 @@ std::optional<std::string> Calculator::UncoveredTemperatureRefusal() const {
     // reason, whatever ran before.
     const Fluid fluid = SelectedFluid(window_);
     return UncoveredTemperatureMessage(fluid == Fluid::Air, fluid == Fluid::Water);
+}
+
+std::optional<std::string> Calculator::NegativeMagnitudeRefusal() const {
+    if (!fresh_.negativeMagnitude) {
+        return std::nullopt;
+    }
+    return NegativeMagnitudeMessage(*fresh_.negativeMagnitude);
 }
 
 std::optional<std::string> Calculator::FirstValidityCheckRefusal() const {
@@ -352,6 +382,7 @@ void Calculator::RunSweep() {
         ComputeProperties();
         ComputeCriteria();
         ComputeHeatTransfer();
+        FindNegativeMagnitude();
         line.clear();
         AppendResultsLine(line, state_, fresh_, separator);
         written = file->Write(line);

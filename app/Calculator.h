@@ -15,6 +15,9 @@ namespace vortalin {
 struct Freshness {
     bool properties = false;   // the fluid's fit covered tMean: properties, Pr, PrW, Re, Pe
     bool heatTransfer = false; // a correlation block wrote Nu and alpha
+    // The first magnitude the selected geometry read that is negative; what rests on it
+    // is undefined.
+    std::optional<EditId> negativeMagnitude;
 };
 
 class Calculator {
@@ -42,6 +45,7 @@ public:
     void ComputeProperties();
     void ComputeCriteria();
     void ComputeHeatTransfer();
+    void FindNegativeMagnitude();
     bool CheckValidity(); // true when the results may be shown
     // The message of the first check that refuses the current run, in the order the
     // Compute command tries them; nullopt when the results may be shown. Shows nothing.
@@ -56,6 +60,8 @@ private:
     void RunSinglePoint();
     void ReadCommonInputs(bool sweeping);
     std::optional<std::string> UncoveredTemperatureRefusal() const;
+    std::optional<std::string> NegativeMagnitudeRefusal() const;
+    double ValueRead(EditId field) const;
     std::optional<std::string> FirstValidityCheckRefusal() const;
     std::optional<std::string> UndefinedResultRefusal() const;
 

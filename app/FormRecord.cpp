@@ -1,5 +1,6 @@
 #include "FormRecord.h"
 
+#include "ConversionError.h"
 #include "NumberFormat.h"
 
 #include <algorithm>
@@ -26,11 +27,11 @@ void FormRecord::Select(ButtonId button) {
 }
 
 double FormRecord::NumberFrom(EditId field) const {
-    return ParseNumber(texts_[Index(field)], separator_);
+    return ConvertField(field, [&] { return ParseNumber(texts_[Index(field)], separator_); });
 }
 
 int FormRecord::IntegerFrom(EditId field) const {
-    return ParseInteger(texts_[Index(field)]);
+    return ConvertField(field, [&] { return ParseInteger(texts_[Index(field)]); });
 }
 
 void FormRecord::ShowMessage(const std::string& text) {

@@ -1,5 +1,8 @@
 #include "InputNames.h"
 
+#include "ConversionError.h"
+#include "InputLabels.h"
+
 #include <string>
 
 namespace vortalin {
@@ -60,6 +63,12 @@ std::string ValueList(const SelectionName& selection) {
         list += c.value;
     }
     return list;
+}
+
+std::string OptionConversionMessage(const ConversionError& failure) {
+    const FieldName* name = failure.Field() ? NameOfField(*failure.Field()) : nullptr;
+    return name == nullptr ? std::string(failure.what())
+                           : FieldConversionMessage(name->name, failure.what());
 }
 
 } // namespace vortalin

@@ -120,4 +120,9 @@ std::string_view ValueOfButton(ButtonId button);
 // "air|water|gas" for help texts and messages.
 std::string ValueList(const SelectionName& selection);
 
+class ConversionError;
+
+// A conversion failure naming the field by its option name ("d: 'abc' nie je platné číslo.").
+std::string OptionConversionMessage(const ConversionError& failure);
+
 } // namespace vortalin

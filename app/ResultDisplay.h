@@ -34,4 +34,26 @@ inline constexpr std::array<DisplayedResult, 12> kDisplayedResults = {{
     {EditId::Edit18, &CalcState::PrW, false, 10, 4},
 }};
 
+// The result fields in their order on screen, with their labels exactly as the window
+// shows them.
+struct ResultLabel {
+    EditId field;
+    const char* label;
+};
+
+inline constexpr std::array<ResultLabel, 12> kResultLabels = {{
+    {EditId::Edit6, "Stredná teplota tekutiny (°C) :"},
+    {EditId::Edit7, "Stredná log. teplota (°C) :"},
+    {EditId::Edit9, "Hustota (kg.m-3) :"},
+    {EditId::Edit10, "Kinematická viskozita (m2.s-1) :"},
+    {EditId::Edit11, "Dynamická viskozita (Pa.s) :"},
+    {EditId::Edit12, "Tepelná kapacita (J.kg-1.K-1):"},
+    {EditId::Edit13, "Tepelná vodivosť (W.m-1.K-1)"},
+    {EditId::Edit14, "Reynoldsovo číslo (1) :"},
+    {EditId::Edit15, "Prandtlovo číslo (1) :"},
+    {EditId::Edit18, "Prandtl pri stene (1):"},
+    {EditId::Edit16, "Nuseltovo číslo (1) :"},
+    {EditId::Edit17, "Súčiniteľ prestupu tepla (W.m-2.K-1):"},
+}};
+
 } // namespace vortalin

@@ -1,5 +1,6 @@
 #include "ResultsFile.h"
 
+#include "InputLabels.h"
 #include "NumberFormat.h"
 
 #include <cmath>
@@ -40,15 +41,21 @@ std::string ToWindows1250(std::string_view utf8) {
 } // namespace
 
 bool WasComputed(const ResultsColumn& column, const Freshness& computed) {
+    const Magnitude* negative =
+        computed.negativeMagnitude ? MagnitudeOf(*computed.negativeMagnitude) : nullptr;
     switch (column.needs) {
     case ResultsColumn::Inputs:
         return true;
+    case ResultsColumn::Diameter:
+        return negative == nullptr || !negative->feedsStreamedLength;
     case ResultsColumn::Properties:
         return computed.properties;
+    case ResultsColumn::Reynolds:
+        return computed.properties && (negative == nullptr || !negative->feedsReynolds);
     case ResultsColumn::HeatTransfer:
         break;
     }
-    return computed.properties && computed.heatTransfer;
+    return computed.properties && computed.heatTransfer && negative == nullptr;
 }
 
 std::string_view ResultsTitles() {

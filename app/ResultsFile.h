@@ -19,13 +19,14 @@ inline constexpr std::string_view kLineEnd = "\n";
 
 enum class Column { Fixed, Exponent };
 
-// One column: the field, how it is formatted, and whether it needs the fluid's properties
-// or the correlation's results of the step.
+// One column: the field, how it is formatted, and what it needs of the step: nothing but
+// the inputs, a diameter no negative tube diameter gave, the fluid's properties, also a Re
+// from no negative magnitude, or the correlation's results from no negative magnitude.
 struct ResultsColumn {
     double CalcState::*value;
     Column format;
     int digits; // decimals, or exponent digits
-    enum Needs { Inputs, Properties, HeatTransfer } needs;
+    enum Needs { Inputs, Diameter, Properties, Reynolds, HeatTransfer } needs;
 };
 
 // Significant digits of every column.
@@ -39,13 +40,13 @@ inline constexpr std::array<ResultsColumn, 17> kResultsColumns = {{
     {&CalcState::tMean, Column::Fixed, 3, ResultsColumn::Inputs},
     {&CalcState::dtLog, Column::Fixed, 3, ResultsColumn::Inputs},
     {&CalcState::w, Column::Fixed, 4, ResultsColumn::Inputs},
-    {&CalcState::d, Column::Fixed, 4, ResultsColumn::Inputs},
+    {&CalcState::d, Column::Fixed, 4, ResultsColumn::Diameter},
     {&CalcState::rho, Column::Fixed, 3, ResultsColumn::Properties},
     {&CalcState::nu, Column::Exponent, 4, ResultsColumn::Properties},
     {&CalcState::mu, Column::Exponent, 4, ResultsColumn::Properties},
     {&CalcState::cp, Column::Fixed, 3, ResultsColumn::Properties},
     {&CalcState::lambda, Column::Fixed, 4, ResultsColumn::Properties},
-    {&CalcState::Re, Column::Fixed, 1, ResultsColumn::Properties},
+    {&CalcState::Re, Column::Fixed, 1, ResultsColumn::Reynolds},
     {&CalcState::Pr, Column::Fixed, 3, ResultsColumn::Properties},
     {&CalcState::PrW, Column::Fixed, 3, ResultsColumn::Properties},
     {&CalcState::Nu, Column::Fixed, 3, ResultsColumn::HeatTransfer},

@@ -2,6 +2,7 @@
 
 #include "app/Batch.h"
 #include "app/ConversionError.h"
+#include "app/InputNames.h"
 #include "app/NumberFormat.h"
 
 #include <algorithm>
@@ -56,7 +57,7 @@ public:
         try {
             calc.Button1Click();
         } catch (const ConversionError& e) {
-            stoppedBy = e.what();
+            stoppedBy = OptionConversionMessage(e);
         }
         std::string alone;
         csv_.AppendCase(alone, {outcome.input, form, calc, stoppedBy});

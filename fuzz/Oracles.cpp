@@ -3,6 +3,7 @@
 #include "app/Calculator.h"
 #include "app/ConversionError.h"
 #include "app/FormRecord.h"
+#include "app/InputLabels.h"
 #include "app/Messages.h"
 #include "app/NumberFormat.h"
 #include "app/ResultDisplay.h"
@@ -220,36 +221,44 @@ constexpr std::array<EditId, 25> kComputeFields = {
 constexpr int kMaxSweepSteps = 6; // keeps one input fast
 
 const std::set<std::string>& KnownMessages() {
-    static const std::set<std::string> known = {
-        "Reynoldsovo kritérium je nad limit 1.0e6 !!!",
-        "Prandtlovo kritérium je mimo rozsah 0.1 až 1000 !!!",
-        "Pomer d/L nesmie byť väčší ako 1 !!!",
-        "Prandtlovo kritérium je mimo rozsah 0.6 až 1000 !!!",
-        "Reynoldsovo kritérium má hodnotu nižšiu ako 5 !!! \nOdporúčam použiť softvér na "
-        "výpočet voľnej konvekcie.",
-        "Kriteriálna rovnica nevyhovuje!!! \nReynoldsovo kritérium má hodnotu vyššiu ako 2.0e6 "
-        "!!! ",
-        "Uhol medzi prúdiacim médiom a potrubím musí byť v rozsahu 20 až 90° !!!",
-        "Kriteriálna rovnica nevyhovuje!!! \nReynoldsovo kritérium musí byť v intervale 10 až "
-        "1.0e7 !!! \nOdporúčam použiť softvér na výpočet voľnej konvekcie.",
-        "Prandtlovo kritérium je mimo rozsah 0.6 až 2000 !!!",
-        "Platnosť kriteriálnej rovnice je len v oblasti laminárneho prúdenia (Re<2300).",
-        "Stredná teplota vzduchu je mimo teplotný rozsah -73 až 2226°C !!!",
-        "Stredná teplota vody je mimo teplotný rozsah 0 až 100°C !!!",
-        "Stredná teplota zemného plynu je mimo teplotný rozsah 30 až 70°C !!!",
-        "Reynoldsovo kritérium je mimo rozsah 10 až 1.0e6 !!!",
-        "Chyba !!! Rúrky sa horizontálne dotýkajú !!!",
-        "Chyba !!! Rúrky sa vertikálne dotýkajú !!!",
-        "Chyba !!! Rúrky z jednotlivých radov sa dotýkajú !!!",
-        "Chyba !!! Rúrky sa priestorovo prelínajú !!! Nesprávna geometrická konfigurácia !!!",
-        "Chyba !!! Raynoldsovo kritérium je mimo rozsah platnosti KR !!! (1000 až 18000)",
-        "Chyba !!! Vonkajší priemer rúrky je mimo rozsah platnosti KR !!! (11,13 až 40,89 mm)",
-        "Chyba !!! Výška rebra je mimo rozsah platnosti KR !!! (11,42 až 16,57 mm)",
-        "Chyba !!! Šírka rebra je mimo rozsah platnosti KR !!! (0,33 až 20,02 mm)",
-        "Chyba !!! Stúpanie rebra je mimo rozsah platnosti KR !!! (1,3 až 4,06 mm)",
-        kUndefinedResultMessage,
-        kNoResultsFileMessage,
-    };
+    static const std::set<std::string> known = [] {
+        std::set<std::string> messages = {
+            "Reynoldsovo kritérium je nad limit 1.0e6 !!!",
+            "Prandtlovo kritérium je mimo rozsah 0.1 až 1000 !!!",
+            "Pomer d/L nesmie byť väčší ako 1 !!!",
+            "Prandtlovo kritérium je mimo rozsah 0.6 až 1000 !!!",
+            "Reynoldsovo kritérium má hodnotu nižšiu ako 5 !!! \nOdporúčam použiť softvér na "
+            "výpočet voľnej konvekcie.",
+            "Kriteriálna rovnica nevyhovuje!!! \nReynoldsovo kritérium má hodnotu vyššiu ako 2.0e6 "
+            "!!! ",
+            "Uhol medzi prúdiacim médiom a potrubím musí byť v rozsahu 20 až 90° !!!",
+            "Kriteriálna rovnica nevyhovuje!!! \nReynoldsovo kritérium musí byť v intervale 10 až "
+            "1.0e7 !!! \nOdporúčam použiť softvér na výpočet voľnej konvekcie.",
+            "Prandtlovo kritérium je mimo rozsah 0.6 až 2000 !!!",
+            "Platnosť kriteriálnej rovnice je len v oblasti laminárneho prúdenia (Re<2300).",
+            "Stredná teplota vzduchu je mimo teplotný rozsah -73 až 2226°C !!!",
+            "Stredná teplota vody je mimo teplotný rozsah 0 až 100°C !!!",
+            "Stredná teplota zemného plynu je mimo teplotný rozsah 30 až 70°C !!!",
+            "Reynoldsovo kritérium je mimo rozsah 10 až 1.0e6 !!!",
+            "Chyba !!! Rúrky sa horizontálne dotýkajú !!!",
+            "Chyba !!! Rúrky sa vertikálne dotýkajú !!!",
+            "Chyba !!! Rúrky z jednotlivých radov sa dotýkajú !!!",
+            "Chyba !!! Rúrky sa priestorovo prelínajú !!! Nesprávna geometrická konfigurácia !!!",
+            "Chyba !!! Raynoldsovo kritérium je mimo rozsah platnosti KR !!! (1000 až 18000)",
+            "Chyba !!! Vonkajší priemer rúrky je mimo rozsah platnosti KR !!! (11,13 až 40,89 mm)",
+            "Chyba !!! Výška rebra je mimo rozsah platnosti KR !!! (11,42 až 16,57 mm)",
+            "Chyba !!! Šírka rebra je mimo rozsah platnosti KR !!! (0,33 až 20,02 mm)",
+            "Chyba !!! Stúpanie rebra je mimo rozsah platnosti KR !!! (1,3 až 4,06 mm)",
+            kUndefinedResultMessage,
+            kNoResultsFileMessage,
+        };
+        for (std::size_t i = 0; i < kEditCount; ++i) {
+            if (MagnitudeOf(static_cast<EditId>(i)) != nullptr) {
+                messages.insert(NegativeMagnitudeMessage(static_cast<EditId>(i)));
+            }
+        }
+        return messages;
+    }();
     return known;
 }
 
@@ -331,7 +340,8 @@ std::string CheckDisplayed(const FormRecord& form, const Calculator& calc, char 
     }
     if (calc.ResultsShown() &&
         (!calc.Computed().properties || !calc.Computed().heatTransfer ||
-         !std::isfinite(calc.State().Nu) || !std::isfinite(calc.State().alpha))) {
+         calc.Computed().negativeMagnitude || !std::isfinite(calc.State().Nu) ||
+         !std::isfinite(calc.State().alpha))) {
         return "results shown that the run did not compute";
     }
     return {};

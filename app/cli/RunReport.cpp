@@ -50,7 +50,7 @@ QString Utf8(const std::string& text) {
 
 QJsonObject RunJson(const FormRecord& form, const Calculator& calc, const QString& error) {
     QJsonObject texts;
-    for (const ResultLine& line : kResultLines) {
+    for (const ResultLabel& line : kResultLabels) {
         texts.insert(QString::fromLatin1(ControlName(line.field).data()),
                      Utf8(form.Text(line.field)));
     }

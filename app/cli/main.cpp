@@ -6,10 +6,13 @@
 #include "app/Calculator.h"
 #include "app/ConversionError.h"
 #include "app/FormRecord.h"
+#include "app/InputLabels.h"
+#include "app/InputNames.h"
+#include "app/ResultDisplay.h"
 #include "app/Version.h"
-#include "app/qt/CaseFile.h"
 #include "app/cli/BatchCommand.h"
 #include "app/cli/RunReport.h"
+#include "app/qt/CaseFile.h"
 
 #include <QCoreApplication>
 #include <QJsonDocument>
@@ -30,7 +33,7 @@ void PrintJson(const FormRecord& form, const Calculator& calc, const QString& er
 
 void PrintText(const FormRecord& form) {
     std::cout << "status: " << form.StatusText() << '\n';
-    for (const ResultLine& line : kResultLines) {
+    for (const ResultLabel& line : kResultLabels) {
         std::cout << line.label << ' ' << form.Text(line.field) << '\n';
     }
 }
@@ -100,7 +103,7 @@ int Run(int argc, char* argv[]) {
         calc.Button1Click();
         code = calc.SweepFailed() ? kFileFailed : calc.ResultsShown() ? kShown : kRefused;
     } catch (const ConversionError& e) {
-        conversionError = QString::fromUtf8(e.what());
+        conversionError = QString::fromStdString(OptionConversionMessage(e));
         code = kBadInput;
     }
     if (calc.SweepFailed()) {

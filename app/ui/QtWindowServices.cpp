@@ -1,6 +1,9 @@
 #include "QtWindowServices.h"
 
+#include "ErrorBox.h"
 #include "FormControls.h"
+#include "app/ConversionError.h"
+#include "app/InputLabels.h"
 #include "app/NumberFormat.h"
 #include "app/qt/DecimalSeparator.h"
 #include "app/qt/UserFile.h"
@@ -21,8 +24,10 @@ namespace vortalin {
 
 namespace {
 
-// Silver, the background of Edit2 while a geometry with its own diameters is selected.
+// Silver, the background of Edit2 while a geometry with its own diameters is selected, and
+// the text drawn on it then: dark enough to read (9 : 1 against silver).
 const QColor kSilver(192, 192, 192);
+const QColor kGreyedText(32, 32, 32);
 
 // A sweep lets the window repaint at most this often.
 constexpr qint64 kRepaintIntervalMs = 50;
@@ -98,11 +103,13 @@ bool QtWindowServices::IsSelected(ButtonId button) const {
 }
 
 double QtWindowServices::NumberFrom(EditId field) const {
-    return ParseNumber(Utf8(Edit(field).text()), LocaleDecimalSeparator());
+    const std::string text = Utf8(Edit(field).text());
+    return ConvertField(field, [&] { return ParseNumber(text, LocaleDecimalSeparator()); });
 }
 
 int QtWindowServices::IntegerFrom(EditId field) const {
-    return ParseInteger(Utf8(Edit(field).text()));
+    const std::string text = Utf8(Edit(field).text());
+    return ConvertField(field, [&] { return ParseInteger(text); });
 }
 
 void QtWindowServices::SetText(EditId field, const std::string& text) {
@@ -123,6 +130,7 @@ void QtWindowServices::SetDiameterFieldColour(FieldColour colour) {
     }
     QPalette silver = diameterWindowPalette_;
     silver.setColor(QPalette::Base, kSilver); // in every colour group, the disabled one too
+    silver.setColor(QPalette::Disabled, QPalette::Text, kGreyedText);
     edit.setPalette(silver);
 }
 
@@ -182,6 +190,24 @@ std::string QtWindowServices::Text(EditId field) const {
 void QtWindowServices::Select(ButtonId button) {
     // The buttons of a group are exclusive: checking one clears the others.
     Button(button).setChecked(true);
+}
+
+void QtWindowServices::ReportConversionFailure(const ConversionError& failure) {
+    if (!failure.Field()) {
+        ShowFailure(&mainWindow_, QString::fromUtf8(failure.what()));
+        return;
+    }
+    const EditId field = *failure.Field();
+    QLineEdit& edit = Edit(field);
+    const bool greyed = field == EditId::Edit2 && !edit.isEnabled();
+    ShowFailure(&mainWindow_, QString::fromStdString(
+                                  FieldConversionMessage(LabelOf(field), failure.what(), greyed)));
+    if (FormOf(field) == FormId::RangeDialog) {
+        ShowRangeDialog();
+    }
+    edit.activateWindow();
+    edit.setFocus(Qt::OtherFocusReason);
+    edit.selectAll();
 }
 
 void QtWindowServices::KeepAlive() {

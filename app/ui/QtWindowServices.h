@@ -22,6 +22,8 @@ namespace vortalin {
 // The file named in a modal file dialog; nullopt when the dialog is cancelled.
 std::optional<std::string> AskForFile(QFileDialog& dialog);
 
+class ConversionError;
+
 class QtWindowServices final : public WindowServices {
 public:
     // Finds the main window's controls by their names; a missing one throws.
@@ -52,6 +54,10 @@ public:
     std::string Text(EditId field) const;
     void SetInputText(EditId field, const std::string& text) { SetText(field, text); }
     void Select(ButtonId button);
+
+    // Shows a conversion failure naming the field by its label, then puts the focus on the
+    // field with its text selected.
+    void ReportConversionFailure(const ConversionError& failure);
 
 private:
     QLineEdit& Edit(EditId id) const;

@@ -3,16 +3,24 @@
 #include "ErrorBox.h"
 #include "FormControls.h"
 #include "OuterGeometry.h"
+#include "ResultFields.h"
+#include "ResultsCopy.h"
 #include "TextFitting.h"
 #include "Unit2.h"
+#include "WindowKeys.h"
+#include "app/ConversionError.h"
 #include "app/Selections.h"
 #include "app/qt/CaseFile.h"
 #include "ui_Unit1.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QFileDialog>
 #include <QLabel>
+#include <QPointer>
 #include <QSvgWidget>
+
+#include <optional>
 
 // The sketches are compiled into the library; a static library needs them registered, from
 // outside any namespace.
@@ -43,6 +51,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui_(std::make_unique<Ui::
     LoadSketches();
     vortalin::ShowDefaults(*this, vortalin::FormId::MainWindow);
     vortalin::FitCaptions(*centralWidget());
+    vortalin::KeepResultsReadable(*this);
+    vortalin::SetUpKeyboard(*this, *ui_->Button1);
+    vortalin::AddCopyResultsItem(*this, *ui_->daje1);
     new vortalin::OuterGeometry(*this, kOuterSize);
 
     services_ = std::make_unique<vortalin::QtWindowServices>(*this);
@@ -130,11 +141,25 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TForm1::Button1Click() {
+    // The focus returns where it was, unless a text that is no number takes it.
+    const QPointer<QWidget> focused = QApplication::focusWidget();
+    std::optional<vortalin::ConversionError> conversionFailure;
     // Disabled while the command runs, so that a repaint during a long sweep cannot
     // start a second one.
     ui_->Button1->setEnabled(false);
-    vortalin::RunCommand(this, [this] { calculator_->Button1Click(); });
+    vortalin::RunCommand(this, [this, &conversionFailure] {
+        try {
+            calculator_->Button1Click();
+        } catch (const vortalin::ConversionError& failure) {
+            conversionFailure = failure;
+        }
+    });
     ui_->Button1->setEnabled(true);
+    if (conversionFailure) {
+        services_->ReportConversionFailure(*conversionFailure);
+    } else if (focused != nullptr) {
+        focused->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void TForm1::GeometryButtonEntered(ButtonId button) {

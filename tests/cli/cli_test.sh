@@ -63,7 +63,15 @@ check "water at 101 message" has "message: Stredná teplota vody je mimo teplotn
 
 # Conversion failures and bad options: exit 2, message on stderr.
 check "bad number" run 2 --set Edit1=abc
-check "bad number message" err_has "'abc' nie je platné číslo."
+check "bad number message" err_has "w: 'abc' nie je platné číslo."
+check "empty number" run 2 --geometry tube-row --row-s1=
+check "empty number message" err_has "row-s1: '' nie je platné číslo."
+
+# A negative magnitude the geometry reads is refused by the window's label.
+check "negative diameter" run 1 --d=-0.1
+check "negative diameter message" has "message: Hydraulický priemer (m) nesmie byť záporný !!!"
+check "negative diameter hyphens" has "Nuseltovo číslo (1) : --------------"
+check "negative greyed diameter" run 0 --geometry helical --d=-0.1
 check "comma under point" run 2 --d 0,1
 check "bad geometry" run 2 --geometry rocket
 check "bad set" run 2 --set Edit99=1

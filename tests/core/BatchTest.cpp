@@ -2,6 +2,7 @@
 
 #include "app/Batch.h"
 #include "app/ConversionError.h"
+#include "app/InputNames.h"
 #include "app/NumberFormat.h"
 #include "app/ResultDisplay.h"
 #include "app/ResultsFile.h"
@@ -101,7 +102,7 @@ Snapshot RunAlone(const std::vector<BatchColumn>& columns, const BatchCase& c,
     try {
         calc.Button1Click();
     } catch (const ConversionError& e) {
-        stoppedBy = e.what();
+        stoppedBy = OptionConversionMessage(e);
     }
     return Snap(c.line, form, calc, stoppedBy);
 }
@@ -247,7 +248,7 @@ TEST(Batch, CsvGivesTheInputsTheSeventeenQuantitiesShownAndMessages) {
 
     // The case after a conversion failure and the failure itself.
     EXPECT_EQ(SplitRecord(faster)[0], "4");
-    EXPECT_EQ(bad, "5;x;pipe;;;;;;;;;;;;;;;;;;0;'x' nie je platné číslo.");
+    EXPECT_EQ(bad, "5;x;pipe;;;;;;;;;;;;;;;;;;0;w: 'x' nie je platné číslo.");
 }
 
 TEST(Batch, FieldsWithTheSeparatorAQuoteOrALineBreakAreQuoted) {
@@ -262,7 +263,7 @@ TEST(Batch, FieldsWithTheSeparatorAQuoteOrALineBreakAreQuoted) {
                              "Odporúčam použiť softvér na výpočet voľnej konvekcie.\"\n3;"),
               std::string::npos);
     EXPECT_NE(sink.text.find("\n3;1;pipe;\"0.1\"\"\";"), std::string::npos);
-    EXPECT_NE(sink.text.find(";0;\"'0.1\"\"' nie je platné číslo.\"\n4;1;pipe;\" 0.1;\";"),
+    EXPECT_NE(sink.text.find(";0;\"d: '0.1\"\"' nie je platné číslo.\"\n4;1;pipe;\" 0.1;\";"),
               std::string::npos)
         << sink.text;
 }
@@ -314,7 +315,7 @@ TEST(Batch, HeaderSeparatorBomCommentsAndBlankLines) {
     ASSERT_EQ(writer.inputs.size(), 2u);
     EXPECT_EQ(writer.inputs[0].line, 5u);
     EXPECT_EQ(writer.inputs[0].texts, (std::vector<std::string>{"0.05", " plate"}));
-    EXPECT_EQ(writer.cases[0].stoppedBy, "'0.05' nie je platné číslo.");
+    EXPECT_EQ(writer.cases[0].stoppedBy, "d: '0.05' nie je platné číslo.");
     EXPECT_EQ(writer.inputs[1].line, 7u);
     EXPECT_EQ(writer.inputs[1].texts, (std::vector<std::string>{"0,2", "tube-row"}));
     EXPECT_TRUE(writer.cases[1].shown);

@@ -146,21 +146,24 @@ TEST(FinnedBank, SmallTubeAtLowVelocityShowsTwoMessagesButNoneWhileSaving) {
 }
 
 TEST(FinnedBank, DegenerateFinsAreRefusedAfterTheirOwnMessages) {
-    const std::tuple<const char*, Texts, Messages> cases[] = {
-        {"no fin height", {{EditId::Edit31, "25"}}, {H}},
-        {"fin diameter below the tube's", {{EditId::Edit31, "20"}}, {H}},
-        {"no fin thickness", {{EditId::Edit33, "0"}}, {F}},
-        {"no gap between fins", {{EditId::Edit33, "2,46"}}, {}},
-        {"fins thicker than their pitch", {{EditId::Edit33, "3"}}, {}},
+    const std::string U = kUndefinedResultMessage;
+    const std::tuple<const char*, Texts, Messages, std::string> cases[] = {
+        {"no fin height", {{EditId::Edit31, "25"}}, {H}, U},
+        {"fin diameter below the tube's", {{EditId::Edit31, "20"}}, {H}, U},
+        {"no fin thickness", {{EditId::Edit33, "0"}}, {F}, U},
+        {"no gap between fins", {{EditId::Edit33, "2,46"}}, {}, U},
+        {"fins thicker than their pitch", {{EditId::Edit33, "3"}}, {}, U},
+        // A negative thickness or pitch is refused as such, after the range messages.
         {"negative thickness, pitch and height (finite)",
          {{EditId::Edit31, "20"}, {EditId::Edit33, "-1"}, {EditId::Edit34, "-3"}},
-         {H, F, P}},
-        {"no tube", {{EditId::Edit32, "0"}}, {R, D, H}},
+         {H, F, P},
+         "f (mm) nesmie byť záporná !!!"},
+        {"no tube", {{EditId::Edit32, "0"}}, {R, D, H}, U},
     };
-    for (const auto& [name, texts, messages] : cases) {
+    for (const auto& [name, texts, messages, refusal] : cases) {
         FormRecord form;
         SetUpFinned(form, texts);
-        test::ExpectRefusedAsUndefined(form, messages, name);
+        test::ExpectRefusedAsUndefined(form, messages, name, refusal);
     }
     EXPECT_TRUE(std::isnan(FinnedReynolds(5, 0, 1.5e-5)));
 }

@@ -51,13 +51,14 @@ inline void ExpectFieldsReadInOrder(FormRecord& form, Calculator& calc,
     }
 }
 
-// Runs Compute and expects the block's own messages, then the refusal of the undefined
-// result, and no results on screen.
+// Runs Compute and expects the block's own messages, then the refusal (of the undefined
+// result unless given), and no results on screen.
 inline void ExpectRefusedAsUndefined(FormRecord& form, std::vector<std::string> messages,
-                                     const std::string& name) {
+                                     const std::string& name,
+                                     const std::string& refusal = kUndefinedResultMessage) {
     Calculator calc(form);
     calc.Button1Click();
-    messages.push_back(kUndefinedResultMessage);
+    messages.push_back(refusal);
     EXPECT_EQ(form.Messages(), messages) << name;
     EXPECT_EQ(form.Text(EditId::Edit16), kResetText) << name;
     EXPECT_TRUE(std::isnan(calc.State().Nu)) << name; // not 0 or infinity

@@ -167,22 +167,30 @@ TEST(TubeBanks, FieldsAreReadInOrderAndRowCountUnderEitherMode) {
 }
 
 TEST(TubeBanks, UndefinedBanksAreRefusedAfterTheirOwnMessages) {
-    const std::tuple<const char*, ButtonId, RowCountMode, Texts, Messages> cases[] = {
-        {"no free cross-section", kInline, kMany, {{EditId::Edit27, "0,005"}}, {O}},
-        {"dTube 0", kInline, kMany, {{EditId::Edit26, "0"}}, {}},
-        {"0 rows", kInline, kFew, {{EditId::Edit30, "0"}}, {}},
-        {"-2 rows", kStaggered, kFew, {{EditId::Edit30, "-2"}}, {}},
-        {"s2 0", kStaggered, kMany, {{EditId::Edit28, "0"}}, {O, R}},
+    const std::string U = kUndefinedResultMessage;
+    const std::tuple<const char*, ButtonId, RowCountMode, Texts, Messages, std::string> cases[] = {
+        {"no free cross-section", kInline, kMany, {{EditId::Edit27, "0,005"}}, {O}, U},
+        {"dTube 0", kInline, kMany, {{EditId::Edit26, "0"}}, {}, U},
+        {"0 rows", kInline, kFew, {{EditId::Edit30, "0"}}, {}, U},
+        // Negative magnitudes are refused as such, after the geometry messages.
+        {"-2 rows",
+         kStaggered,
+         kFew,
+         {{EditId::Edit30, "-2"}},
+         {},
+         "Počet radov nesmie byť záporný !!!"},
+        {"s2 0", kStaggered, kMany, {{EditId::Edit28, "0"}}, {O, R}, U},
         {"negative pitches",
          kPartly,
          kMany,
          {{EditId::Edit27, "-0,02"}, {EditId::Edit28, "-0,02"}},
-         {O}},
+         {O},
+         "s1 (m) nesmie byť záporný !!!"},
     };
-    for (const auto& [name, geometry, mode, texts, messages] : cases) {
+    for (const auto& [name, geometry, mode, texts, messages, refusal] : cases) {
         FormRecord form;
         SetUpBank(form, geometry, mode, texts);
-        test::ExpectRefusedAsUndefined(form, messages, name);
+        test::ExpectRefusedAsUndefined(form, messages, name, refusal);
     }
 }
 

@@ -135,11 +135,11 @@ void ComputeTest::geometryButtonSetsTheDiameterField() {
 }
 
 void ComputeTest::keyboardFocusOnAGeometryButtonSetsTheDiameterField() {
-    // Tab from the last result field enters the geometry group at its selected button,
-    // the pipe, whose handler enables Edit2 (disabled here as a greying button leaves it).
+    // Tab from the selected fluid enters the geometry group at its selected button, the
+    // pipe, whose handler enables Edit2 (disabled here as a greying button leaves it).
     Edit("Edit2").setEnabled(false);
-    Edit("Edit17").setFocus(Qt::MouseFocusReason);
-    QTest::keyClick(&Edit("Edit17"), Qt::Key_Tab);
+    Button("RadioButton2").setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(&Button("RadioButton2"), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), &Button("RadioButton1"));
     QVERIFY(Edit("Edit2").isEnabled());
 

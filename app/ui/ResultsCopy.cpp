@@ -1,0 +1,106 @@
+#include "ResultsCopy.h"
+
+#include "FormControls.h"
+#include "app/InputLabels.h"
+#include "app/Messages.h"
+#include "app/ResultDisplay.h"
+#include "app/Selections.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+
+#include <span>
+
+namespace vortalin {
+
+namespace {
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void AddLine(QString& text, const QString& label, const QString& value) {
+    text += label + QLatin1Char('\t') + value + QLatin1Char('\n');
+}
+
+// The title of the group box and the caption of its selected button.
+void AddSelection(QString& text, const QWidget& form, const char* group,
+                  std::span<const ButtonId> buttons) {
+    for (ButtonId button : buttons) {
+        const QRadioButton& radio = FindButton(form, button);
+        if (radio.isChecked()) {
+            AddLine(text, FindControl<QGroupBox>(form, group).title(), radio.text().trimmed());
+        }
+    }
+}
+
+bool ResultsShown(const QWidget& form) {
+    const QString text = FindEdit(form, kResultLabels.front().field).text();
+    return text != QLatin1String(kResetText) && text != QLatin1String(kStartText);
+}
+
+Geometry CheckedGeometry(const QWidget& form) {
+    for (std::size_t g = 0; g < kGeometryCount; ++g) {
+        if (FindButton(form, kGeometryButtons[g]).isChecked()) {
+            return static_cast<Geometry>(g);
+        }
+    }
+    return Geometry::PipeFlow;
+}
+
+bool HasRowCount(Geometry g) {
+    return g == Geometry::InlineBank || g == Geometry::StaggeredBank ||
+           g == Geometry::PartlyStaggeredBank;
+}
+
+} // namespace
+
+QString ResultsCopyText(const QWidget& form) {
+    const Geometry geometry = CheckedGeometry(form);
+    const std::array fluids = {ButtonOf(Fluid::Air), ButtonOf(Fluid::Water),
+                               ButtonOf(Fluid::NaturalGas)};
+    const std::array heating = {ButtonOf(HeatingMode::ConstWallTemp),
+                                ButtonOf(HeatingMode::ConstHeatFlux)};
+    const std::array rows = {ButtonOf(RowCountMode::ManyRows), ButtonOf(RowCountMode::FewRows)};
+    QString text;
+    AddSelection(text, form, "GroupBox2", fluids);
+    AddSelection(text, form, "GroupBox1", kGeometryButtons);
+    if (geometry == Geometry::PipeFlow) {
+        AddSelection(text, form, "GroupBox3", heating);
+    }
+    if (HasRowCount(geometry)) {
+        AddSelection(text, form, "GroupBox4", rows);
+    }
+    for (EditId field : InputsReadBy(geometry)) {
+        AddLine(text, FromUtf8(LabelOf(field)), FindEdit(form, field).text());
+    }
+    if (!ResultsShown(form)) {
+        return text + QString::fromUtf8(kNoResultsCopiedText) + QLatin1Char('\n');
+    }
+    for (const ResultLabel& result : kResultLabels) {
+        AddLine(text, QString::fromUtf8(result.label), FindEdit(form, result.field).text());
+    }
+    const QString status = FindControl<QLabel>(form, "StatusPanel0").text();
+    if (!status.isEmpty()) {
+        text += status + QLatin1Char('\n');
+    }
+    return text;
+}
+
+void AddCopyResultsItem(QMainWindow& form, QMenu& menu) {
+    auto* item = new QAction(QStringLiteral("Kopírovať výsledky"), &form);
+    item->setObjectName(QStringLiteral("Kopirovatvysledky1"));
+    item->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+C")));
+    item->setShortcutContext(Qt::WindowShortcut);
+    QObject::connect(item, &QAction::triggered, &form,
+                     [&form] { QGuiApplication::clipboard()->setText(ResultsCopyText(form)); });
+    menu.addAction(item);
+    form.addAction(item); // the shortcut works with the menu closed
+}
+
+} // namespace vortalin

@@ -1,0 +1,151 @@
+#include "WindowKeys.h"
+
+#include "FormControls.h"
+#include "app/InputLabels.h"
+#include "app/InputNames.h"
+#include "app/ResultDisplay.h"
+#include "app/Selections.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QPushButton>
+
+#include <algorithm>
+#include <vector>
+
+namespace vortalin {
+
+namespace {
+
+// Clicks "Vypočítaj" on Return or Enter in the widgets it watches.
+class EnterComputes : public QObject {
+public:
+    EnterComputes(QPushButton& compute, QObject* parent) : QObject(parent), compute_(compute) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if ((key == Qt::Key_Return || key == Qt::Key_Enter) && compute_.isEnabled()) {
+                compute_.click();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QPushButton& compute_;
+};
+
+// The input fields of the main window (the range dialog's are not).
+std::vector<EditId> MainWindowInputs() {
+    std::vector<EditId> inputs;
+    for (const FieldName& f : kFieldNames) {
+        if (FormOf(f.field) == FormId::MainWindow) {
+            inputs.push_back(f.field);
+        }
+    }
+    return inputs;
+}
+
+bool IsCommonInput(EditId field) {
+    return field <= EditId::Edit5;
+}
+
+bool IsBank(Geometry g) {
+    return g == Geometry::InlineBank || g == Geometry::StaggeredBank ||
+           g == Geometry::PartlyStaggeredBank;
+}
+
+// The widgets of the geometry's own group in their order on screen: the heating-mode
+// buttons of the pipe, the fields, the row-count buttons before the number of rows.
+std::vector<QWidget*> OwnWidgets(const QWidget& form, Geometry g) {
+    std::vector<QWidget*> widgets;
+    if (g == Geometry::PipeFlow) {
+        widgets.push_back(&FindButton(form, ButtonOf(HeatingMode::ConstWallTemp)));
+        widgets.push_back(&FindButton(form, ButtonOf(HeatingMode::ConstHeatFlux)));
+    }
+    for (EditId field : InputsReadBy(g)) {
+        if (IsCommonInput(field)) {
+            continue;
+        }
+        if (field == EditId::Edit30 && IsBank(g)) {
+            widgets.push_back(&FindButton(form, ButtonOf(RowCountMode::ManyRows)));
+            widgets.push_back(&FindButton(form, ButtonOf(RowCountMode::FewRows)));
+        }
+        widgets.push_back(&FindEdit(form, field));
+    }
+    return widgets;
+}
+
+// Every widget any geometry's group holds.
+std::vector<QWidget*> AllOwnWidgets(const QWidget& form) {
+    std::vector<QWidget*> all;
+    for (std::size_t g = 0; g < kGeometryCount; ++g) {
+        for (QWidget* w : OwnWidgets(form, static_cast<Geometry>(g))) {
+            if (std::find(all.begin(), all.end(), w) == all.end()) {
+                all.push_back(w);
+            }
+        }
+    }
+    return all;
+}
+
+Geometry CheckedGeometry(const QWidget& form) {
+    for (std::size_t g = 0; g < kGeometryCount; ++g) {
+        if (FindButton(form, kGeometryButtons[g]).isChecked()) {
+            return static_cast<Geometry>(g);
+        }
+    }
+    return Geometry::PipeFlow;
+}
+
+} // namespace
+
+void UpdateTabChain(QWidget& form) {
+    for (QWidget* w : AllOwnWidgets(form)) {
+        w->setFocusPolicy(Qt::ClickFocus);
+    }
+    std::vector<QWidget*> chain;
+    for (EditId field :
+         {EditId::Edit1, EditId::Edit2, EditId::Edit3, EditId::Edit4, EditId::Edit5}) {
+        chain.push_back(&FindEdit(form, field));
+    }
+    for (const ChoiceValue& fluid : kFluidValues) {
+        chain.push_back(&FindButton(form, fluid.button));
+    }
+    for (ButtonId geometry : kGeometryButtons) {
+        chain.push_back(&FindButton(form, geometry));
+    }
+    for (QWidget* w : OwnWidgets(form, CheckedGeometry(form))) {
+        w->setFocusPolicy(Qt::StrongFocus);
+        chain.push_back(w);
+    }
+    chain.push_back(&FindControl<QPushButton>(form, "Button1"));
+    for (std::size_t i = 0; i + 1 < chain.size(); ++i) {
+        QWidget::setTabOrder(chain[i], chain[i + 1]);
+    }
+}
+
+void SetUpKeyboard(QWidget& form, QPushButton& compute) {
+    auto* enter = new EnterComputes(compute, &form);
+    compute.installEventFilter(enter);
+    for (EditId field : MainWindowInputs()) {
+        FindEdit(form, field).installEventFilter(enter);
+    }
+    for (const DisplayedResult& r : kDisplayedResults) {
+        FindEdit(form, r.field).setFocusPolicy(Qt::ClickFocus);
+    }
+    for (ButtonId geometry : kGeometryButtons) {
+        QObject::connect(&FindButton(form, geometry), &QRadioButton::toggled, &form,
+                         [&form](bool checked) {
+                             if (checked) {
+                                 UpdateTabChain(form);
+                             }
+                         });
+    }
+    UpdateTabChain(form);
+}
+
+} // namespace vortalin
