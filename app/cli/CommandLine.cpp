@@ -102,7 +102,9 @@ void AddOptions(QCommandLineParser& parser) {
                       QStringLiteral("Parameter sweep of w|d|t-in|t-out|t-wall, written to --out "
                                      "before the single-point run."),
                       QStringLiteral("variable")});
-    parser.addOption({QStringLiteral("out"), QStringLiteral("Results file of the sweep."),
+    parser.addOption({QStringLiteral("out"),
+                      QStringLiteral("Results file of the sweep; - writes it to standard output "
+                                     "(everything else then goes to standard error)."),
                       QStringLiteral("file")});
     parser.addOption({QStringLiteral("decimal-separator"),
                       QStringLiteral("Decimal separator of numbers read and shown: ',' or '.' "
@@ -143,8 +145,13 @@ QString ApplyOptions(const QCommandLineParser& parser, FormRecord& form, CliRequ
         return error;
     }
     request.sweep = parser.isSet(QStringLiteral("sweep"));
-    if (request.sweep != parser.isSet(QStringLiteral("out"))) {
-        return QStringLiteral("--sweep and --out go together");
+    for (const char* option : {"out", "from", "to", "steps"}) {
+        if (!request.sweep && parser.isSet(QLatin1String(option))) {
+            return QStringLiteral("--%1 needs --sweep").arg(QLatin1String(option));
+        }
+    }
+    if (request.sweep && !parser.isSet(QStringLiteral("out"))) {
+        return QStringLiteral("--sweep needs --out (a file, or - for standard output)");
     }
     if (request.sweep) {
         request.sweepFile = parser.value(QStringLiteral("out")).toStdString();
