@@ -5,9 +5,13 @@
 #include "MainForms.h"
 #include "VortalinApplication.h"
 
+#include <csignal>
 #include <cstdlib>
 
 int main(int argc, char* argv[]) {
+    // A results file on a pipe whose reader went away is a failed write that the window
+    // reports, not the end of the program.
+    std::signal(SIGPIPE, SIG_IGN);
     vortalin::VortalinApplication application(argc, argv);
     try {
         vortalin::MainForms forms;

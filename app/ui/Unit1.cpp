@@ -8,6 +8,7 @@
 #include "app/Selections.h"
 #include "ui_Unit1.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFileDialog>
 #include <QLabel>
@@ -111,6 +112,19 @@ void TForm1::Button1Click() {
     ui_->Button1->setEnabled(false);
     vortalin::RunCommand(this, [this] { calculator_->Button1Click(); });
     ui_->Button1->setEnabled(true);
+    if (closeAfterCommand_) {
+        close();
+    }
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (services_->SweepRunning()) {
+        services_->RequestStop(true);
+        closeAfterCommand_ = true;
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void TForm1::GeometryButtonEntered(ButtonId button) {

@@ -32,6 +32,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Closing the window during a sweep stops the sweep; the window closes when it ended.
+    void closeEvent(QCloseEvent* event) override;
 
 private slots:
     void Button1Click();
@@ -60,4 +62,5 @@ private:
     std::unique_ptr<Ui::TForm1> ui_;
     std::unique_ptr<vortalin::QtWindowServices> services_;
     std::unique_ptr<vortalin::Calculator> calculator_;
+    bool closeAfterCommand_ = false;
 };
