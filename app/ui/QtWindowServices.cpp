@@ -125,6 +125,9 @@ void QtWindowServices::SetText(EditId field, const std::string& text) {
 }
 
 void QtWindowServices::SetStatusText(const std::string& text) {
+    if (sweepRunning_) {
+        return; // the hint how to stop the sweep stays; the steps' regime texts are not shown
+    }
     statusPanel_.setText(QString::fromStdString(text));
 }
 
@@ -259,7 +262,7 @@ void QtWindowServices::LockInputs() {
         lockedWidgets_.emplace_back(window->menuBar(), window->menuBar()->isEnabled());
     }
     // The menu items too, so that their shortcuts do nothing either.
-    for (QAction* action : mainWindow_.findChildren<QAction*>()) {
+    for (QAction* action : mainWindow_.findChildren<QAction*>(Qt::FindDirectChildrenOnly)) {
         lockedActions_.emplace_back(action, action->isEnabled());
     }
     for (const auto& [widget, enabled] : lockedWidgets_) {
