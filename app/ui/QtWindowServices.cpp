@@ -56,7 +56,8 @@ QtWindowServices::QtWindowServices(QWidget& mainWindow)
       progressBar_(FindControl<QProgressBar>(mainWindow, "ProgressBar1")),
       saveToFileItem_(FindControl<QAction>(mainWindow, "Ulodosboru1")),
       saveDialog_(FindControl<QFileDialog>(mainWindow, "SaveDialog1")),
-      stopKey_(*new QShortcut(QKeySequence(Qt::Key_Escape), &mainWindow)) {
+      stopKey_(*new QShortcut(QKeySequence(Qt::Key_Escape), &mainWindow)),
+      separator_(LocaleDecimalSeparator()) {
     FindControlsOf(mainWindow, false);
     diameterWindowPalette_ = Edit(EditId::Edit2).palette();
     requestedMaximum_ = progressBar_.maximum();
@@ -110,12 +111,17 @@ bool QtWindowServices::IsSelected(ButtonId button) const {
     return Button(button).isChecked();
 }
 
+std::string QtWindowServices::InputText(EditId field) const {
+    // The inputs are locked during a sweep: their texts, read once, are read millions of times.
+    return sweepRunning_ ? lockedTexts_[Index(field)] : Utf8(Edit(field).text());
+}
+
 double QtWindowServices::NumberFrom(EditId field) const {
-    return ParseNumber(Utf8(Edit(field).text()), LocaleDecimalSeparator());
+    return ParseNumber(InputText(field), separator_);
 }
 
 int QtWindowServices::IntegerFrom(EditId field) const {
-    return ParseInteger(Utf8(Edit(field).text()));
+    return ParseInteger(InputText(field));
 }
 
 void QtWindowServices::SetText(EditId field, const std::string& text) {
@@ -199,7 +205,7 @@ void QtWindowServices::ShowRangeDialog() {
 }
 
 char QtWindowServices::DecimalSeparator() const {
-    return LocaleDecimalSeparator();
+    return separator_;
 }
 
 std::unique_ptr<ResultsSink> QtWindowServices::OpenResultsFile(const std::string& path) {
@@ -249,6 +255,7 @@ void QtWindowServices::LockInputs() {
     for (std::size_t i = 0; i < kEditCount; ++i) {
         if (edits_[i] != nullptr && !IsResultField(static_cast<EditId>(i))) {
             lockedWidgets_.emplace_back(edits_[i], edits_[i]->isEnabled());
+            lockedTexts_[i] = Utf8(edits_[i]->text());
         }
     }
     for (QRadioButton* button : buttons_) {

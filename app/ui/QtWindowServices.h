@@ -60,6 +60,7 @@ private:
     QRadioButton& Button(ButtonId id) const;
     QWidget& RangeDialog() const;
     void FindControlsOf(QWidget& form, bool rangeDialog);
+    std::string InputText(EditId field) const;
     void LockInputs();
     void RestoreInputs();
 
@@ -73,7 +74,9 @@ private:
     QFileDialog& saveDialog_;
     QPalette diameterWindowPalette_; // Edit2 as the style draws an ordinary field
     QElapsedTimer sinceRepaint_;
-    QShortcut& stopKey_;         // Esc, active only while a sweep runs
+    QShortcut& stopKey_; // Esc, active only while a sweep runs
+    // The locale's separator, looked up once: a sweep reads numbers millions of times.
+    char separator_;
     int requestedMaximum_ = 100; // the bar's maximum as the calculation set it
     bool sweepRunning_ = false;
     bool stopRequested_ = false;
@@ -82,6 +85,7 @@ private:
     // The enabled state of every input, selection, menu item and button before a sweep.
     std::vector<std::pair<QWidget*, bool>> lockedWidgets_;
     std::vector<std::pair<QAction*, bool>> lockedActions_;
+    std::array<std::string, kEditCount> lockedTexts_; // the inputs' texts while locked
 };
 
 } // namespace vortalin
