@@ -1,5 +1,7 @@
 #include "ResultsSink.h"
 
+#include "FileErrors.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -13,7 +15,9 @@ namespace vortalin {
 
 namespace {
 
-// Writes into a temporary file in the target's folder, so that the final rename stays on
+// The plain writer of the core, for the builds without Qt (core tests, fuzz targets,
+// benchmarks): the front ends write through app/qt/UserFile. Writes into a temporary file
+// in the target's folder, so that the final rename stays on
 // one file system and replaces the target in one step.
 class AtomicFile final : public ResultsSink {
 public:
@@ -23,14 +27,14 @@ public:
         name.push_back('\0');
         const int fd = mkstemp(name.data());
         if (fd < 0) {
-            error_ = std::strerror(errno);
+            error_ = FileErrorReason(errno);
             return;
         }
         tempPath_.assign(name.data());
         fchmod(fd, TargetMode());
         file_ = fdopen(fd, "w");
         if (file_ == nullptr) {
-            error_ = std::strerror(errno);
+            error_ = FileErrorReason(errno);
             std::remove(tempPath_.c_str());
             tempPath_.clear();
         }
@@ -55,7 +59,7 @@ public:
             return false;
         }
         if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
-            error_ = std::strerror(errno);
+            error_ = FileErrorReason(errno);
             return false;
         }
         return true;
@@ -70,11 +74,11 @@ public:
         const bool closed = std::fclose(file_) == 0;
         file_ = nullptr;
         if (!flushed || !closed) {
-            error_ = std::strerror(flushed ? errno : flushErrno);
+            error_ = FileErrorReason(flushed ? errno : flushErrno);
             return false;
         }
         if (std::rename(tempPath_.c_str(), path_.c_str()) != 0) {
-            error_ = std::strerror(errno);
+            error_ = FileErrorReason(errno);
             return false;
         }
         tempPath_.clear();

@@ -145,16 +145,58 @@ void StoreWall(CalcState& s, const PropertySet& p) {
     s.lambdaW = p.lambda;
 }
 
+// Moves the progress bar once per percent of the steps, and at the last step: redrawing
+// the bar on each of millions of steps would cost more than the steps themselves.
+class ProgressTicker {
+public:
+    ProgressTicker(WindowServices& window, int sweepLast) : window_(window), last_(sweepLast) {}
+
+    // The bar's position after step `index` is index + 1, never past the maximum.
+    void StepDone(int index) {
+        const int position = std::min(index + 1, last_);
+        const long long percent = last_ > 0 ? 100LL * position / last_ : 100;
+        if (percent == shownPercent_) {
+            return;
+        }
+        shownPercent_ = percent;
+        window_.SetProgressMaximum(last_);
+        window_.SetProgressPosition(position);
+    }
+
+private:
+    WindowServices& window_;
+    int last_;
+    long long shownPercent_ = -1;
+};
+
+// Tells the window that a sweep runs for as long as it exists, also when a step throws.
+class SweepRunningScope {
+public:
+    explicit SweepRunningScope(WindowServices& window) : window_(window) {
+        window_.SetSweepRunning(true);
+    }
+    ~SweepRunningScope() { window_.SetSweepRunning(false); }
+    SweepRunningScope(const SweepRunningScope&) = delete;
+    SweepRunningScope& operator=(const SweepRunningScope&) = delete;
+
+private:
+    WindowServices& window_;
+};
+
 } // namespace
 
 void Calculator::Button1Click() {
     resultsShown_ = false;
     sweepError_.clear();
+    sweepStopped_ = false;
     if (state_.sweep.saveToFile == 1) {
         // The results of an earlier command must not stay on screen if the sweep stops at
         // a text that is not a number: clear them before the sweep as well.
         ResetOutputs();
         RunSweep();
+        if (sweepStopped_) {
+            return; // the user stopped the command
+        }
     }
     RunSinglePoint();
 }
@@ -373,10 +415,30 @@ void Calculator::RunSweep() {
     const int steps = window_.IntegerFrom(EditId::Form2Edit3);
     sw.sweepLast = steps == INT_MIN ? INT_MIN : steps - 1; // N <= 0: the header only
 
+    const SweepEnd end = WriteSweepSteps(*file);
+    if (end == SweepEnd::Stopped) {
+        sweepStopped_ = true;
+        file.reset(); // dropped without a commit: the earlier file stays as it was
+        window_.SetProgressPosition(0);
+        window_.ShowMessage(kSweepStoppedMessage);
+        return;
+    }
+    if (end == SweepEnd::WriteFailed || !file->Commit()) {
+        sweepError_ = ResultsFileNotWrittenMessage(sw.fileName, file->ErrorText());
+        window_.ShowMessage(sweepError_);
+    }
+}
+
+Calculator::SweepEnd Calculator::WriteSweepSteps(ResultsSink& file) {
+    SweepSettings& sw = state_.sweep;
+    const SweepRunningScope running(window_);
+    ProgressTicker progress(window_, sw.sweepLast);
     const char separator = window_.DecimalSeparator();
-    bool written = file->Write(ResultsHeader());
+    bool written = file.Write(ResultsHeader());
+    bool stopped = false;
     std::string line;
-    for (sw.sweepIndex = 0; written && sw.sweepIndex < sw.sweepLast + 1; ++sw.sweepIndex) {
+    for (sw.sweepIndex = 0; written && !stopped && sw.sweepIndex < sw.sweepLast + 1;
+         ++sw.sweepIndex) {
         ReadSweepInputs();
         ComputeTemperatures();
         ComputeProperties();
@@ -385,15 +447,12 @@ void Calculator::RunSweep() {
         FindNegativeMagnitude();
         line.clear();
         AppendResultsLine(line, state_, fresh_, separator);
-        written = file->Write(line);
-        window_.SetProgressMaximum(sw.sweepLast);
-        window_.SetProgressPosition(std::min(window_.ProgressPosition() + 1, sw.sweepLast));
+        written = file.Write(line);
+        progress.StepDone(sw.sweepIndex);
         window_.KeepAlive();
+        stopped = window_.StopRequested();
     }
-    if (!written || !file->Commit()) {
-        sweepError_ = ResultsFileNotWrittenMessage(sw.fileName, file->ErrorText());
-        window_.ShowMessage(sweepError_);
-    }
+    return stopped ? SweepEnd::Stopped : written ? SweepEnd::AllWritten : SweepEnd::WriteFailed;
 }
 
 } // namespace vortalin

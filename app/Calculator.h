@@ -5,6 +5,7 @@
 #include "CalcState.h"
 #include "WindowServices.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -37,6 +38,9 @@ public:
     // Whether the last Compute command's sweep failed to write its results file, and why.
     bool SweepFailed() const { return !sweepError_.empty(); }
     const std::string& SweepError() const { return sweepError_; }
+    // Whether the user stopped the last Compute command's sweep (nothing saved, no
+    // single-point run).
+    bool SweepStopped() const { return sweepStopped_; }
 
     // Pipeline steps, in the order the Compute command runs them.
     void ResetOutputs();
@@ -57,6 +61,8 @@ public:
 
 private:
     void RunSweep();
+    enum class SweepEnd : std::uint8_t { AllWritten, WriteFailed, Stopped };
+    SweepEnd WriteSweepSteps(ResultsSink& file);
     void RunSinglePoint();
     void ReadCommonInputs(bool sweeping);
     std::optional<std::string> UncoveredTemperatureRefusal() const;
@@ -70,6 +76,7 @@ private:
     Freshness fresh_;
     bool resultsShown_ = false;
     std::string sweepError_;
+    bool sweepStopped_ = false;
 };
 
 } // namespace vortalin

@@ -51,7 +51,7 @@ void FormRecord::SetProgressPosition(int position) {
 }
 
 std::unique_ptr<ResultsSink> FormRecord::OpenResultsFile(const std::string& path) {
-    return OpenAtomicFile(path);
+    return fileOpener_ ? fileOpener_(path) : OpenAtomicFile(path);
 }
 
 } // namespace vortalin

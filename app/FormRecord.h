@@ -35,6 +35,13 @@ public:
     void SetMessageObserver(std::function<void(const std::string&)> observer) {
         messageObserver_ = std::move(observer);
     }
+    // How results files are opened. The front ends give the one writer of the user's
+    // files; without one, the plain temporary-file writer of the core is used (tests,
+    // fuzz targets and benchmarks that build without Qt).
+    using FileOpener = std::function<std::unique_ptr<ResultsSink>(const std::string& path)>;
+    void SetResultsFileOpener(FileOpener opener) { fileOpener_ = std::move(opener); }
+    // Asked after every sweep step whether to stop (e.g. a signal arrived).
+    void SetStopCheck(std::function<bool()> check) { stopCheck_ = std::move(check); }
 
     // --- WindowServices ---
     bool IsSelected(ButtonId button) const override { return selected_[Index(button)]; }
@@ -53,6 +60,7 @@ public:
     void ShowRangeDialog() override { rangeDialogShown_ = true; }
     char DecimalSeparator() const override { return separator_; }
     std::unique_ptr<ResultsSink> OpenResultsFile(const std::string& path) override;
+    bool StopRequested() const override { return stopCheck_ && stopCheck_(); }
 
 private:
     char separator_;
@@ -61,6 +69,8 @@ private:
     std::string status_;
     std::vector<std::string> messages_;
     std::function<void(const std::string&)> messageObserver_;
+    FileOpener fileOpener_;
+    std::function<bool()> stopCheck_;
     FieldColour diameterColour_ = FieldColour::Window;
     bool diameterEnabled_ = true;
     bool saveChecked_ = false;

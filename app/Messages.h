@@ -25,6 +25,10 @@ inline constexpr const char* kStartText = "----------------";
 // The results file of a sweep.
 std::string ResultsFileNotCreatedMessage(const std::string& path, const std::string& reason);
 std::string ResultsFileNotWrittenMessage(const std::string& path, const std::string& reason);
+// The user stopped a running sweep: its file is dropped and the command ends.
+inline constexpr const char* kSweepStoppedMessage =
+    "Parametrická štúdia bola zastavená. Nič sa neuložilo, predchádzajúci súbor zostal "
+    "nezmenený.";
 inline constexpr const char* kNoResultsFileMessage =
     "Nebol zvolený súbor pre výsledky, parametrická štúdia sa preto neuloží.";
 

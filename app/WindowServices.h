@@ -55,8 +55,17 @@ public:
     // and put in its place only by ResultsSink::Commit.
     virtual std::unique_ptr<ResultsSink> OpenResultsFile(const std::string& path) = 0;
 
-    // Called now and then during a long sweep so that a window can repaint.
+    // Called after every step of a sweep; a window repaints and takes the user's keys now
+    // and then (it decides how often, so this stays cheap).
     virtual void KeepAlive() {}
+
+    // Whether the user asked to stop the running sweep (Esc, closing the window, a signal).
+    // Polled after every step, so it must be cheap.
+    virtual bool StopRequested() const { return false; }
+
+    // A sweep starts writing its results file (true) and ends (false), also when it stops
+    // at a text that is not a number: a window locks its inputs meanwhile.
+    virtual void SetSweepRunning(bool running) { (void)running; }
 };
 
 // What the enter handler of a geometry button does to Edit2: silver and disabled for the

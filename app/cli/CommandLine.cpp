@@ -2,8 +2,8 @@
 
 #include "app/InputNames.h"
 #include "app/Selections.h"
-#include "app/qt/CaseFile.h"
 #include "app/cli/BatchCommand.h"
+#include "app/qt/CaseFile.h"
 #include "app/qt/DecimalSeparator.h"
 
 #include <array>
@@ -124,7 +124,8 @@ void AddOptions(QCommandLineParser& parser) {
     AddBatchOptions(parser);
     parser.addOption({QStringLiteral("out"),
                       QStringLiteral("Results file of the sweep; the output of --batch or "
-                                     "--grid (standard output when not given or '-')."),
+                                     "--grid. - is standard output (with --sweep, everything "
+                                     "else then goes to standard error)."),
                       QStringLiteral("file")});
     parser.addOption({QStringLiteral("decimal-separator"),
                       QStringLiteral("Decimal separator of numbers read and shown: ',' or '.' "
@@ -185,12 +186,20 @@ QString ApplyOptions(const QCommandLineParser& parser, FormRecord& form, CliRequ
                    : QString();
     }
     request.sweep = parser.isSet(QStringLiteral("sweep"));
+    for (const char* option : {"from", "to", "steps"}) {
+        if (!request.sweep && parser.isSet(QLatin1String(option))) {
+            return QStringLiteral("--%1 needs --sweep").arg(QLatin1String(option));
+        }
+    }
     if (BatchRequested(parser)) {
         return request.sweep ? QStringLiteral("--sweep does not go with --batch or --grid")
                              : QString();
     }
-    if (request.sweep != parser.isSet(QStringLiteral("out"))) {
-        return QStringLiteral("--sweep and --out go together");
+    if (!request.sweep && parser.isSet(QStringLiteral("out"))) {
+        return QStringLiteral("--out needs --sweep, --batch or --grid");
+    }
+    if (request.sweep && !parser.isSet(QStringLiteral("out"))) {
+        return QStringLiteral("--sweep needs --out (a file, or - for standard output)");
     }
     if (request.sweep) {
         request.sweepFile = parser.value(QStringLiteral("out")).toStdString();

@@ -8,33 +8,108 @@
 #include "app/FormRecord.h"
 #include "app/InputLabels.h"
 #include "app/InputNames.h"
+#include "app/Messages.h"
 #include "app/ResultDisplay.h"
 #include "app/Version.h"
 #include "app/cli/BatchCommand.h"
 #include "app/cli/RunReport.h"
 #include "app/qt/CaseFile.h"
+#include "app/qt/UserFile.h"
 
 #include <QCoreApplication>
 #include <QJsonDocument>
 
+#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <memory>
+
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace vortalin {
 namespace {
 
 enum ExitCode { kShown = 0, kRefused = 1, kBadInput = 2, kFileFailed = 3 };
 
-void PrintJson(const FormRecord& form, const Calculator& calc, const QString& error) {
-    std::cout
-        << QJsonDocument(RunJson(form, calc, error)).toJson(QJsonDocument::Indented).toStdString();
+// The results file `--out -` names standard output.
+constexpr const char* kStandardOutputName = "-";
+
+// While it exists, SIGINT and SIGTERM ask the running sweep to stop instead of ending the
+// program at once, so that the sweep can drop its temporary file; a second signal ends the
+// program as usual. A pipe whose reader went away is a failed write, not the end.
+class SweepSignals {
+public:
+    SweepSignals() {
+        struct sigaction stop {};
+        stop.sa_handler = &SweepSignals::OnSignal;
+        stop.sa_flags = SA_RESETHAND; // no SA_RESTART: a blocked write returns at once
+        sigemptyset(&stop.sa_mask);
+        Catch(SIGINT, stop, oldInt_);
+        Catch(SIGTERM, stop, oldTerm_);
+        struct sigaction ignore {};
+        ignore.sa_handler = SIG_IGN;
+        sigemptyset(&ignore.sa_mask);
+        sigaction(SIGPIPE, &ignore, &oldPipe_);
+    }
+    ~SweepSignals() {
+        sigaction(SIGINT, &oldInt_, nullptr);
+        sigaction(SIGTERM, &oldTerm_, nullptr);
+        sigaction(SIGPIPE, &oldPipe_, nullptr);
+    }
+    SweepSignals(const SweepSignals&) = delete;
+    SweepSignals& operator=(const SweepSignals&) = delete;
+
+    // The signal that arrived, or 0.
+    static int Received() { return received_; }
+
+private:
+    static void OnSignal(int signal) { received_ = signal; }
+
+    // A signal that the program was started to ignore (nohup) stays ignored.
+    static void Catch(int signal, const struct sigaction& stop, struct sigaction& old) {
+        sigaction(signal, &stop, &old);
+        if (old.sa_handler == SIG_IGN) {
+            sigaction(signal, &old, nullptr);
+        }
+    }
+
+    // A signal handler may do no more than set a flag of this type.
+    static inline volatile std::sig_atomic_t received_ = 0;
+    struct sigaction oldInt_ {};
+    struct sigaction oldTerm_ {};
+    struct sigaction oldPipe_ {};
+};
+
+const char* SignalName(int signal) {
+    return signal == SIGINT ? "SIGINT" : signal == SIGTERM ? "SIGTERM" : "signal";
 }
 
-void PrintText(const FormRecord& form) {
-    std::cout << "status: " << form.StatusText() << '\n';
+// `--out -`, or a name of the file that standard output already is (/dev/stdout, or the
+// file the shell redirected it to): written through standard output itself, so that the
+// results file and the report do not overwrite each other.
+bool IsStandardOutput(const std::string& path) {
+    struct stat named {};
+    struct stat out {};
+    return path == kStandardOutputName ||
+           (::stat(path.c_str(), &named) == 0 && ::fstat(STDOUT_FILENO, &out) == 0 &&
+            named.st_dev == out.st_dev && named.st_ino == out.st_ino);
+}
+
+std::unique_ptr<ResultsSink> OpenResults(const std::string& path) {
+    return IsStandardOutput(path) ? OpenStandardOutput() : OpenUserFile(path);
+}
+
+void PrintJson(std::ostream& out, const FormRecord& form, const Calculator& calc,
+               const QString& error) {
+    out << QJsonDocument(RunJson(form, calc, error)).toJson(QJsonDocument::Indented).toStdString();
+}
+
+void PrintText(std::ostream& out, const FormRecord& form) {
+    out << "status: " << form.StatusText() << '\n';
     for (const ResultLabel& line : kResultLabels) {
-        std::cout << line.label << ' ' << form.Text(line.field) << '\n';
+        out << line.label << ' ' << form.Text(line.field) << '\n';
     }
 }
 
@@ -86,13 +161,22 @@ int Run(int argc, char* argv[]) {
     if (BatchRequested(parser)) {
         return RunBatchCommand(parser, form, request.json);
     }
-    if (!request.json) {
-        // Each message is printed as it is shown, so a long sweep reports as it goes.
-        form.SetMessageObserver(
-            [](const std::string& m) { std::cout << "message: " << m << '\n'; });
-    }
-
+    // With the results file on standard output, everything else goes to standard error.
+    std::ostream& report =
+        request.sweep && IsStandardOutput(request.sweepFile) ? std::cerr : std::cout;
     Calculator calc(form);
+    if (!request.json) {
+        // Each message is printed as it is shown, so a long sweep reports as it goes; a
+        // stopped sweep is reported in one line at the end.
+        form.SetMessageObserver([&report, &calc](const std::string& m) {
+            if (!calc.SweepStopped()) {
+                report << "message: " << m << '\n';
+            }
+        });
+    }
+    form.SetResultsFileOpener(OpenResults);
+    form.SetStopCheck([] { return SweepSignals::Received() != 0; });
+
     if (request.sweep) {
         form.SetSaveDialogAnswer(request.sweepFile);
         calc.Ulodosboru1Click();
@@ -100,11 +184,23 @@ int Run(int argc, char* argv[]) {
     int code = kShown;
     QString conversionError;
     try {
+        std::optional<SweepSignals> signalScope;
+        if (request.sweep) {
+            signalScope.emplace();
+        }
         calc.Button1Click();
         code = calc.SweepFailed() ? kFileFailed : calc.ResultsShown() ? kShown : kRefused;
     } catch (const ConversionError& e) {
         conversionError = QString::fromStdString(OptionConversionMessage(e));
         code = kBadInput;
+    }
+    if (const int signal = SweepSignals::Received(); signal != 0) {
+        if (calc.SweepStopped()) {
+            std::cerr << "vortalin-cli: " << SignalName(signal) << ": " << kSweepStoppedMessage
+                      << '\n';
+            return 128 + signal;
+        }
+        std::raise(signal); // it came after the sweep: end as the signal ends a program
     }
     if (calc.SweepFailed()) {
         std::cerr << "vortalin-cli: " << calc.SweepError() << '\n';
@@ -113,9 +209,9 @@ int Run(int argc, char* argv[]) {
         std::cerr << "vortalin-cli: " << conversionError.toStdString() << '\n';
     }
     if (request.json) {
-        PrintJson(form, calc, conversionError);
+        PrintJson(report, form, calc, conversionError);
     } else {
-        PrintText(form);
+        PrintText(report, form);
     }
     return code;
 }

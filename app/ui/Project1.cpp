@@ -6,6 +6,7 @@
 #include "StartupOptions.h"
 #include "VortalinApplication.h"
 
+#include <csignal>
 #include <cstdlib>
 #include <optional>
 
@@ -13,6 +14,9 @@ int main(int argc, char* argv[]) {
     if (const std::optional<int> answered = vortalin::AnswerInformationOptions(argc, argv)) {
         return *answered;
     }
+    // A results file on a pipe whose reader went away is a failed write that the window
+    // reports, not the end of the program.
+    std::signal(SIGPIPE, SIG_IGN);
     vortalin::VortalinApplication application(argc, argv);
     try {
         vortalin::MainForms forms;

@@ -5,6 +5,7 @@
 #include "app/ConversionError.h"
 #include "app/InputLabels.h"
 #include "app/NumberFormat.h"
+#include "app/ResultDisplay.h"
 #include "app/qt/DecimalSeparator.h"
 #include "app/qt/UserFile.h"
 
@@ -13,9 +14,13 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QWidget>
 
 #include <algorithm>
@@ -29,8 +34,21 @@ namespace {
 const QColor kSilver(192, 192, 192);
 const QColor kGreyedText(32, 32, 32);
 
-// A sweep lets the window repaint at most this often.
+// A sweep lets the window repaint and take the user's keys this often: Esc then stops it
+// well within 0.2 s, and the events cost little of the sweep's time.
 constexpr qint64 kRepaintIntervalMs = 50;
+
+// The status panel while a sweep runs.
+constexpr const char* kStopHint = "Esc zastaví parametrickú štúdiu.";
+
+bool IsResultField(EditId field) {
+    for (const DisplayedResult& r : kDisplayedResults) {
+        if (r.field == field) {
+            return true;
+        }
+    }
+    return false;
+}
 
 std::string Utf8(const QString& text) {
     return text.toStdString();
@@ -53,9 +71,16 @@ QtWindowServices::QtWindowServices(QWidget& mainWindow)
     : mainWindow_(mainWindow), statusPanel_(FindControl<QLabel>(mainWindow, "StatusPanel0")),
       progressBar_(FindControl<QProgressBar>(mainWindow, "ProgressBar1")),
       saveToFileItem_(FindControl<QAction>(mainWindow, "Ulodosboru1")),
-      saveDialog_(FindControl<QFileDialog>(mainWindow, "SaveDialog1")) {
+      saveDialog_(FindControl<QFileDialog>(mainWindow, "SaveDialog1")),
+      stopKey_(*new QShortcut(QKeySequence(Qt::Key_Escape), &mainWindow)),
+      separator_(LocaleDecimalSeparator()) {
     FindControlsOf(mainWindow, false);
     diameterWindowPalette_ = Edit(EditId::Edit2).palette();
+    requestedMaximum_ = progressBar_.maximum();
+    // Esc in either window stops the sweep.
+    stopKey_.setContext(Qt::ApplicationShortcut);
+    stopKey_.setEnabled(false);
+    QObject::connect(&stopKey_, &QShortcut::activated, [this] { RequestStop(false); });
 }
 
 void QtWindowServices::AttachRangeDialog(QWidget& rangeDialog) {
@@ -102,13 +127,18 @@ bool QtWindowServices::IsSelected(ButtonId button) const {
     return Button(button).isChecked();
 }
 
+std::string QtWindowServices::InputText(EditId field) const {
+    // The inputs are locked during a sweep: their texts, read once, are read millions of times.
+    return sweepRunning_ ? lockedTexts_[Index(field)] : Utf8(Edit(field).text());
+}
+
 double QtWindowServices::NumberFrom(EditId field) const {
-    const std::string text = Utf8(Edit(field).text());
-    return ConvertField(field, [&] { return ParseNumber(text, LocaleDecimalSeparator()); });
+    const std::string text = InputText(field);
+    return ConvertField(field, [&] { return ParseNumber(text, separator_); });
 }
 
 int QtWindowServices::IntegerFrom(EditId field) const {
-    const std::string text = Utf8(Edit(field).text());
+    const std::string text = InputText(field);
     return ConvertField(field, [&] { return ParseInteger(text); });
 }
 
@@ -119,6 +149,9 @@ void QtWindowServices::SetText(EditId field, const std::string& text) {
 }
 
 void QtWindowServices::SetStatusText(const std::string& text) {
+    if (sweepRunning_) {
+        return; // the hint how to stop the sweep stays; the steps' regime texts are not shown
+    }
     statusPanel_.setText(QString::fromStdString(text));
 }
 
@@ -139,6 +172,9 @@ void QtWindowServices::SetDiameterFieldEnabled(bool enabled) {
 }
 
 void QtWindowServices::ShowMessage(const std::string& text) {
+    if (windowClosing_) {
+        return; // the program ends: nobody would read it
+    }
     QMessageBox box(QMessageBox::NoIcon, mainWindow_.windowTitle(), QString::fromStdString(text),
                     QMessageBox::Ok, &mainWindow_);
     box.exec();
@@ -155,17 +191,22 @@ std::optional<std::string> QtWindowServices::ChooseResultsFile() {
 void QtWindowServices::SetProgressMaximum(int maximum) {
     // A bar whose maximum equals its minimum turns into a busy indicator; one step of
     // range keeps it an ordinary bar.
+    requestedMaximum_ = maximum;
     progressBar_.setMaximum(std::max(maximum, progressBar_.minimum() + 1));
 }
 
 void QtWindowServices::SetProgressPosition(int position) {
+    // At a maximum of 0 (a one-step sweep) the position 0 is the end: the bar shows full.
+    const bool atEnd = requestedMaximum_ <= progressBar_.minimum() && position >= requestedMaximum_;
+    const int shown = atEnd ? progressBar_.maximum() : position;
     // QProgressBar ignores a value outside its range instead of limiting it.
-    progressBar_.setValue(std::clamp(position, progressBar_.minimum(), progressBar_.maximum()));
+    progressBar_.setValue(std::clamp(shown, progressBar_.minimum(), progressBar_.maximum()));
 }
 
 int QtWindowServices::ProgressPosition() const {
     // Before its first value the bar reports minimum - 1.
-    return std::max(progressBar_.value(), progressBar_.minimum());
+    return std::clamp(progressBar_.value(), progressBar_.minimum(),
+                      std::max(requestedMaximum_, progressBar_.minimum()));
 }
 
 void QtWindowServices::ShowRangeDialog() {
@@ -176,7 +217,7 @@ void QtWindowServices::ShowRangeDialog() {
 }
 
 char QtWindowServices::DecimalSeparator() const {
-    return LocaleDecimalSeparator();
+    return separator_;
 }
 
 std::unique_ptr<ResultsSink> QtWindowServices::OpenResultsFile(const std::string& path) {
@@ -214,8 +255,79 @@ void QtWindowServices::KeepAlive() {
     if (sinceRepaint_.isValid() && sinceRepaint_.elapsed() < kRepaintIntervalMs) {
         return;
     }
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // The user's keys and clicks too: the inputs are locked, Esc and closing stop the sweep.
+    QCoreApplication::processEvents();
     sinceRepaint_.restart();
+}
+
+void QtWindowServices::RequestStop(bool windowClosing) {
+    if (sweepRunning_) {
+        stopRequested_ = true;
+        windowClosing_ = windowClosing_ || windowClosing;
+    }
+}
+
+void QtWindowServices::SetSweepRunning(bool running) {
+    if (running == sweepRunning_) {
+        return;
+    }
+    sweepRunning_ = running;
+    stopKey_.setEnabled(running);
+    if (running) {
+        stopRequested_ = false;
+        statusBeforeSweep_ = statusPanel_.text();
+        LockInputs();
+        statusPanel_.setText(QString::fromUtf8(kStopHint));
+        sinceRepaint_.invalidate(); // show the locked window and the hint at once
+        return;
+    }
+    RestoreInputs();
+    statusPanel_.setText(statusBeforeSweep_);
+}
+
+// Every input and selection of both windows, the menu and Button1 are disabled while a
+// sweep runs, so that the file and the results shown after it describe the same inputs;
+// their states before are restored exactly afterwards (Edit2's follows the geometry).
+void QtWindowServices::LockInputs() {
+    lockedWidgets_.clear();
+    lockedActions_.clear();
+    for (std::size_t i = 0; i < kEditCount; ++i) {
+        if (edits_[i] != nullptr && !IsResultField(static_cast<EditId>(i))) {
+            lockedWidgets_.emplace_back(edits_[i], edits_[i]->isEnabled());
+            lockedTexts_[i] = Utf8(edits_[i]->text());
+        }
+    }
+    for (QRadioButton* button : buttons_) {
+        if (button != nullptr) {
+            lockedWidgets_.emplace_back(button, button->isEnabled());
+        }
+    }
+    auto& compute = FindControl<QPushButton>(mainWindow_, "Button1");
+    lockedWidgets_.emplace_back(&compute, compute.isEnabled());
+    if (auto* window = qobject_cast<QMainWindow*>(&mainWindow_)) {
+        lockedWidgets_.emplace_back(window->menuBar(), window->menuBar()->isEnabled());
+    }
+    // The menu items too, so that their shortcuts do nothing either.
+    for (QAction* action : mainWindow_.findChildren<QAction*>(Qt::FindDirectChildrenOnly)) {
+        lockedActions_.emplace_back(action, action->isEnabled());
+    }
+    for (const auto& [widget, enabled] : lockedWidgets_) {
+        widget->setEnabled(false);
+    }
+    for (const auto& [action, enabled] : lockedActions_) {
+        action->setEnabled(false);
+    }
+}
+
+void QtWindowServices::RestoreInputs() {
+    for (const auto& [widget, enabled] : lockedWidgets_) {
+        widget->setEnabled(enabled);
+    }
+    for (const auto& [action, enabled] : lockedActions_) {
+        action->setEnabled(enabled);
+    }
+    lockedWidgets_.clear();
+    lockedActions_.clear();
 }
 
 } // namespace vortalin

@@ -8,8 +8,11 @@
 #include <QPalette>
 
 #include <array>
+#include <utility>
+#include <vector>
 
 class QAction;
+class QShortcut;
 class QFileDialog;
 class QLabel;
 class QLineEdit;
@@ -49,6 +52,13 @@ public:
     char DecimalSeparator() const override;
     std::unique_ptr<ResultsSink> OpenResultsFile(const std::string& path) override;
     void KeepAlive() override;
+    bool StopRequested() const override { return stopRequested_; }
+    void SetSweepRunning(bool running) override;
+
+    // Whether a sweep is running, and the user's request to stop it. A stop because the
+    // main window closes shows no message: the program is ending.
+    bool SweepRunning() const { return sweepRunning_; }
+    void RequestStop(bool windowClosing);
 
     // An input as a user sees, types and clicks it (the same operations as FormRecord's).
     std::string Text(EditId field) const;
@@ -64,6 +74,9 @@ private:
     QRadioButton& Button(ButtonId id) const;
     QWidget& RangeDialog() const;
     void FindControlsOf(QWidget& form, bool rangeDialog);
+    std::string InputText(EditId field) const;
+    void LockInputs();
+    void RestoreInputs();
 
     QWidget& mainWindow_;
     QWidget* rangeDialog_ = nullptr;
@@ -75,6 +88,18 @@ private:
     QFileDialog& saveDialog_;
     QPalette diameterWindowPalette_; // Edit2 as the style draws an ordinary field
     QElapsedTimer sinceRepaint_;
+    QShortcut& stopKey_; // Esc, active only while a sweep runs
+    // The locale's separator, looked up once: a sweep reads numbers millions of times.
+    char separator_;
+    int requestedMaximum_ = 100; // the bar's maximum as the calculation set it
+    bool sweepRunning_ = false;
+    bool stopRequested_ = false;
+    bool windowClosing_ = false;
+    QString statusBeforeSweep_;
+    // The enabled state of every input, selection, menu item and button before a sweep.
+    std::vector<std::pair<QWidget*, bool>> lockedWidgets_;
+    std::vector<std::pair<QAction*, bool>> lockedActions_;
+    std::array<std::string, kEditCount> lockedTexts_; // the inputs' texts while locked
 };
 
 } // namespace vortalin

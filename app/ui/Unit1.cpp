@@ -14,6 +14,7 @@
 #include "ui_Unit1.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFileDialog>
 #include <QLabel>
@@ -155,11 +156,25 @@ void TForm1::Button1Click() {
         }
     });
     ui_->Button1->setEnabled(true);
+    if (closeAfterCommand_) {
+        close();
+        return;
+    }
     if (conversionFailure) {
         services_->ReportConversionFailure(*conversionFailure);
     } else if (focused != nullptr) {
         focused->setFocus(Qt::OtherFocusReason);
     }
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (services_->SweepRunning()) {
+        services_->RequestStop(true);
+        closeAfterCommand_ = true;
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void TForm1::GeometryButtonEntered(ButtonId button) {

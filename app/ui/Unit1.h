@@ -33,6 +33,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Closing the window during a sweep stops the sweep; the window closes when it ended.
+    void closeEvent(QCloseEvent* event) override;
 
 private slots:
     void Button1Click();
@@ -67,4 +69,5 @@ private:
     std::unique_ptr<vortalin::QtWindowServices> services_;
     std::unique_ptr<vortalin::Calculator> calculator_;
     std::string caseFile_; // the case file last loaded or saved; empty until then
+    bool closeAfterCommand_ = false;
 };

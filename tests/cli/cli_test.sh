@@ -78,6 +78,11 @@ check "bad set" run 2 --set Edit99=1
 check "bad select" run 2 --select RadioButton99
 check "bad separator" run 2 --decimal-separator ';'
 check "sweep without file" run 2 --sweep w
+for option in "--steps 3" "--from 1" "--to 2" "--out $work/x.txt"; do
+    # shellcheck disable=SC2086
+    check "$option without --sweep" run 2 $option
+    check "$option without --sweep names it" err_has "${option%% *} needs --sweep"
+done
 
 # Undefined values are null in the state and named on screen.
 check "undefined dtLog" run 0 --json --t-in 21 --t-out 21
@@ -158,6 +163,86 @@ check "missing case" run 2 --case "$work/none.vortalin"
 check "unknown key" run 0 --case "$work/extra.vortalin"
 check "unknown key named" err_has "neznáme kľúče „x“"
 check "write case to a missing folder" run 3 --write-case "$work/none/c.vortalin"
+# The results file by the kind of its target: each kind is prepared, swept into with
+# --out, and checked afterwards. The system's devices are named through links of our own
+# (and /dev/stdout as the kernel's /proc/self/fd/1), so that a writer that wrongly replaced
+# its target would replace our link, never a node in /dev (as root it could).
+sweep_lines=11
+results_ok() { test "$(wc -l <"$1")" -eq $sweep_lines && head -c 7 "$1" | grep -q Teplota; }
+kinds_dir=$work/kinds
+prepare_regular() { printf old >"$kinds_dir/r.txt" && chmod 640 "$kinds_dir/r.txt" && echo "$kinds_dir/r.txt"; }
+verify_regular() { results_ok "$kinds_dir/r.txt" && test "$(stat -c %a "$kinds_dir/r.txt")" = 640; }
+prepare_new() { echo "$kinds_dir/new.txt"; }
+verify_new() { results_ok "$kinds_dir/new.txt"; }
+prepare_link_chain() {
+    mkdir "$kinds_dir/shared" && printf old >"$kinds_dir/shared/r.txt" &&
+        ln -s shared/r.txt "$kinds_dir/l1" && ln -s l1 "$kinds_dir/l2" && echo "$kinds_dir/l2"
+}
+verify_link_chain() {
+    test -L "$kinds_dir/l2" && test -L "$kinds_dir/l1" && results_ok "$kinds_dir/shared/r.txt"
+}
+prepare_dangling_link() { ln -s target.txt "$kinds_dir/dangling" && echo "$kinds_dir/dangling"; }
+verify_dangling_link() { test -L "$kinds_dir/dangling" && results_ok "$kinds_dir/target.txt"; }
+prepare_fifo() {
+    mkfifo "$kinds_dir/fifo" && { timeout 60 cat "$kinds_dir/fifo" >"$kinds_dir/read.txt" & } && echo "$kinds_dir/fifo"
+}
+verify_fifo() { wait && test -p "$kinds_dir/fifo" && results_ok "$kinds_dir/read.txt"; }
+prepare_dev_null() { ln -s /dev/null "$kinds_dir/null" && echo "$kinds_dir/null"; }
+verify_dev_null() { test -L "$kinds_dir/null" && test -c /dev/null; }
+prepare_dev_stdout() { echo /proc/self/fd/1; }
+verify_dev_stdout() { results_ok "$work/out"; }
+prepare_dash() { echo -; }
+verify_dash() { results_ok "$work/out" && grep -qF "status:" "$work/err"; }
+prepare_folder() { mkdir "$kinds_dir/folder" && echo "$kinds_dir/folder"; }
+verify_folder() {
+    test -d "$kinds_dir/folder" && err_has "„$kinds_dir/folder“ sa nepodarilo vytvoriť (v ceste stojí priečinok"
+}
+prepare_full_device() { ln -s /dev/full "$kinds_dir/full" && echo "$kinds_dir/full"; }
+verify_full_device() {
+    test -L "$kinds_dir/full" && test -c /dev/full && err_has "(na disku nie je voľné miesto)"
+}
+# kind expected-exit
+while read -r kind code; do
+    rm -rf "$kinds_dir" && mkdir "$kinds_dir"
+    target=$(prepare_"$kind")
+    check "kind $kind: exit" run "$code" --sweep w --out "$target"
+    check "kind $kind: result" verify_"$kind"
+    check "kind $kind: no temporary file" test -z "$(find "$kinds_dir" -name '*.txt.*')"
+done <<'KINDS'
+regular 0
+new 0
+link_chain 0
+dangling_link 0
+fifo 0
+dev_null 0
+dev_stdout 0
+dash 0
+folder 3
+full_device 3
+KINDS
+
+# SIGINT and SIGTERM during a long sweep: the earlier file stays, no temporary file is left,
+# one line says so, and the exit code tells the signal.
+sweep_running() { # the sweep's temporary file is open (unnamed, or named beside the target)
+    ls -l "/proc/$1/fd" 2>/dev/null | grep -q "$work/sig" ||
+        compgen -G "$work/sig/keep.txt.*" >/dev/null
+}
+interrupted_by() { # interrupted_by SIGNAL EXPECTED_EXIT
+    rm -rf "$work/sig" && mkdir "$work/sig" && printf old >"$work/sig/keep.txt"
+    set -m # a background job of a script would otherwise ignore SIGINT
+    "$cli" --sweep w --steps 100000000 --out "$work/sig/keep.txt" >"$work/out" 2>"$work/err" &
+    local pid=$!
+    set +m
+    for _ in $(seq 200); do sweep_running $pid && break; sleep 0.05; done
+    kill -s "$1" $pid
+    wait $pid
+    local code=$?
+    [[ $code -eq $2 ]] && [[ "$(cat "$work/sig/keep.txt")" = old ]] &&
+        [[ "$(ls -A "$work/sig")" = keep.txt ]] && [[ $(wc -l <"$work/err") -eq 1 ]] &&
+        err_has "$1: Parametrická štúdia bola zastavená." && [[ ! -s "$work/out" ]]
+}
+check "SIGINT stops the sweep" interrupted_by INT 130
+check "SIGTERM stops the sweep" interrupted_by TERM 143
 
 check "help" run 0 --help
 check "help lists geometries" has "finned-bank"

@@ -2,11 +2,13 @@
 
 #include "app/Calculator.h"
 #include "app/ConversionError.h"
+#include "app/FileErrors.h"
 #include "app/FormRecord.h"
 #include "app/Messages.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -342,6 +344,64 @@ TEST_F(Sweep, NewFileGetsTheUsualPermissions) {
     struct stat st {};
     ASSERT_EQ(::stat(file.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0666 & ~mask);
+}
+
+// A stop after k steps: the earlier file stays, the command ends without its single-point
+// run, one message says so and the bar is reset. The bar moves once per percent and stands
+// at its end after a completed sweep, one step included.
+TEST_F(Sweep, StopAfterAnyStepKeepsTheEarlierFileAndEndsTheCommand) {
+    for (int stopAfter : {1, 2, 10}) {
+        SCOPED_TRACE(stopAfter);
+        std::ofstream(file) << "predtym\n";
+        SwitchOn(file);
+        int steps = 0;
+        form.SetStopCheck([&] { return ++steps >= stopAfter; });
+        form.ClearMessages();
+        calc.Button1Click();
+        EXPECT_TRUE(calc.SweepStopped());
+        EXPECT_FALSE(calc.ResultsShown());
+        EXPECT_EQ(steps, stopAfter);
+        EXPECT_EQ(ReadFile(file), "predtym\n");
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+        EXPECT_EQ(form.Messages(), std::vector<std::string>{kSweepStoppedMessage});
+        EXPECT_EQ(form.ProgressPosition(), 0);
+        EXPECT_EQ(form.Text(EditId::Edit14), kResetText);
+        calc.Ulodosboru1Click(); // off, for the next round
+    }
+}
+
+TEST_F(Sweep, BarEndsFullAfterACompletedSweep) {
+    for (const char* steps : {"1", "2", "250"}) {
+        SCOPED_TRACE(steps);
+        SetRange("0,1", "0,2", steps);
+        SwitchOn(file);
+        calc.Button1Click();
+        EXPECT_EQ(form.ProgressPosition(), form.ProgressMaximum());
+        EXPECT_EQ(form.ProgressMaximum(), std::stoi(steps) - 1);
+        calc.Ulodosboru1Click();
+    }
+}
+
+TEST(FileErrors, CommonCasesInSlovakTheRestInTheSystemsWords) {
+    const struct {
+        int errorNumber;
+        const char* systemText;
+        const char* reason;
+    } cases[] = {
+        {ENOENT, "No such file or directory", "priečinok neexistuje"},
+        {EACCES, "Permission denied", "chýba povolenie na zápis"},
+        {EROFS, "Read-only file system", "súborový systém je len na čítanie"},
+        {ENOSPC, "No space left on device", "na disku nie je voľné miesto"},
+        {EISDIR, "Is a directory", "v ceste stojí priečinok s rovnakým názvom"},
+        {EFBIG, "File too large", "súbor je príliš veľký"},
+        {EIO, "Input/output error", "Input/output error"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FileErrorReason(c.errorNumber), c.reason);
+        EXPECT_EQ(FileErrorReason(std::string(c.systemText)), c.reason);
+    }
+    EXPECT_EQ(FileErrorReason(std::string("Writing canceled by application")),
+              "Writing canceled by application");
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QScopeGuard>
 
 namespace vortalin::test {
 
@@ -73,9 +74,11 @@ QStringList ModalWatcher::Texts() const {
 
 void ModalWatcher::Answer() {
     QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr || !modal->isVisible()) {
-        return;
+    if (answering_ || modal == nullptr || !modal->isVisible()) {
+        return; // typing into a dialog runs the timer again: answer it once, not nested
     }
+    answering_ = true;
+    const auto done = qScopeGuard([this] { answering_ = false; });
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         boxes_.append({box->windowTitle(), box->text(), box->icon()});
         QCOMPARE(box->buttons().size(), 1);

@@ -76,6 +76,7 @@ private:
     DialogHandler onDialog_;
     QList<Box> boxes_;
     int dialogsSeen_ = 0;
+    bool answering_ = false;
 };
 
 // Everything a user can see change in the two windows, to compare before and after.

@@ -7,12 +7,20 @@
 #include <QAction>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+
+#include <fstream>
+#include <iterator>
+#include <sys/stat.h>
+#include <thread>
 
 using vortalin::test::Find;
 using vortalin::test::ModalWatcher;
@@ -59,11 +67,15 @@ QList<QByteArray> FileLines(const QString& path) {
     return lines;
 }
 
+// The twelve result fields; every other edit field is an input.
+const QStringList kResultFields{"Edit6",  "Edit7",  "Edit9",  "Edit10", "Edit11", "Edit12",
+                                "Edit13", "Edit14", "Edit15", "Edit16", "Edit17", "Edit18"};
+
 QByteArray Column(const QByteArray& line, int column) {
     return line.split(';').value(column - 1);
 }
 
-// Answers the save dialog as a user does: checks what it offers, then types a name and
+// Answers the save dialog as a user does: checks what it offers, then enters a name and
 // presses Enter.
 ModalWatcher::DialogHandler SaveAs(const QString& typedName, int* shown) {
     return [typedName, shown](QDialog& dialog) {
@@ -78,10 +90,12 @@ ModalWatcher::DialogHandler SaveAs(const QString& typedName, int* shown) {
         QVERIFY(chooser->testOption(QFileDialog::DontUseNativeDialog));
         auto* name = chooser->findChild<QLineEdit*>("fileNameEdit");
         QVERIFY(name != nullptr);
-        // The completer's popup, filled while the folder is read, would take the Enter key
-        // at a moment that depends on timing; the test types the whole name without it.
+        // The whole name at once, without the completer: typed key by key, the dialog's
+        // completer may insert a folder it has just listed, or its popup take the Enter key,
+        // at a moment that depends on timing.
         name->setCompleter(nullptr);
-        TypeInto(*name, typedName);
+        name->setFocus();
+        name->setText(typedName);
         QTest::keyClick(name, Qt::Key_Return);
     };
 }
@@ -111,6 +125,11 @@ private slots:
     void sweepFollowsTheRangeDialog();
     void fileThatCannotBeCreatedIsReported();
     void windowStaysAliveDuringALongSweep();
+    void resultsFileByTargetKind_data();
+    void resultsFileByTargetKind();
+    void escapeStopsTheSweepAndLocksTheInputsMeanwhile();
+    void closingTheWindowStopsTheSweep();
+    void oneStepSweepShowsAFullBar();
 
 private:
     QAction& Item(const char* name) { return *Find<QAction>(windows_->form1, name); }
@@ -127,6 +146,38 @@ private:
         vortalin::test::ChooseMenuItem(windows_->form1, "daje1", "Ulodosboru1");
         QCOMPARE(shown, 1);
         QVERIFY(Item("Ulodosboru1").isChecked());
+    }
+
+    // Starts a sweep of many steps that `during` sees running; returns when the command
+    // ended.
+    void SweepLong(const std::function<void()>& during) {
+        TypeInto(RangeEdit("Edit3"), "100000000");
+        QTimer::singleShot(300, during);
+        ClickCompute();
+    }
+    // Every input, selection, menu item and button of both windows with its enabled state.
+    QStringList EnabledStates() const {
+        QStringList states;
+        for (const QWidget* form :
+             {static_cast<QWidget*>(&windows_->form1), static_cast<QWidget*>(&windows_->form2)}) {
+            for (const QWidget* w : form->findChildren<QWidget*>()) {
+                if (w->window() != form) {
+                    continue; // the save dialog's own controls
+                }
+                if (qobject_cast<const QRadioButton*>(w) || qobject_cast<const QPushButton*>(w) ||
+                    qobject_cast<const QMenuBar*>(w) ||
+                    (qobject_cast<const QLineEdit*>(w) && w->objectName().startsWith("Edit") &&
+                     !kResultFields.contains(w->objectName()))) {
+                    states << w->objectName() + (w->isEnabled() ? " on" : " off");
+                }
+            }
+            for (const QAction* action : form->findChildren<QAction*>(Qt::FindDirectChildrenOnly)) {
+                if (!action->objectName().isEmpty()) {
+                    states << action->objectName() + (action->isEnabled() ? " on" : " off");
+                }
+            }
+        }
+        return states;
     }
 
     std::unique_ptr<Windows> windows_;
@@ -299,6 +350,179 @@ void SweepTest::windowStaysAliveDuringALongSweep() {
     QVERIFY(compute->isEnabled());
     QCOMPARE(bar->value(), 4999);
     QCOMPARE(FileLines(ResultsPath("dlhy.txt")).size(), 5001);
+}
+
+// How the target of the results file is prepared (in the test's folder, after it was
+// chosen in the save dialog) and what must hold after the sweep.
+enum class TargetKind { Regular, LinkChain, DanglingLink, Fifo, CharDevice, Folder };
+
+void SweepTest::resultsFileByTargetKind_data() {
+    QTest::addColumn<TargetKind>("kind");
+    QTest::newRow("regular file, mode kept") << TargetKind::Regular;
+    QTest::newRow("chain of links") << TargetKind::LinkChain;
+    QTest::newRow("dangling link") << TargetKind::DanglingLink;
+    QTest::newRow("FIFO with a reader") << TargetKind::Fifo;
+    QTest::newRow("character device") << TargetKind::CharDevice;
+    QTest::newRow("folder") << TargetKind::Folder;
+}
+
+void SweepTest::resultsFileByTargetKind() {
+    QFETCH(TargetKind, kind);
+    const QString target = ResultsPath("ciel.txt");
+    const QByteArray path = target.toLocal8Bit();
+    QDir folder(dir_->path());
+    SaveTo("ciel.txt");
+    std::string fifoRead;
+    std::thread reader;
+    switch (kind) {
+    case TargetKind::Regular:
+        QVERIFY(QFile(target).open(QIODevice::WriteOnly));
+        QCOMPARE(::chmod(path.constData(), 0640), 0);
+        break;
+    case TargetKind::LinkChain: // ciel.txt -> odkaz -> spolocne/vysledky.txt
+        QVERIFY(folder.mkdir("spolocne"));
+        QVERIFY(QFile(ResultsPath("spolocne/vysledky.txt")).open(QIODevice::WriteOnly));
+        QVERIFY(QFile::link("spolocne/vysledky.txt", ResultsPath("odkaz")));
+        QVERIFY(QFile::link("odkaz", target));
+        break;
+    case TargetKind::DanglingLink:
+        QVERIFY(QFile::link("novy.txt", target));
+        break;
+    case TargetKind::Fifo:
+        QCOMPARE(::mkfifo(path.constData(), 0600), 0);
+        reader = std::thread([&fifoRead, path] {
+            std::ifstream in(path.constData(), std::ios::binary);
+            fifoRead.assign(std::istreambuf_iterator<char>(in), {});
+        });
+        break;
+    case TargetKind::CharDevice: // through a link of ours, never /dev/null itself
+        QVERIFY(QFile::link("/dev/null", target));
+        break;
+    case TargetKind::Folder:
+        QVERIFY(folder.mkdir("ciel.txt"));
+        break;
+    }
+    ModalWatcher watcher;
+    ClickCompute();
+    if (reader.joinable()) {
+        reader.join();
+    }
+    const QFileInfo after(target);
+    switch (kind) {
+    case TargetKind::Regular: {
+        QCOMPARE(FileLines(target).size(), 11);
+        struct stat file {};
+        QCOMPARE(::stat(path.constData(), &file), 0);
+        QCOMPARE(file.st_mode & 07777, 0640u);
+        break;
+    }
+    case TargetKind::LinkChain:
+        QVERIFY(after.isSymLink());
+        QVERIFY(QFileInfo(ResultsPath("odkaz")).isSymLink());
+        QCOMPARE(FileLines(ResultsPath("spolocne/vysledky.txt")).size(), 11);
+        break;
+    case TargetKind::DanglingLink:
+        QVERIFY(after.isSymLink());
+        QCOMPARE(FileLines(ResultsPath("novy.txt")).size(), 11);
+        break;
+    case TargetKind::Fifo: {
+        struct stat node {};
+        QCOMPARE(::lstat(path.constData(), &node), 0);
+        QVERIFY(S_ISFIFO(node.st_mode));
+        QCOMPARE(QByteArray::fromStdString(fifoRead).count('\n'), 11);
+        break;
+    }
+    case TargetKind::CharDevice:
+        QVERIFY(after.isSymLink());
+        QVERIFY(QFileInfo("/dev/null").exists() && !QFileInfo("/dev/null").isFile());
+        break;
+    case TargetKind::Folder:
+        QVERIFY(after.isDir());
+        QCOMPARE(watcher.Boxes().size(), 1);
+        QCOMPARE(watcher.Boxes().front().text,
+                 "Súbor výsledkov „" + target +
+                     "“ sa nepodarilo vytvoriť (v ceste stojí priečinok s rovnakým názvom). "
+                     "Parametrická štúdia sa neuložila, predchádzajúci súbor zostal nezmenený.");
+        break;
+    }
+    if (kind != TargetKind::Folder) {
+        QVERIFY2(watcher.Boxes().isEmpty(), qPrintable(watcher.Texts().join("")));
+    }
+    // Nothing else appeared beside the target: no temporary file stays.
+    const QStringList expected{"ciel.txt", "novy.txt", "odkaz", "spolocne"};
+    for (const QString& name :
+         folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden)) {
+        QVERIFY2(expected.contains(name), qPrintable(name));
+    }
+}
+
+void SweepTest::escapeStopsTheSweepAndLocksTheInputsMeanwhile() {
+    // A geometry with its own diameters: Edit2 is disabled before and after the sweep.
+    vortalin::test::Click(*Find<QRadioButton>(windows_->form1, "RadioButton10"));
+    SaveTo("vysledky.txt");
+    QFile earlier(ResultsPath("vysledky.txt"));
+    QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("predtym\n") == 8);
+    earlier.close();
+    vortalin::test::ChooseMenuItem(windows_->form1, "daje1", "Nastavenierozsahu1");
+    const QStringList before = EnabledStates();
+    QVERIFY(before.contains("Edit2 off"));
+
+    QStringList during;
+    QString hint;
+    int barDuringSweep = -1;
+    QElapsedTimer sinceEscape;
+    ModalWatcher watcher;
+    SweepLong([&] {
+        during = EnabledStates();
+        hint = Find<QLabel>(windows_->form1, "StatusPanel0")->text();
+        barDuringSweep = Find<QProgressBar>(windows_->form1, "ProgressBar1")->value();
+        sinceEscape.start();
+        QTest::keyClick(&windows_->form2, Qt::Key_Escape);
+    });
+    const qint64 stopMs = sinceEscape.elapsed();
+    qInfo("Esc stopped the sweep after %lld ms (the message box included)", stopMs);
+
+    QCOMPARE(hint, QString("Esc zastaví parametrickú štúdiu."));
+    QVERIFY(!during.isEmpty());
+    for (const QString& state : during) {
+        QVERIFY2(state.endsWith(" off"), qPrintable(state));
+    }
+    QCOMPARE(EnabledStates(), before);
+    QVERIFY(barDuringSweep >= 0);
+    QCOMPARE(watcher.Texts(), QStringList{"Parametrická štúdia bola zastavená. Nič sa neuložilo, "
+                                          "predchádzajúci súbor zostal nezmenený."});
+    // The earlier file is untouched, nothing else stays, the bar is reset and the command
+    // ended without its single-point run.
+    QCOMPARE(FileLines(ResultsPath("vysledky.txt")), QList<QByteArray>{"predtym"});
+    QCOMPARE(FilesInFolder(), QStringList{"vysledky.txt"});
+    QCOMPARE(Find<QProgressBar>(windows_->form1, "ProgressBar1")->value(), 0);
+    QCOMPARE(Find<QLineEdit>(windows_->form1, "Edit14")->text(), QString("--------------"));
+    QCOMPARE(Find<QLabel>(windows_->form1, "StatusPanel0")->text(), QString());
+}
+
+void SweepTest::closingTheWindowStopsTheSweep() {
+    SaveTo("vysledky.txt");
+    QElapsedTimer sinceClose;
+    bool closedAtOnce = true;
+    ModalWatcher watcher;
+    SweepLong([&] {
+        sinceClose.start();
+        closedAtOnce = windows_->form1.close();
+    });
+    qInfo("closing the window ended the sweep after %lld ms", sinceClose.elapsed());
+    QVERIFY(!closedAtOnce);                // the close waited for the sweep to stop...
+    QVERIFY(!windows_->form1.isVisible()); // ...and then happened
+    QVERIFY(watcher.Boxes().isEmpty());
+    QCOMPARE(FilesInFolder(), QStringList{});
+}
+
+void SweepTest::oneStepSweepShowsAFullBar() {
+    SaveTo("jeden.txt");
+    TypeInto(RangeEdit("Edit3"), "1");
+    ClickCompute();
+    auto* bar = Find<QProgressBar>(windows_->form1, "ProgressBar1");
+    QCOMPARE(bar->value(), bar->maximum());
+    QCOMPARE(FileLines(ResultsPath("jeden.txt")).size(), 2);
 }
 
 VORTALIN_GUI_TEST_MAIN(SweepTest)

@@ -1,0 +1,51 @@
+#include "FileErrors.h"
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+
+namespace vortalin {
+
+namespace {
+
+struct CommonFileError {
+    int errorNumber;
+    const char* systemText; // the C library's text without a translation
+    const char* reason;
+};
+
+constexpr std::array<CommonFileError, 10> kCommonFileErrors = {{
+    {ENOENT, "No such file or directory", "priečinok neexistuje"},
+    {EACCES, "Permission denied", "chýba povolenie na zápis"},
+    {EPERM, "Operation not permitted", "chýba povolenie na zápis"},
+    {EROFS, "Read-only file system", "súborový systém je len na čítanie"},
+    {ENOSPC, "No space left on device", "na disku nie je voľné miesto"},
+    {EDQUOT, "Disk quota exceeded", "prekročená disková kvóta"},
+    {EISDIR, "Is a directory", "v ceste stojí priečinok s rovnakým názvom"},
+    {ENOTDIR, "Not a directory", "časť cesty nie je priečinok"},
+    {EFBIG, "File too large", "súbor je príliš veľký"},
+    {ENAMETOOLONG, "File name too long", "názov súboru je príliš dlhý"},
+}};
+
+} // namespace
+
+std::string FileErrorReason(int errorNumber) {
+    for (const CommonFileError& e : kCommonFileErrors) {
+        if (e.errorNumber == errorNumber) {
+            return e.reason;
+        }
+    }
+    return std::strerror(errorNumber);
+}
+
+std::string FileErrorReason(const std::string& systemText) {
+    for (const CommonFileError& e : kCommonFileErrors) {
+        // The untranslated text, or the text of the user's language.
+        if (systemText == e.systemText || systemText == std::strerror(e.errorNumber)) {
+            return e.reason;
+        }
+    }
+    return systemText;
+}
+
+} // namespace vortalin
