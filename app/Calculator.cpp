@@ -8,6 +8,7 @@
 #include "ResultDisplay.h"
 #include "ResultsFile.h"
 #include "Selections.h"
+#include "SweepSeries.h"
 
 #include <algorithm>
 #include <array>
@@ -181,17 +182,33 @@ void Calculator::ResetOutputs() {
 void Calculator::ReadCommonInputs(bool sweeping) {
     for (const InputField& input : kInputs) {
         if (sweeping && input.sweepable && window_.IsSelected(input.sweepButton)) {
-            const SweepSettings& sw = state_.sweep;
-            // The product first, then the division, then the addition; a single step
-            // (sweepLast 0) stands at sweepFrom.
-            state_.*input.value =
-                sw.sweepLast == 0
-                    ? sw.sweepFrom
-                    : sw.sweepFrom + (sw.sweepIndex * (sw.sweepTo - sw.sweepFrom)) / sw.sweepLast;
+            state_.*input.value = SweptValue();
         } else {
             state_.*input.value = window_.NumberFrom(input.field);
         }
     }
+}
+
+double Calculator::SweptValue() const {
+    const SweepSettings& sw = state_.sweep;
+    // The product first, then the division, then the addition; a single step (sweepLast 0)
+    // stands at sweepFrom.
+    return sw.sweepLast == 0
+               ? sw.sweepFrom
+               : sw.sweepFrom + (sw.sweepIndex * (sw.sweepTo - sw.sweepFrom)) / sw.sweepLast;
+}
+
+std::optional<EditId> Calculator::SweptField() const {
+    for (const InputField& input : kInputs) {
+        if (input.sweepable && window_.IsSelected(input.sweepButton)) {
+            return input.field;
+        }
+    }
+    return std::nullopt;
+}
+
+void Calculator::CollectChartPoint(SweepSeries& series) const {
+    series.Add(SweptValue(), state_, fresh_, RefusalMessage());
 }
 
 void Calculator::ReadInputs() {
@@ -340,6 +357,7 @@ void Calculator::RunSweep() {
     const char separator = window_.DecimalSeparator();
     bool written = file->Write(ResultsHeader());
     std::string line;
+    SweepSeries chart(SweptField(), sw.sweepLast + 1LL);
     for (sw.sweepIndex = 0; written && sw.sweepIndex < sw.sweepLast + 1; ++sw.sweepIndex) {
         ReadSweepInputs();
         ComputeTemperatures();
@@ -349,6 +367,7 @@ void Calculator::RunSweep() {
         line.clear();
         AppendResultsLine(line, state_, fresh_, separator);
         written = file->Write(line);
+        CollectChartPoint(chart);
         window_.SetProgressMaximum(sw.sweepLast);
         window_.SetProgressPosition(std::min(window_.ProgressPosition() + 1, sw.sweepLast));
         window_.KeepAlive();
@@ -356,7 +375,10 @@ void Calculator::RunSweep() {
     if (!written || !file->Commit()) {
         sweepError_ = ResultsFileNotWrittenMessage(sw.fileName, file->ErrorText());
         window_.ShowMessage(sweepError_);
+        return;
     }
+    chart.Finish();
+    lastSweep_ = std::make_shared<const SweepSeries>(std::move(chart));
 }
 
 } // namespace vortalin

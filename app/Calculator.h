@@ -5,10 +5,13 @@
 #include "CalcState.h"
 #include "WindowServices.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 
 namespace vortalin {
+
+class SweepSeries;
 
 // Which parts of CalcState the current run (or sweep step) has computed. A value the run
 // did not compute is never shown nor written, whatever CalcState still holds from before.
@@ -34,6 +37,9 @@ public:
     // Whether the last Compute command's sweep failed to write its results file, and why.
     bool SweepFailed() const { return !sweepError_.empty(); }
     const std::string& SweepError() const { return sweepError_; }
+    // The chart data of the last sweep that ran every step and wrote its results file;
+    // nullptr before the first. Each such sweep brings a new object.
+    std::shared_ptr<const SweepSeries> LastSweep() const { return lastSweep_; }
 
     // Pipeline steps, in the order the Compute command runs them.
     void ResetOutputs();
@@ -55,6 +61,9 @@ private:
     void RunSweep();
     void RunSinglePoint();
     void ReadCommonInputs(bool sweeping);
+    double SweptValue() const;
+    std::optional<EditId> SweptField() const;
+    void CollectChartPoint(SweepSeries& series) const;
     std::optional<std::string> UncoveredTemperatureRefusal() const;
     std::optional<std::string> FirstValidityCheckRefusal() const;
     std::optional<std::string> UndefinedResultRefusal() const;
@@ -64,6 +73,7 @@ private:
     Freshness fresh_;
     bool resultsShown_ = false;
     std::string sweepError_;
+    std::shared_ptr<const SweepSeries> lastSweep_;
 };
 
 } // namespace vortalin

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <iconv.h>
+#include <limits>
 #include <stdexcept>
 
 namespace vortalin {
@@ -51,6 +52,14 @@ bool WasComputed(ResultsColumn::Needs needs, const Freshness& computed) {
 
 } // namespace
 
+double ColumnValue(const ResultsColumn& column, const CalcState& state, const Freshness& computed) {
+    const double value = state.*column.value;
+    if (!WasComputed(column.needs, computed) || !std::isfinite(value)) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+    return value;
+}
+
 const std::string& ResultsHeader() {
     static const std::string header = ToWindows1250(kHeaderUtf8) + std::string(kLineEnd);
     return header;
@@ -64,8 +73,8 @@ void AppendResultsLine(std::string& out, const CalcState& state, const Freshness
             out += ';';
         }
         first = false;
-        const double value = state.*column.value;
-        if (!WasComputed(column.needs, computed) || !std::isfinite(value)) {
+        const double value = ColumnValue(column, state, computed);
+        if (std::isnan(value)) {
             continue;
         }
         if (column.format == Column::Fixed) {

@@ -55,6 +55,9 @@ inline constexpr std::array<ResultsColumn, 17> kResultsColumns = {{
 // The header line in Windows-1250 bytes, line end included.
 const std::string& ResultsHeader();
 
+// The column's value in a step; NaN when the step did not compute it or it is not finite.
+double ColumnValue(const ResultsColumn& column, const CalcState& state, const Freshness& computed);
+
 // Appends one data line (line end included). A value the step did not compute, or one that
 // is not finite, is left as an empty field.
 void AppendResultsLine(std::string& out, const CalcState& state, const Freshness& computed,
