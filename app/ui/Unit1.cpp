@@ -1,5 +1,6 @@
 #include "Unit1.h"
 
+#include "ChartWindow.h"
 #include "ErrorBox.h"
 #include "FormControls.h"
 #include "OuterGeometry.h"
@@ -45,6 +46,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui_(std::make_unique<Ui::
 
     services_ = std::make_unique<vortalin::QtWindowServices>(*this);
     calculator_ = std::make_unique<vortalin::Calculator>(*services_);
+    chartWindow_ = new vortalin::ChartWindow(*this, this);
     ConnectHandlers();
     WatchGeometryButtonsFocus();
 }
@@ -86,6 +88,8 @@ void TForm1::ConnectHandlers() {
     connect(ui_->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(ui_->Nastavenierozsahu1, &QAction::triggered, this, &TForm1::Nastavenierozsahu1Click);
     connect(ui_->Ulodosboru1, &QAction::triggered, this, &TForm1::Ulodosboru1Click);
+    connect(ui_->Grafparametrickejtdie1, &QAction::triggered, this,
+            &TForm1::Grafparametrickejtdie1Click);
     // "Načítaj", "Ulož" and "Koniec" have no handler: choosing them does nothing.
 }
 
@@ -109,8 +113,16 @@ void TForm1::Button1Click() {
     // Disabled while the command runs, so that a repaint during a long sweep cannot
     // start a second one.
     ui_->Button1->setEnabled(false);
+    const auto sweepBefore = calculator_->LastSweep();
     vortalin::RunCommand(this, [this] { calculator_->Button1Click(); });
     ui_->Button1->setEnabled(true);
+    if (calculator_->LastSweep() != sweepBefore) {
+        SweepCompleted();
+    }
+}
+
+void TForm1::SweepCompleted() {
+    chartWindow_->ShowSweep(calculator_->LastSweep());
 }
 
 void TForm1::GeometryButtonEntered(ButtonId button) {
@@ -157,4 +169,11 @@ void TForm1::Nastavenierozsahu1Click() {
 
 void TForm1::Ulodosboru1Click() {
     vortalin::RunCommand(this, [this] { calculator_->Ulodosboru1Click(); });
+}
+
+void TForm1::Grafparametrickejtdie1Click() {
+    // Modeless, like the range dialog: shown, or brought forward when already shown.
+    chartWindow_->show();
+    chartWindow_->raise();
+    chartWindow_->activateWindow();
 }

@@ -18,6 +18,10 @@ class TForm1;
 
 class TForm2;
 
+namespace vortalin {
+class ChartWindow;
+}
+
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -48,6 +52,7 @@ private slots:
     void RadioButton18Enter();
     void Nastavenierozsahu1Click();
     void Ulodosboru1Click();
+    void Grafparametrickejtdie1Click();
 
 private:
     void CreateStatusPanel();
@@ -56,8 +61,10 @@ private:
     void ConnectHandlers();
     void WatchGeometryButtonsFocus();
     void GeometryButtonEntered(vortalin::ButtonId button);
+    void SweepCompleted();
 
     std::unique_ptr<Ui::TForm1> ui_;
     std::unique_ptr<vortalin::QtWindowServices> services_;
     std::unique_ptr<vortalin::Calculator> calculator_;
+    vortalin::ChartWindow* chartWindow_ = nullptr; // a child window: closing it only hides it
 };
