@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLegend>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -66,6 +67,8 @@ const QColor kLeftColour(0x1f, 0x5f, 0xbf);
 const QColor kRightColour(0x2e, 0x8b, 0x57);
 constexpr QSize kInitialSize(860, 560);
 constexpr int kTipDigits = 6;
+// How near to a step, in pixels, the pointer shows its values.
+constexpr double kTipRadius = 10;
 
 const char* const kTitle = "Graf parametrickej štúdie";
 const char* const kHint = "Graf ukáže poslednú parametrickú štúdiu: zapnite Údaje → Ulož do "
@@ -130,6 +133,8 @@ void ChartWindow::CreateControls() {
     view_ = new QChartView(chart_, this);
     view_->setObjectName(QStringLiteral("ChartView"));
     view_->setRenderHint(QPainter::Antialiasing);
+    view_->viewport()->setMouseTracking(true);
+    view_->viewport()->installEventFilter(this);
     summary_ = new QLabel(this);
     summary_->setObjectName(QStringLiteral("ChartSummary"));
 
@@ -237,6 +242,7 @@ void ChartWindow::Redraw() {
 
 void ChartWindow::ClearChart() {
     QToolTip::hideText();
+    plotted_.clear();
     chart_->removeAllSeries();
     for (QAbstractAxis* axis : chart_->axes()) {
         chart_->removeAxis(axis);
@@ -274,41 +280,46 @@ void ChartWindow::PlotQuantity(std::size_t result, QAbstractAxis& x, bool rightA
     const QColor colour = rightAxis ? kRightColour : kLeftColour;
     y->setTitleBrush(colour);
     chart_->addAxis(y, rightAxis ? Qt::AlignRight : Qt::AlignLeft);
-    for (QXYSeries* series : PlotResult(*chart_, points, x, *y, caption, colour, refusedInLegend)) {
-        ConnectHover(*series, result);
+    const QList<QXYSeries*> series =
+        PlotResult(*chart_, points, x, *y, caption, colour, refusedInLegend);
+    if (!series.isEmpty()) {
+        plotted_.push_back({result, series.front()});
     }
 }
 
-void ChartWindow::ConnectHover(QXYSeries& series, std::size_t result) {
-    connect(&series, &QXYSeries::hovered, this,
-            [this, result, s = &series](const QPointF& at, bool entered) {
-                ShowPointTip(result, *s, at, entered);
-            });
+bool ChartWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == view_->viewport()) {
+        if (event->type() == QEvent::MouseMove) {
+            ShowPointTip(static_cast<QMouseEvent*>(event)->position().toPoint());
+        } else if (event->type() == QEvent::Leave) {
+            QToolTip::hideText();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
-void ChartWindow::ShowPointTip(std::size_t result, QXYSeries& series, const QPointF& at,
-                               bool entered) {
-    if (!entered || !sweep_) {
+void ChartWindow::ShowPointTip(const QPoint& pointer) {
+    // The step drawn nearest to the pointer, of either result, when it is close enough.
+    const QPointF at = chart_->mapFromScene(view_->mapToScene(pointer));
+    double best = kTipRadius * kTipRadius;
+    QString text;
+    for (const Plotted& plotted : plotted_) {
+        for (const ChartPoint& p : sweep_->Points(plotted.result)) {
+            if (!p.Defined()) {
+                continue;
+            }
+            const QPointF d = chart_->mapToPosition(QPointF(p.x, p.y), plotted.series) - at;
+            const double distance = QPointF::dotProduct(d, d);
+            if (distance <= best) {
+                best = distance;
+                text = PointText(plotted.result, p);
+            }
+        }
+    }
+    if (text.isEmpty()) {
         QToolTip::hideText();
-        return;
-    }
-    // The step nearest to the pointer on screen, whatever the axes' scales.
-    const QPointF pointer = chart_->mapToPosition(at, &series);
-    const ChartPoint* nearest = nullptr;
-    double best = std::numeric_limits<double>::infinity();
-    for (const ChartPoint& p : sweep_->Points(result)) {
-        if (!p.Defined()) {
-            continue;
-        }
-        const QPointF d = chart_->mapToPosition(QPointF(p.x, p.y), &series) - pointer;
-        const double distance = QPointF::dotProduct(d, d);
-        if (distance < best) {
-            best = distance;
-            nearest = &p;
-        }
-    }
-    if (nearest != nullptr) {
-        QToolTip::showText(QCursor::pos(), PointText(result, *nearest), view_);
+    } else {
+        QToolTip::showText(view_->viewport()->mapToGlobal(pointer), text, view_);
     }
 }
 

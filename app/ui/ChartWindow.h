@@ -11,6 +11,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 class QAbstractAxis;
 class QChart;
@@ -19,7 +20,7 @@ class QCheckBox;
 class QComboBox;
 class QFileDialog;
 class QLabel;
-class QPointF;
+class QPoint;
 class QXYSeries;
 
 namespace vortalin {
@@ -37,7 +38,16 @@ public:
     // message of a failure, or an empty string when the file was written.
     QString SaveImage(const QString& path);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // A result on the chart and one of its series, which knows the result's axes.
+    struct Plotted {
+        std::size_t result;
+        QXYSeries* series;
+    };
+
     void CreateControls();
     QWidget* CreateChoiceRow();
     QWidget* CreateScaleRow();
@@ -47,8 +57,7 @@ private:
     void ClearChart();
     void UpdateScaleToggles();
     void PlotQuantity(std::size_t result, QAbstractAxis& x, bool rightAxis, bool refusedInLegend);
-    void ConnectHover(QXYSeries& series, std::size_t result);
-    void ShowPointTip(std::size_t result, QXYSeries& series, const QPointF& at, bool entered);
+    void ShowPointTip(const QPoint& pointer);
     QString PointText(std::size_t result, const ChartPoint& point) const;
     QString Summary() const;
     QString XCaption() const;
@@ -67,6 +76,7 @@ private:
     QChartView* view_ = nullptr;
     QLabel* summary_ = nullptr;
     QFileDialog* imageDialog_ = nullptr;
+    std::vector<Plotted> plotted_;
 };
 
 } // namespace vortalin
