@@ -1,9 +1,9 @@
 #include "QtWindowServices.h"
 
 #include "FormControls.h"
+#include "app/qt/UserFile.h"
 #include "app/NumberFormat.h"
 #include "app/qt/DecimalSeparator.h"
-#include "app/qt/UserFile.h"
 
 #include <QAction>
 #include <QCoreApplication>
