@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <iconv.h>
-#include <limits>
 #include <stdexcept>
 
 namespace vortalin {
@@ -38,27 +37,7 @@ std::string ToWindows1250(std::string_view utf8) {
     return out;
 }
 
-bool WasComputed(ResultsColumn::Needs needs, const Freshness& computed) {
-    switch (needs) {
-    case ResultsColumn::Inputs:
-        return true;
-    case ResultsColumn::Properties:
-        return computed.properties;
-    case ResultsColumn::HeatTransfer:
-        break;
-    }
-    return computed.properties && computed.heatTransfer;
-}
-
 } // namespace
-
-double ColumnValue(const ResultsColumn& column, const CalcState& state, const Freshness& computed) {
-    const double value = state.*column.value;
-    if (!WasComputed(column.needs, computed) || !std::isfinite(value)) {
-        return std::numeric_limits<double>::quiet_NaN();
-    }
-    return value;
-}
 
 const std::string& ResultsHeader() {
     static const std::string header = ToWindows1250(kHeaderUtf8) + std::string(kLineEnd);

@@ -5,6 +5,8 @@
 #include "Calculator.h"
 
 #include <array>
+#include <cmath>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -55,8 +57,28 @@ inline constexpr std::array<ResultsColumn, 17> kResultsColumns = {{
 // The header line in Windows-1250 bytes, line end included.
 const std::string& ResultsHeader();
 
+// Whether the step computed what the column needs.
+inline bool WasComputed(ResultsColumn::Needs needs, const Freshness& computed) {
+    switch (needs) {
+    case ResultsColumn::Inputs:
+        return true;
+    case ResultsColumn::Properties:
+        return computed.properties;
+    case ResultsColumn::HeatTransfer:
+        break;
+    }
+    return computed.properties && computed.heatTransfer;
+}
+
 // The column's value in a step; NaN when the step did not compute it or it is not finite.
-double ColumnValue(const ResultsColumn& column, const CalcState& state, const Freshness& computed);
+inline double ColumnValue(const ResultsColumn& column, const CalcState& state,
+                          const Freshness& computed) {
+    const double value = state.*column.value;
+    if (!WasComputed(column.needs, computed) || !std::isfinite(value)) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+    return value;
+}
 
 // Appends one data line (line end included). A value the step did not compute, or one that
 // is not finite, is left as an empty field.
