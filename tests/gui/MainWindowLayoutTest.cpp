@@ -428,8 +428,8 @@ void MainWindowLayoutTest::menuHasItsItems() {
         {"Sbor1", "Súbor", {"Nataj1", "Ulo1", "Koniec1"}, {"Načítaj", "Ulož", "Koniec"}},
         {"daje1",
          "Údaje",
-         {"Nastavenierozsahu1", "Ulodosboru1"},
-         {"Nastavenie rozsahu", "Ulož do súboru"}},
+         {"Nastavenierozsahu1", "Ulodosboru1", "Grafparametrickejtdie1"},
+         {"Nastavenie rozsahu", "Ulož do súboru", "Graf parametrickej štúdie"}},
     };
     QList<QAction*> bar = form1.menuBar()->actions();
     QCOMPARE(bar.size(), 2);
