@@ -9,6 +9,7 @@
 #include "ResultDisplay.h"
 #include "ResultsFile.h"
 #include "Selections.h"
+#include "SweepSeries.h"
 
 #include <algorithm>
 #include <array>
@@ -231,17 +232,33 @@ void Calculator::ResetOutputs() {
 void Calculator::ReadCommonInputs(bool sweeping) {
     for (const InputField& input : kInputs) {
         if (sweeping && input.sweepable && window_.IsSelected(input.sweepButton)) {
-            const SweepSettings& sw = state_.sweep;
-            // The product first, then the division, then the addition; a single step
-            // (sweepLast 0) stands at sweepFrom.
-            state_.*input.value =
-                sw.sweepLast == 0
-                    ? sw.sweepFrom
-                    : sw.sweepFrom + (sw.sweepIndex * (sw.sweepTo - sw.sweepFrom)) / sw.sweepLast;
+            state_.*input.value = SweptValue();
         } else {
             state_.*input.value = window_.NumberFrom(input.field);
         }
     }
+}
+
+double Calculator::SweptValue() const {
+    const SweepSettings& sw = state_.sweep;
+    // The product first, then the division, then the addition; a single step (sweepLast 0)
+    // stands at sweepFrom.
+    return sw.sweepLast == 0
+               ? sw.sweepFrom
+               : sw.sweepFrom + (sw.sweepIndex * (sw.sweepTo - sw.sweepFrom)) / sw.sweepLast;
+}
+
+std::optional<EditId> Calculator::SweptField() const {
+    for (const InputField& input : kInputs) {
+        if (input.sweepable && window_.IsSelected(input.sweepButton)) {
+            return input.field;
+        }
+    }
+    return std::nullopt;
+}
+
+void Calculator::CollectChartPoint(SweepSeries& series) const {
+    series.Add(SweptValue(), state_, fresh_, RefusalMessage());
 }
 
 void Calculator::ReadInputs() {
@@ -415,7 +432,8 @@ void Calculator::RunSweep() {
     const int steps = window_.IntegerFrom(EditId::Form2Edit3);
     sw.sweepLast = steps == INT_MIN ? INT_MIN : steps - 1; // N <= 0: the header only
 
-    const SweepEnd end = WriteSweepSteps(*file);
+    SweepSeries chart(SweptField(), sw.sweepLast + 1LL);
+    const SweepEnd end = WriteSweepSteps(*file, chart);
     if (end == SweepEnd::Stopped) {
         sweepStopped_ = true;
         file.reset(); // dropped without a commit: the earlier file stays as it was
@@ -426,10 +444,13 @@ void Calculator::RunSweep() {
     if (end == SweepEnd::WriteFailed || !file->Commit()) {
         sweepError_ = ResultsFileNotWrittenMessage(sw.fileName, file->ErrorText());
         window_.ShowMessage(sweepError_);
+        return;
     }
+    chart.Finish();
+    lastSweep_ = std::make_shared<const SweepSeries>(std::move(chart));
 }
 
-Calculator::SweepEnd Calculator::WriteSweepSteps(ResultsSink& file) {
+Calculator::SweepEnd Calculator::WriteSweepSteps(ResultsSink& file, SweepSeries& chart) {
     SweepSettings& sw = state_.sweep;
     const SweepRunningScope running(window_);
     ProgressTicker progress(window_, sw.sweepLast);
@@ -448,6 +469,7 @@ Calculator::SweepEnd Calculator::WriteSweepSteps(ResultsSink& file) {
         line.clear();
         AppendResultsLine(line, state_, fresh_, separator);
         written = file.Write(line);
+        CollectChartPoint(chart);
         progress.StepDone(sw.sweepIndex);
         window_.KeepAlive();
         stopped = window_.StopRequested();

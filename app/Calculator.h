@@ -6,10 +6,13 @@
 #include "WindowServices.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
 namespace vortalin {
+
+class SweepSeries;
 
 // Which parts of CalcState the current run (or sweep step) has computed. A value the run
 // did not compute is never shown nor written, whatever CalcState still holds from before.
@@ -41,6 +44,9 @@ public:
     // Whether the user stopped the last Compute command's sweep (nothing saved, no
     // single-point run).
     bool SweepStopped() const { return sweepStopped_; }
+    // The chart data of the last sweep that ran every step and wrote its results file;
+    // nullptr before the first. Each such sweep brings a new object.
+    std::shared_ptr<const SweepSeries> LastSweep() const { return lastSweep_; }
 
     // Pipeline steps, in the order the Compute command runs them.
     void ResetOutputs();
@@ -62,9 +68,12 @@ public:
 private:
     void RunSweep();
     enum class SweepEnd : std::uint8_t { AllWritten, WriteFailed, Stopped };
-    SweepEnd WriteSweepSteps(ResultsSink& file);
+    SweepEnd WriteSweepSteps(ResultsSink& file, SweepSeries& chart);
     void RunSinglePoint();
     void ReadCommonInputs(bool sweeping);
+    double SweptValue() const;
+    std::optional<EditId> SweptField() const;
+    void CollectChartPoint(SweepSeries& series) const;
     std::optional<std::string> UncoveredTemperatureRefusal() const;
     std::optional<std::string> NegativeMagnitudeRefusal() const;
     double ValueRead(EditId field) const;
@@ -77,6 +86,7 @@ private:
     bool resultsShown_ = false;
     std::string sweepError_;
     bool sweepStopped_ = false;
+    std::shared_ptr<const SweepSeries> lastSweep_;
 };
 
 } // namespace vortalin

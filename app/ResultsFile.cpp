@@ -75,8 +75,8 @@ void AppendResultsLine(std::string& out, const CalcState& state, const Freshness
             out += ';';
         }
         first = false;
-        const double value = state.*column.value;
-        if (!WasComputed(column, computed) || !std::isfinite(value)) {
+        const double value = ColumnValue(column, state, computed);
+        if (std::isnan(value)) {
             continue;
         }
         if (column.format == Column::Fixed) {

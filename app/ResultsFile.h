@@ -5,6 +5,8 @@
 #include "Calculator.h"
 
 #include <array>
+#include <cmath>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -60,6 +62,16 @@ std::string_view ResultsTitles();
 
 // Whether the step computed the column's value (it may still be not finite).
 bool WasComputed(const ResultsColumn& column, const Freshness& computed);
+
+// The column's value in a step; NaN when the step did not compute it or it is not finite.
+inline double ColumnValue(const ResultsColumn& column, const CalcState& state,
+                          const Freshness& computed) {
+    const double value = state.*column.value;
+    if (!WasComputed(column, computed) || !std::isfinite(value)) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+    return value;
+}
 
 // Appends one data line (line end included). A value the step did not compute, or one that
 // is not finite, is left as an empty field.

@@ -1,5 +1,6 @@
 #include "Unit1.h"
 
+#include "ChartWindow.h"
 #include "ErrorBox.h"
 #include "FormControls.h"
 #include "OuterGeometry.h"
@@ -59,6 +60,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui_(std::make_unique<Ui::
 
     services_ = std::make_unique<vortalin::QtWindowServices>(*this);
     calculator_ = std::make_unique<vortalin::Calculator>(*services_);
+    chartWindow_ = new vortalin::ChartWindow(*this, this);
     ConnectHandlers();
     WatchGeometryButtonsFocus();
 }
@@ -123,6 +125,8 @@ void TForm1::ConnectHandlers() {
     connect(ui_->Nataj1, &QAction::triggered, this, &TForm1::Nataj1Click);
     connect(ui_->Ulo1, &QAction::triggered, this, &TForm1::Ulo1Click);
     connect(ui_->Koniec1, &QAction::triggered, this, &TForm1::Koniec1Click);
+    connect(ui_->Grafparametrickejtdie1, &QAction::triggered, this,
+            &TForm1::Grafparametrickejtdie1Click);
 }
 
 void TForm1::WatchGeometryButtonsFocus() {
@@ -148,6 +152,7 @@ void TForm1::Button1Click() {
     // Disabled while the command runs, so that a repaint during a long sweep cannot
     // start a second one.
     ui_->Button1->setEnabled(false);
+    const auto sweepBefore = calculator_->LastSweep();
     vortalin::RunCommand(this, [this, &conversionFailure] {
         try {
             calculator_->Button1Click();
@@ -156,6 +161,9 @@ void TForm1::Button1Click() {
         }
     });
     ui_->Button1->setEnabled(true);
+    if (calculator_->LastSweep() != sweepBefore) {
+        SweepCompleted();
+    }
     if (closeAfterCommand_) {
         close();
         return;
@@ -165,6 +173,10 @@ void TForm1::Button1Click() {
     } else if (focused != nullptr) {
         focused->setFocus(Qt::OtherFocusReason);
     }
+}
+
+void TForm1::SweepCompleted() {
+    chartWindow_->ShowSweep(calculator_->LastSweep());
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -268,4 +280,11 @@ void TForm1::Ulo1Click() {
 
 void TForm1::Koniec1Click() {
     close();
+}
+
+void TForm1::Grafparametrickejtdie1Click() {
+    // Modeless, like the range dialog: shown, or brought forward when already shown.
+    chartWindow_->show();
+    chartWindow_->raise();
+    chartWindow_->activateWindow();
 }

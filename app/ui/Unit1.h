@@ -19,6 +19,10 @@ class TForm1;
 
 class TForm2;
 
+namespace vortalin {
+class ChartWindow;
+}
+
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -54,6 +58,7 @@ private slots:
     void Nataj1Click();  // "Načítaj": loads a case file
     void Ulo1Click();    // "Ulož": saves the case to its file, asking a name the first time
     void Koniec1Click(); // "Koniec": ends the program as closing the main window does
+    void Grafparametrickejtdie1Click();
 
 private:
     void CreateStatusPanel();
@@ -64,10 +69,12 @@ private:
     void ConnectHandlers();
     void WatchGeometryButtonsFocus();
     void GeometryButtonEntered(vortalin::ButtonId button);
+    void SweepCompleted();
 
     std::unique_ptr<Ui::TForm1> ui_;
     std::unique_ptr<vortalin::QtWindowServices> services_;
     std::unique_ptr<vortalin::Calculator> calculator_;
     std::string caseFile_; // the case file last loaded or saved; empty until then
     bool closeAfterCommand_ = false;
+    vortalin::ChartWindow* chartWindow_ = nullptr; // a child window: closing it only hides it
 };

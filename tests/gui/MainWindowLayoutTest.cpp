@@ -428,8 +428,9 @@ void MainWindowLayoutTest::menuHasItsItems() {
         {"Sbor1", "Súbor", {"Nataj1", "Ulo1", "Koniec1"}, {"Načítaj", "Ulož", "Koniec"}},
         {"daje1",
          "Údaje",
-         {"Nastavenierozsahu1", "Ulodosboru1", "Kopirovatvysledky1"},
-         {"Nastavenie rozsahu", "Ulož do súboru", "Kopírovať výsledky"}},
+         {"Nastavenierozsahu1", "Ulodosboru1", "Grafparametrickejtdie1", "Kopirovatvysledky1"},
+         {"Nastavenie rozsahu", "Ulož do súboru", "Graf parametrickej štúdie",
+          "Kopírovať výsledky"}},
     };
     QList<QAction*> bar = form1.menuBar()->actions();
     QCOMPARE(bar.size(), 2);

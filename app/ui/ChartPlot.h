@@ -1,0 +1,53 @@
+#pragma once
+// Drawing one result of a sweep into a Qt chart: the defined steps as lines that break
+// wherever the result is undefined, and the refused steps as hollow red markers.
+
+#include "app/SweepSeries.h"
+
+#include <QColor>
+#include <QList>
+#include <QPointF>
+#include <QString>
+
+#include <vector>
+
+class QAbstractAxis;
+class QChart;
+class QXYSeries;
+
+namespace vortalin {
+
+// The runs of consecutive steps whose x and y are both finite; an undefined step ends a run.
+std::vector<QList<QPointF>> DefinedRuns(const std::vector<ChartPoint>& points);
+
+// The defined steps that the validity checks refuse.
+QList<QPointF> RefusedPoints(const std::vector<ChartPoint>& points);
+
+// Smallest and largest finite value; nullopt when there is none.
+struct ValueRange {
+    double min;
+    double max;
+};
+std::optional<ValueRange> RangeOf(const std::vector<double>& values);
+// Whether a logarithmic axis can show every value: all of them finite and above zero.
+bool AllPositive(const std::vector<double>& values);
+
+std::vector<double> XValues(const std::vector<ChartPoint>& points);
+std::vector<double> YValues(const std::vector<ChartPoint>& points);
+
+// A new axis over the range, linear or logarithmic, with the title; the range is widened a
+// little so that no marker sits on the frame. Linear axes are numbered at round steps (1, 2
+// or 5 times a power of ten).
+QAbstractAxis* NewAxis(std::optional<ValueRange> range, bool logarithmic, const QString& title);
+
+// Legend text of the refused steps.
+inline constexpr const char* kRefusedLegend = "mimo platnosti rovnice";
+
+// Adds one result's series to the chart on the given axes; returns every series added
+// (lines first, then the refused markers when there are any) so that the caller can
+// connect their hover signals. The first line carries the legend entry `name`.
+QList<QXYSeries*> PlotResult(QChart& chart, const std::vector<ChartPoint>& points, QAbstractAxis& x,
+                             QAbstractAxis& y, const QString& name, const QColor& colour,
+                             bool refusedInLegend);
+
+} // namespace vortalin

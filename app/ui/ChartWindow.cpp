@@ -1,0 +1,387 @@
+#include "ChartWindow.h"
+
+#include "ChartImage.h"
+#include "ChartPlot.h"
+#include "ErrorBox.h"
+#include "app/qt/UserFile.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCursor>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLegend>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QToolTip>
+#include <QVBoxLayout>
+#include <QXYSeries>
+
+#include <algorithm>
+#include <limits>
+#include <string_view>
+
+namespace vortalin {
+
+namespace {
+
+// A field that the chart names, and the label beside it in the main window.
+struct FieldLabel {
+    EditId field;
+    const char* label;
+};
+
+// The five swept inputs.
+constexpr std::array<FieldLabel, 5> kSweptLabels = {{
+    {EditId::Edit1, "Label1"},
+    {EditId::Edit2, "Label2"},
+    {EditId::Edit3, "Label3"},
+    {EditId::Edit4, "Label4"},
+    {EditId::Edit5, "Label5"},
+}};
+
+// The twelve results in the order the main window lists them.
+constexpr std::array<FieldLabel, 12> kResultLabelWidgets = {{
+    {EditId::Edit6, "Label6"},
+    {EditId::Edit7, "Label7"},
+    {EditId::Edit9, "Label8"},
+    {EditId::Edit10, "Label9"},
+    {EditId::Edit11, "Label10"},
+    {EditId::Edit12, "Label11"},
+    {EditId::Edit13, "Label12"},
+    {EditId::Edit14, "Label13"},
+    {EditId::Edit15, "Label14"},
+    {EditId::Edit18, "Label15"},
+    {EditId::Edit16, "Label16"},
+    {EditId::Edit17, "Label17"},
+}};
+
+constexpr EditId kDefaultLeft = EditId::Edit17;  // heat transfer coefficient
+constexpr EditId kDefaultRight = EditId::Edit14; // Reynolds number
+
+const QColor kLeftColour(0x1f, 0x5f, 0xbf);
+const QColor kRightColour(0x2e, 0x8b, 0x57);
+constexpr QSize kInitialSize(860, 560);
+constexpr int kTipDigits = 6;
+// How near to a step, in pixels, the pointer shows its values.
+constexpr double kTipRadius = 10;
+
+const char* const kTitle = "Graf parametrickej štúdie";
+const char* const kHint = "Graf ukáže poslednú parametrickú štúdiu: zapnite Údaje → Ulož do "
+                          "súboru a stlačte Vypočítaj.";
+
+std::size_t ResultIndexOf(EditId field) {
+    for (std::size_t r = 0; r < kDisplayedResults.size(); ++r) {
+        if (kDisplayedResults[r].field == field) {
+            return r;
+        }
+    }
+    return kDisplayedResults.size();
+}
+
+// "Súčiniteľ prestupu tepla (W.m-2.K-1):" without the colon and blanks after the unit.
+QString CaptionFromLabel(QString text) {
+    text = text.trimmed();
+    if (text.endsWith(QLatin1Char(':'))) {
+        text.chop(1);
+    }
+    return text.trimmed();
+}
+
+QString Number(double value) {
+    return QLocale().toString(value, 'g', kTipDigits);
+}
+
+QCheckBox* NewCheckBox(const char* name, const char* text, QWidget& parent) {
+    auto* box = new QCheckBox(QString::fromUtf8(text), &parent);
+    box->setObjectName(QString::fromLatin1(name));
+    return box;
+}
+
+} // namespace
+
+ChartWindow::ChartWindow(const QWidget& mainWindow, QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("ChartWindow"));
+    setWindowTitle(QString::fromUtf8(kTitle));
+    // Left open, the window must not keep the program running once the main window closes.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    ReadCaptions(mainWindow);
+    CreateControls();
+    CreateImageDialog();
+    resize(kInitialSize);
+    Redraw();
+}
+
+void ChartWindow::ReadCaptions(const QWidget& mainWindow) {
+    const auto read = [&](const FieldLabel& f) {
+        const auto* label = mainWindow.findChild<QLabel*>(QString::fromLatin1(f.label));
+        captions_[Index(f.field)] = label != nullptr ? CaptionFromLabel(label->text()) : QString();
+    };
+    std::for_each(kSweptLabels.begin(), kSweptLabels.end(), read);
+    std::for_each(kResultLabelWidgets.begin(), kResultLabelWidgets.end(), read);
+}
+
+void ChartWindow::CreateControls() {
+    chart_ = new QChart;
+    chart_->setLocalizeNumbers(true);
+    chart_->legend()->setAlignment(Qt::AlignBottom);
+    chart_->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
+    view_ = new QChartView(chart_, this);
+    view_->setObjectName(QStringLiteral("ChartView"));
+    view_->setRenderHint(QPainter::Antialiasing);
+    view_->viewport()->setMouseTracking(true);
+    view_->viewport()->installEventFilter(this);
+    summary_ = new QLabel(this);
+    summary_->setObjectName(QStringLiteral("ChartSummary"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(CreateChoiceRow());
+    layout->addWidget(CreateScaleRow());
+    layout->addWidget(view_, 1);
+    layout->addWidget(summary_);
+}
+
+QWidget* ChartWindow::CreateChoiceRow() {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    leftQuantity_ = new QComboBox(row);
+    leftQuantity_->setObjectName(QStringLiteral("LeftQuantity"));
+    rightQuantity_ = new QComboBox(row);
+    rightQuantity_->setObjectName(QStringLiteral("RightQuantity"));
+    for (QComboBox* box : {leftQuantity_, rightQuantity_}) {
+        for (const FieldLabel& f : kResultLabelWidgets) {
+            box->addItem(captions_[Index(f.field)], static_cast<int>(ResultIndexOf(f.field)));
+        }
+    }
+    leftQuantity_->setCurrentIndex(leftQuantity_->findText(captions_[Index(kDefaultLeft)]));
+    rightQuantity_->setCurrentIndex(rightQuantity_->findText(captions_[Index(kDefaultRight)]));
+    rightShown_ = NewCheckBox("RightShown", "Pravá os y:", *row);
+
+    auto* leftLabel = new QLabel(QStringLiteral("Ľavá os y:"), row);
+    leftLabel->setBuddy(leftQuantity_);
+    layout->addWidget(leftLabel);
+    layout->addWidget(leftQuantity_, 1);
+    layout->addSpacing(12);
+    layout->addWidget(rightShown_);
+    layout->addWidget(rightQuantity_, 1);
+
+    for (QComboBox* box : {leftQuantity_, rightQuantity_}) {
+        connect(box, &QComboBox::currentIndexChanged, this, &ChartWindow::Redraw);
+    }
+    connect(rightShown_, &QCheckBox::toggled, this, &ChartWindow::Redraw);
+    return row;
+}
+
+QWidget* ChartWindow::CreateScaleRow() {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    logX_ = NewCheckBox("LogX", "Logaritmická os x", *row);
+    logLeft_ = NewCheckBox("LogLeft", "Logaritmická ľavá os", *row);
+    logRight_ = NewCheckBox("LogRight", "Logaritmická pravá os", *row);
+    auto* save = new QPushButton(QStringLiteral("Uložiť obrázok…"), row);
+    save->setObjectName(QStringLiteral("SaveImage"));
+    for (QCheckBox* box : {logX_, logLeft_, logRight_}) {
+        layout->addWidget(box);
+        connect(box, &QCheckBox::toggled, this, &ChartWindow::Redraw);
+    }
+    layout->addStretch(1);
+    layout->addWidget(save);
+    connect(save, &QPushButton::clicked, this, &ChartWindow::ChooseImageFile);
+    return row;
+}
+
+void ChartWindow::CreateImageDialog() {
+    imageDialog_ = new QFileDialog(this);
+    imageDialog_->setObjectName(QStringLiteral("SaveImageDialog"));
+    imageDialog_->setWindowTitle(QStringLiteral("Uložiť obrázok"));
+    imageDialog_->setAcceptMode(QFileDialog::AcceptSave);
+    imageDialog_->setFileMode(QFileDialog::AnyFile);
+    imageDialog_->setOptions(QFileDialog::DontUseNativeDialog);
+    const QString png = QStringLiteral("Obrázok PNG (*.png)");
+    const QString svg = QStringLiteral("Obrázok SVG (*.svg)");
+    imageDialog_->setNameFilters({png, svg});
+    imageDialog_->setDefaultSuffix(QStringLiteral("png"));
+    // A name typed without a suffix gets the one of the chosen type.
+    connect(imageDialog_, &QFileDialog::filterSelected, this, [this, svg](const QString& filter) {
+        imageDialog_->setDefaultSuffix(filter == svg ? QStringLiteral("svg")
+                                                     : QStringLiteral("png"));
+    });
+}
+
+void ChartWindow::ShowSweep(std::shared_ptr<const SweepSeries> sweep) {
+    sweep_ = std::move(sweep);
+    Redraw();
+}
+
+void ChartWindow::Redraw() {
+    ClearChart();
+    summary_->setText(Summary());
+    UpdateScaleToggles();
+    const std::vector<ChartPoint> none;
+    const std::vector<ChartPoint>& left =
+        sweep_ ? sweep_->Points(ChosenResult(*leftQuantity_)) : none;
+    QAbstractAxis* x =
+        NewAxis(RangeOf(XValues(left)), logX_->isChecked(), sweep_ ? XCaption() : QString());
+    chart_->addAxis(x, Qt::AlignBottom);
+    if (!sweep_) {
+        chart_->addAxis(NewAxis(std::nullopt, false, QString()), Qt::AlignLeft);
+        return;
+    }
+    PlotQuantity(ChosenResult(*leftQuantity_), *x, false, true);
+    if (rightShown_->isChecked()) {
+        const bool leftHasRefused = !RefusedPoints(left).isEmpty();
+        PlotQuantity(ChosenResult(*rightQuantity_), *x, true, !leftHasRefused);
+    }
+}
+
+void ChartWindow::ClearChart() {
+    QToolTip::hideText();
+    plotted_.clear();
+    chart_->removeAllSeries();
+    for (QAbstractAxis* axis : chart_->axes()) {
+        chart_->removeAxis(axis);
+        delete axis;
+    }
+}
+
+void ChartWindow::UpdateScaleToggles() {
+    const auto offer = [](QCheckBox& box, bool possible) {
+        const QSignalBlocker quiet(box); // the redraw in progress already uses the result
+        if (!possible) {
+            box.setChecked(false);
+        }
+        box.setEnabled(possible);
+    };
+    if (!sweep_) {
+        for (QCheckBox* box : {logX_, logLeft_, logRight_}) {
+            offer(*box, false);
+        }
+        return;
+    }
+    const std::vector<ChartPoint>& left = sweep_->Points(ChosenResult(*leftQuantity_));
+    const std::vector<ChartPoint>& right = sweep_->Points(ChosenResult(*rightQuantity_));
+    offer(*logX_, AllPositive(XValues(left)));
+    offer(*logLeft_, AllPositive(YValues(left)));
+    offer(*logRight_, rightShown_->isChecked() && AllPositive(YValues(right)));
+}
+
+void ChartWindow::PlotQuantity(std::size_t result, QAbstractAxis& x, bool rightAxis,
+                               bool refusedInLegend) {
+    const std::vector<ChartPoint>& points = sweep_->Points(result);
+    const QString caption = captions_[Index(kDisplayedResults[result].field)];
+    const bool logarithmic = (rightAxis ? logRight_ : logLeft_)->isChecked();
+    QAbstractAxis* y = NewAxis(RangeOf(YValues(points)), logarithmic, caption);
+    const QColor colour = rightAxis ? kRightColour : kLeftColour;
+    y->setTitleBrush(colour);
+    chart_->addAxis(y, rightAxis ? Qt::AlignRight : Qt::AlignLeft);
+    const QList<QXYSeries*> series =
+        PlotResult(*chart_, points, x, *y, caption, colour, refusedInLegend);
+    if (!series.isEmpty()) {
+        plotted_.push_back({result, series.front()});
+    }
+}
+
+bool ChartWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == view_->viewport()) {
+        if (event->type() == QEvent::MouseMove) {
+            ShowPointTip(static_cast<QMouseEvent*>(event)->position().toPoint());
+        } else if (event->type() == QEvent::Leave) {
+            QToolTip::hideText();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ChartWindow::ShowPointTip(const QPoint& pointer) {
+    // The step drawn nearest to the pointer, of either result, when it is close enough.
+    const QPointF at = chart_->mapFromScene(view_->mapToScene(pointer));
+    double best = kTipRadius * kTipRadius;
+    QString text;
+    for (const Plotted& plotted : plotted_) {
+        for (const ChartPoint& p : sweep_->Points(plotted.result)) {
+            if (!p.Defined()) {
+                continue;
+            }
+            const QPointF d = chart_->mapToPosition(QPointF(p.x, p.y), plotted.series) - at;
+            const double distance = QPointF::dotProduct(d, d);
+            if (distance <= best) {
+                best = distance;
+                text = PointText(plotted.result, p);
+            }
+        }
+    }
+    if (text.isEmpty()) {
+        QToolTip::hideText();
+    } else {
+        QToolTip::showText(view_->viewport()->mapToGlobal(pointer), text, view_);
+    }
+}
+
+QString ChartWindow::PointText(std::size_t result, const ChartPoint& point) const {
+    QString text = XCaption() + QStringLiteral(": ") + Number(point.x) + QLatin1Char('\n') +
+                   captions_[Index(kDisplayedResults[result].field)] + QStringLiteral(": ") +
+                   Number(point.y);
+    if (point.refusal != SweepSeries::kAccepted) {
+        text += QStringLiteral("\nMimo platnosti rovnice: ") +
+                QString::fromStdString(sweep_->Refusals().at(point.refusal));
+    }
+    return text;
+}
+
+QString ChartWindow::Summary() const {
+    if (!sweep_) {
+        return QString::fromUtf8(kHint);
+    }
+    QString text = QStringLiteral("Počet krokov: %1, z toho mimo platnosti rovnice: %2.")
+                       .arg(sweep_->Steps())
+                       .arg(sweep_->RefusedSteps());
+    if (sweep_->BucketSize() > 1) {
+        text += QStringLiteral(" Z každých %1 krokov sú zobrazené najmenšia a najväčšia hodnota.")
+                    .arg(sweep_->BucketSize());
+    }
+    return text;
+}
+
+QString ChartWindow::XCaption() const {
+    const std::optional<EditId> swept = sweep_ ? sweep_->SweptField() : std::nullopt;
+    return swept ? captions_[Index(*swept)] : QString();
+}
+
+std::size_t ChartWindow::ChosenResult(const QComboBox& box) const {
+    return static_cast<std::size_t>(box.currentData().toInt());
+}
+
+void ChartWindow::ChooseImageFile() {
+    if (imageDialog_->exec() != QDialog::Accepted || imageDialog_->selectedFiles().isEmpty()) {
+        return;
+    }
+    const QString error = SaveImage(imageDialog_->selectedFiles().constFirst());
+    if (!error.isEmpty()) {
+        ShowFailure(this, error);
+    }
+}
+
+QString ChartWindow::SaveImage(const QString& path) {
+    const std::optional<ImageFormat> format = ImageFormatOf(path);
+    if (!format) {
+        return QStringLiteral("Obrázok „%1“ sa neuložil: zvoľte príponu .png alebo .svg.")
+            .arg(path);
+    }
+    const QByteArray bytes = RenderImage(*view_, *format, windowTitle());
+    const std::string reason =
+        WriteUserFile(path.toStdString(),
+                      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (!reason.empty()) {
+        return QStringLiteral("Obrázok „%1“ sa nepodarilo uložiť (%2).")
+            .arg(path, QString::fromStdString(reason));
+    }
+    return {};
+}
+
+} // namespace vortalin

@@ -1,0 +1,82 @@
+#pragma once
+// "Graf parametrickej štúdie": the chart of the last completed parameter sweep. A modeless
+// window that closing only hides; it shows whatever sweep it was last given and draws it
+// anew when the user picks another result or axis scale. The data come from the sweep
+// itself (SweepSeries): the window only draws them.
+
+#include "app/SweepSeries.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+class QAbstractAxis;
+class QChart;
+class QChartView;
+class QCheckBox;
+class QComboBox;
+class QFileDialog;
+class QLabel;
+class QPoint;
+class QXYSeries;
+
+namespace vortalin {
+
+class ChartWindow : public QWidget {
+    Q_OBJECT
+public:
+    // The axis titles are the captions of the main window's fields (without the colon).
+    ChartWindow(const QWidget& mainWindow, QWidget* parent);
+
+    // Shows a completed sweep in place of the one shown before.
+    void ShowSweep(std::shared_ptr<const SweepSeries> sweep);
+
+    // Writes the chart to a PNG or SVG file, by the suffix of the path; returns the Slovak
+    // message of a failure, or an empty string when the file was written.
+    QString SaveImage(const QString& path);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // A result on the chart and one of its series, which knows the result's axes.
+    struct Plotted {
+        std::size_t result;
+        QXYSeries* series;
+    };
+
+    void CreateControls();
+    QWidget* CreateChoiceRow();
+    QWidget* CreateScaleRow();
+    void CreateImageDialog();
+    void ReadCaptions(const QWidget& mainWindow);
+    void Redraw();
+    void ClearChart();
+    void UpdateScaleToggles();
+    void PlotQuantity(std::size_t result, QAbstractAxis& x, bool rightAxis, bool refusedInLegend);
+    void ShowPointTip(const QPoint& pointer);
+    QString PointText(std::size_t result, const ChartPoint& point) const;
+    QString Summary() const;
+    QString XCaption() const;
+    std::size_t ChosenResult(const QComboBox& box) const;
+    void ChooseImageFile();
+
+    std::shared_ptr<const SweepSeries> sweep_;
+    std::array<QString, kEditCount> captions_;
+    QComboBox* leftQuantity_ = nullptr;
+    QCheckBox* rightShown_ = nullptr;
+    QComboBox* rightQuantity_ = nullptr;
+    QCheckBox* logX_ = nullptr;
+    QCheckBox* logLeft_ = nullptr;
+    QCheckBox* logRight_ = nullptr;
+    QChart* chart_ = nullptr;
+    QChartView* view_ = nullptr;
+    QLabel* summary_ = nullptr;
+    QFileDialog* imageDialog_ = nullptr;
+    std::vector<Plotted> plotted_;
+};
+
+} // namespace vortalin

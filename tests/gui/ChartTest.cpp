@@ -1,0 +1,364 @@
+// "Graf parametrickej štúdie" from the user's side: opened from the menu, it shows the last
+// completed sweep with the values of the results file, the refused steps as hollow red
+// markers with their message, breaks where a value is undefined, and exports PNG and SVG.
+
+#include "ChartWindow.h"
+#include "GuiTestSupport.h"
+#include "VortalinApplication.h"
+#include "app/NumberFormat.h"
+
+#include <QAction>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QImage>
+#include <QLabel>
+#include <QLineSeries>
+#include <QLogValueAxis>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScatterSeries>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QToolTip>
+#include <QValueAxis>
+#include <QXmlStreamReader>
+
+using vortalin::test::Find;
+using vortalin::test::ModalWatcher;
+using vortalin::test::TypeInto;
+using vortalin::test::Windows;
+
+namespace {
+
+const QString kHint = QStringLiteral("Graf ukáže poslednú parametrickú štúdiu: zapnite Údaje → "
+                                     "Ulož do súboru a stlačte Vypočítaj.");
+
+QList<QList<QByteArray>> DataRows(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    QList<QList<QByteArray>> rows;
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    for (qsizetype i = 1; i < lines.size(); ++i) { // after the header
+        if (!lines[i].isEmpty()) {
+            rows.append(lines[i].split(';'));
+        }
+    }
+    return rows;
+}
+
+QByteArray Fixed(double value, int decimals) {
+    return QByteArray::fromStdString(vortalin::FormatFixed(value, 8, decimals, ','));
+}
+
+// Goes to the folder of `path` in the save dialog, types the file's name and presses Enter,
+// as a user does. (A whole path typed letter by letter lets the dialog's completion select
+// the folders on the way, depending on how far it has read them.)
+ModalWatcher::DialogHandler TypeName(const QString& path) {
+    return [path](QDialog& dialog) {
+        auto* chooser = qobject_cast<QFileDialog*>(&dialog);
+        QVERIFY(chooser != nullptr);
+        chooser->setDirectory(QFileInfo(path).absolutePath());
+        auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+        QVERIFY(name != nullptr);
+        TypeInto(*name, QFileInfo(path).fileName());
+        QTest::keyClick(name, Qt::Key_Return);
+    };
+}
+
+} // namespace
+
+class ChartTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup() {
+        windows_.reset();
+        dir_.reset();
+    }
+
+    void menuOpensTheEmptyChartWithItsHint();
+    void fiveStepSweepDrawsTheValuesOfTheFile();
+    void refusedStepsAreHollowRedMarkersWithTheirMessage();
+    void undefinedStepBreaksTheLine();
+    void secondQuantityAndLogarithmicAxes();
+    void onlyACompletedSweepReplacesTheChart();
+    void exportWritesAPngThatLoadsAndAnSvgThatParses();
+    void failedExportIsReportedInSlovak();
+
+private:
+    QWidget& Chart() { return *Find<QWidget>(windows_->form1, "ChartWindow"); }
+    QChart& Plot() { return *Find<QChartView>(Chart(), "ChartView")->chart(); }
+    QComboBox& Combo(const char* name) { return *Find<QComboBox>(Chart(), name); }
+    QCheckBox& Toggle(const char* name) { return *Find<QCheckBox>(Chart(), name); }
+    QString Path(const QString& name) const { return QDir(dir_->path()).filePath(name); }
+    QList<QLineSeries*> Lines() {
+        QList<QLineSeries*> lines;
+        for (QAbstractSeries* s : Plot().series()) {
+            if (auto* line = qobject_cast<QLineSeries*>(s)) {
+                lines.append(line);
+            }
+        }
+        return lines;
+    }
+    QScatterSeries* Refused() {
+        for (QAbstractSeries* s : Plot().series()) {
+            if (auto* markers = qobject_cast<QScatterSeries*>(s)) {
+                return markers;
+            }
+        }
+        return nullptr;
+    }
+    QList<QPointF> LinePoints() {
+        QList<QPointF> points;
+        for (QLineSeries* line : Lines()) {
+            points += line->points();
+        }
+        return points;
+    }
+    void OpenChart() {
+        vortalin::test::ChooseMenuItem(windows_->form1, "daje1", "Grafparametrickejtdie1");
+        QVERIFY(QTest::qWaitForWindowExposed(&Chart()));
+    }
+    // A sweep over the range from the main window, into results.txt.
+    void Sweep(const char* from, const char* to, const char* steps, const char* variable) {
+        if (!Find<QAction>(windows_->form1, "Ulodosboru1")->isChecked()) {
+            ModalWatcher watcher(TypeName(Path("results.txt")));
+            vortalin::test::ChooseMenuItem(windows_->form1, "daje1", "Ulodosboru1");
+        }
+        TypeInto(*Find<QLineEdit>(windows_->form2, "Edit1"), from);
+        TypeInto(*Find<QLineEdit>(windows_->form2, "Edit2"), to);
+        TypeInto(*Find<QLineEdit>(windows_->form2, "Edit3"), steps);
+        Find<QRadioButton>(windows_->form2, variable)->setChecked(true);
+        ModalWatcher watcher;
+        QTest::mouseClick(Find<QPushButton>(windows_->form1, "Button1"), Qt::LeftButton);
+    }
+
+    std::unique_ptr<Windows> windows_;
+    std::unique_ptr<QTemporaryDir> dir_;
+};
+
+void ChartTest::init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    windows_ = std::make_unique<Windows>();
+}
+
+void ChartTest::menuOpensTheEmptyChartWithItsHint() {
+    // The new item follows the two existing ones (the copy of the results comes last).
+    const QList<QAction*> items = Find<QMenu>(windows_->form1, "daje1")->actions();
+    QCOMPARE(items.size(), 4);
+    QCOMPARE(items[0]->objectName(), QString("Nastavenierozsahu1"));
+    QCOMPARE(items[1]->objectName(), QString("Ulodosboru1"));
+    QCOMPARE(items[2]->text(), QString("Graf parametrickej štúdie"));
+
+    OpenChart();
+    QWidget& chart = Chart();
+    QVERIFY(chart.isVisible());
+    QCOMPARE(chart.windowTitle(), QString("Graf parametrickej štúdie"));
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    QCOMPARE(Find<QLabel>(chart, "ChartSummary")->text(), kHint);
+    QVERIFY(Plot().series().isEmpty());
+    QVERIFY(!Toggle("LogX").isEnabled());
+
+    // The results by the main window's captions, the heat transfer coefficient first.
+    QComboBox& left = Combo("LeftQuantity");
+    QCOMPARE(left.currentText(), QString("Súčiniteľ prestupu tepla (W.m-2.K-1)"));
+    QCOMPARE(left.count(), 12);
+    QCOMPARE(left.itemText(0), QString("Stredná teplota tekutiny (°C)"));
+    QCOMPARE(left.itemText(6), QString("Tepelná vodivosť (W.m-1.K-1)"));
+
+    // Closing only hides it; chosen again, it is the same window.
+    QPointer<QWidget> alive(&chart);
+    chart.close();
+    QVERIFY(alive);
+    QVERIFY(!chart.isVisible());
+    OpenChart();
+    QVERIFY(chart.isVisible());
+}
+
+void ChartTest::fiveStepSweepDrawsTheValuesOfTheFile() {
+    OpenChart();
+    Sweep("0,1", "0,2", "5", "RadioButton1");
+    const QList<QList<QByteArray>> rows = DataRows(Path("results.txt"));
+    QCOMPARE(rows.size(), 5);
+    QCOMPARE(Plot().axes(Qt::Horizontal).front()->titleText(),
+             QString("Rýchlosť tekutiny (m.s-1)"));
+    QCOMPARE(Lines().size(), 1);
+    QList<QPointF> points = LinePoints();
+    QCOMPARE(points.size(), 5);
+    for (int i = 0; i < 5; ++i) {
+        QCOMPARE(Fixed(points[i].x(), 4), rows[i][5]);
+        QCOMPARE(Fixed(points[i].y(), 3), rows[i][16]); // the heat transfer coefficient
+    }
+    QCOMPARE(Refused(), nullptr);
+
+    // Another result from the combo box: the Reynolds number of the file.
+    Combo("LeftQuantity").setCurrentText("Reynoldsovo číslo (1)");
+    points = LinePoints();
+    QCOMPARE(points.size(), 5);
+    for (int i = 0; i < 5; ++i) {
+        QCOMPARE(Fixed(points[i].y(), 1), rows[i][12]);
+    }
+    QCOMPARE(Plot().axes(Qt::Vertical).front()->titleText(), QString("Reynoldsovo číslo (1)"));
+}
+
+void ChartTest::refusedStepsAreHollowRedMarkersWithTheirMessage() {
+    OpenChart();
+    Sweep("100", "200", "11", "RadioButton1"); // Re above 1e6 from 160 m/s
+    QScatterSeries* refused = Refused();
+    QVERIFY(refused != nullptr);
+    QCOMPARE(refused->name(), QString("mimo platnosti rovnice"));
+    QCOMPARE(refused->brush().style(), Qt::NoBrush);
+    QCOMPARE(refused->pen().color(), QColor(0xd6, 0x27, 0x28));
+    QList<qreal> refusedX;
+    for (const QPointF& p : refused->points()) {
+        refusedX.append(p.x());
+    }
+    QCOMPARE(refusedX, (QList<qreal>{160, 170, 180, 190, 200}));
+    QCOMPARE(LinePoints().size(), 11); // refused steps are drawn too, only marked
+    QVERIFY(Find<QLabel>(Chart(), "ChartSummary")->text().contains("mimo platnosti rovnice: 5"));
+
+    // Hovering a refused step names the check that refuses it.
+    auto* view = Find<QChartView>(Chart(), "ChartView");
+    const QPointF scene = Plot().mapToPosition(refused->points().at(2), refused);
+    // Moved on the chart's own window: the main window may lie over it on the screen.
+    const QPoint inWindow = view->viewport()->mapTo(&Chart(), view->mapFromScene(scene));
+    QTest::mouseMove(Chart().windowHandle(), inWindow + QPoint(3, 2));
+    QTRY_VERIFY(QToolTip::isVisible());
+    const QString tip = QToolTip::text();
+    QVERIFY2(tip.contains("Reynoldsovo kritérium je nad limit 1.0e6 !!!"), qPrintable(tip));
+    QVERIFY2(tip.contains("Rýchlosť tekutiny (m.s-1): 180"), qPrintable(tip));
+    QVERIFY2(tip.contains("Súčiniteľ prestupu tepla (W.m-2.K-1): "), qPrintable(tip));
+}
+
+void ChartTest::undefinedStepBreaksTheLine() {
+    // Between the inlet (20 °C) and the outlet (22 °C) temperature the log-mean temperature
+    // difference is undefined; the results file leaves it empty there.
+    Sweep("10", "30", "21", "RadioButton5");
+    Combo("LeftQuantity").setCurrentText("Stredná log. teplota (°C)");
+    const QList<QList<QByteArray>> rows = DataRows(Path("results.txt"));
+    QCOMPARE(rows.size(), 21);
+    QList<QByteArray> defined;
+    for (const QList<QByteArray>& row : rows) {
+        if (!row[4].isEmpty()) {
+            defined.append(row[4]);
+        }
+    }
+    QVERIFY(defined.size() < rows.size());
+    QCOMPARE(Lines().size(), 2); // one line on each side of the gap
+    const QList<QPointF> points = LinePoints();
+    QCOMPARE(points.size(), defined.size()); // nothing drawn for the undefined step
+    for (qsizetype i = 0; i < points.size(); ++i) {
+        QCOMPARE(Fixed(points[i].y(), 3), defined[i]);
+    }
+    QCOMPARE(Plot().axes(Qt::Horizontal).front()->titleText(), QString("Teplota steny (°C)"));
+}
+
+void ChartTest::secondQuantityAndLogarithmicAxes() {
+    OpenChart();
+    Sweep("0,5", "20", "40", "RadioButton1");
+    QVERIFY(!Toggle("LogRight").isEnabled());
+    Toggle("RightShown").setChecked(true);
+    QCOMPARE(Plot().axes(Qt::Vertical).size(), 2);
+    QCOMPARE(Plot().axes(Qt::Vertical, Lines().back()).front()->titleText(),
+             QString("Reynoldsovo číslo (1)"));
+    QVERIFY(Toggle("LogRight").isEnabled());
+
+    // Positive velocities and coefficients: both may be logarithmic.
+    QVERIFY(Toggle("LogX").isEnabled());
+    Toggle("LogX").setChecked(true);
+    Toggle("LogLeft").setChecked(true);
+    QVERIFY(qobject_cast<QLogValueAxis*>(Plot().axes(Qt::Horizontal).front()) != nullptr);
+    QVERIFY(qobject_cast<QLogValueAxis*>(Plot().axes(Qt::Vertical, Lines().front()).front()));
+    QVERIFY(qobject_cast<QValueAxis*>(Plot().axes(Qt::Vertical, Lines().back()).front()));
+
+    // Inlet temperatures from below zero: no logarithmic x axis.
+    Sweep("-20", "20", "9", "RadioButton3");
+    QVERIFY(!Toggle("LogX").isEnabled());
+    QVERIFY(!Toggle("LogX").isChecked());
+    QVERIFY(qobject_cast<QValueAxis*>(Plot().axes(Qt::Horizontal).front()) != nullptr);
+}
+
+void ChartTest::onlyACompletedSweepReplacesTheChart() {
+    Sweep("0,1", "0,2", "5", "RadioButton1");
+    const QList<QPointF> before = LinePoints();
+    QCOMPARE(before.size(), 5);
+    // The step count is not a whole number: the command stops before the sweep completes.
+    ModalWatcher watcher;
+    TypeInto(*Find<QLineEdit>(windows_->form2, "Edit3"), "2,5");
+    QTest::mouseClick(Find<QPushButton>(windows_->form1, "Button1"), Qt::LeftButton);
+    QCOMPARE(watcher.Boxes().size(), 1);
+    QCOMPARE(LinePoints(), before);
+    // A Compute without the sweep keeps it too.
+    vortalin::test::ChooseMenuItem(windows_->form1, "daje1", "Ulodosboru1");
+    TypeInto(*Find<QLineEdit>(windows_->form2, "Edit3"), "7");
+    QTest::mouseClick(Find<QPushButton>(windows_->form1, "Button1"), Qt::LeftButton);
+    QCOMPARE(LinePoints(), before);
+}
+
+void ChartTest::exportWritesAPngThatLoadsAndAnSvgThatParses() {
+    OpenChart();
+    Sweep("0,1", "0,2", "5", "RadioButton1");
+    auto* save = Find<QPushButton>(Chart(), "SaveImage");
+    {
+        ModalWatcher watcher(TypeName(Path("graf.png")));
+        QTest::mouseClick(save, Qt::LeftButton);
+        QVERIFY(watcher.Boxes().isEmpty());
+    }
+    QImage png(Path("graf.png"));
+    QVERIFY(!png.isNull());
+    QCOMPARE(png.size(), Find<QChartView>(Chart(), "ChartView")->size());
+    {
+        ModalWatcher watcher(TypeName(Path("graf.svg")));
+        QTest::mouseClick(save, Qt::LeftButton);
+        QVERIFY(watcher.Boxes().isEmpty());
+    }
+    QFile svgFile(Path("graf.svg"));
+    QVERIFY(svgFile.open(QIODevice::ReadOnly));
+    const QByteArray svg = svgFile.readAll();
+    QXmlStreamReader xml(svg);
+    int vectorShapes = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement &&
+            (xml.name() == QLatin1String("polyline") || xml.name() == QLatin1String("path"))) {
+            ++vectorShapes;
+        }
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QVERIFY(vectorShapes > 0);
+    QVERIFY(svg.contains("Súčiniteľ prestupu tepla"));
+    QVERIFY(QSvgRenderer(svg).isValid());
+    QCOMPARE(QDir(dir_->path()).entryList(QDir::Files),
+             (QStringList{"graf.png", "graf.svg", "results.txt"}));
+}
+
+void ChartTest::failedExportIsReportedInSlovak() {
+    OpenChart();
+    Sweep("0,1", "0,2", "5", "RadioButton1");
+    {
+        ModalWatcher watcher(TypeName(Path("graf.jpg")));
+        QTest::mouseClick(Find<QPushButton>(Chart(), "SaveImage"), Qt::LeftButton);
+        QCOMPARE(watcher.Boxes().size(), 1);
+        QVERIFY(watcher.Boxes().front().text.contains("zvoľte príponu .png alebo .svg"));
+    }
+    QVERIFY(!QFile::exists(Path("graf.jpg")));
+    // A folder in the way of the file.
+    QVERIFY(QDir(dir_->path()).mkdir("obrazok.svg"));
+    auto* chart = Find<vortalin::ChartWindow>(windows_->form1, "ChartWindow");
+    const QString error = chart->SaveImage(Path("obrazok.svg"));
+    QVERIFY2(error.startsWith("Obrázok „" + Path("obrazok.svg") + "“ sa nepodarilo uložiť ("),
+             qPrintable(error));
+    QVERIFY(QFileInfo(Path("obrazok.svg")).isDir());
+}
+
+VORTALIN_GUI_TEST_MAIN(ChartTest)
+#include "ChartTest.moc"
