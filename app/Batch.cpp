@@ -138,6 +138,15 @@ void CsvCaseWriter::AppendCase(std::string& out, const CaseOutcome& outcome) {
     out += '\n';
 }
 
+std::string ComputeCase(Calculator& calc) {
+    try {
+        calc.Button1Click();
+    } catch (const ConversionError& e) {
+        return OptionConversionMessage(e);
+    }
+    return {};
+}
+
 BatchResult RunBatch(CaseSource& cases, const FormRecord& base, CaseWriter& writer,
                      ResultsSink& out) {
     using Status = BatchResult::Status;
@@ -171,12 +180,7 @@ BatchResult RunBatch(CaseSource& cases, const FormRecord& base, CaseWriter& writ
         }
         form.ClearMessages();
         Calculator calc(form); // every number 0, as at the start of a single run
-        std::string stoppedBy;
-        try {
-            calc.Button1Click();
-        } catch (const ConversionError& e) {
-            stoppedBy = OptionConversionMessage(e);
-        }
+        const std::string stoppedBy = ComputeCase(calc);
         writer.AppendCase(buffer, {next, form, calc, stoppedBy});
         ++result.cases;
         if (buffer.size() >= kChunkSize && !Flush(buffer, out)) {

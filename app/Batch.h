@@ -17,6 +17,10 @@
 
 namespace vortalin {
 
+// Runs the Compute command of one case, as the window's button does. Returns the message of
+// a text that is not a number (naming its column) when one stopped it, else an empty text.
+std::string ComputeCase(Calculator& calc);
+
 // What one case gave, for the writers.
 struct CaseOutcome {
     const BatchCase& input;

@@ -261,11 +261,11 @@ std::unique_ptr<CaseSource> OpenTable(std::istream& in, BatchError& error) {
     return table;
 }
 
-std::optional<GridAxis> ParseGridAxis(std::string_view spec, char decimalSeparator,
+std::optional<GridAxis> ParseGridAxis(std::string_view axisText, char decimalSeparator,
                                       std::string& error) {
-    const std::size_t equals = spec.find('=');
+    const std::size_t equals = axisText.find('=');
     std::vector<std::string_view> parts;
-    for (std::string_view rest = spec.substr(equals == npos ? spec.size() : equals + 1);
+    for (std::string_view rest = axisText.substr(equals == npos ? axisText.size() : equals + 1);
          equals != npos;) {
         const std::size_t colon = rest.find(':');
         parts.push_back(rest.substr(0, colon));
@@ -279,7 +279,7 @@ std::optional<GridAxis> ParseGridAxis(std::string_view spec, char decimalSeparat
         return std::nullopt;
     }
     GridAxis axis;
-    const std::string_view name = spec.substr(0, equals);
+    const std::string_view name = axisText.substr(0, equals);
     const std::optional<BatchColumn> column = BatchColumnByName(name, error);
     if (!column) {
         return std::nullopt;
@@ -304,19 +304,19 @@ std::optional<GridAxis> ParseGridAxis(std::string_view spec, char decimalSeparat
     return axis;
 }
 
-std::unique_ptr<CaseSource> OpenGrid(const std::vector<std::string>& specs, char decimalSeparator,
-                                     BatchError& error) {
+std::unique_ptr<CaseSource> OpenGrid(const std::vector<std::string>& axisTexts,
+                                     char decimalSeparator, BatchError& error) {
     std::vector<GridAxis> axes;
-    for (const std::string& spec : specs) {
+    for (const std::string& axisText : axisTexts) {
         std::string problem;
-        const std::optional<GridAxis> axis = ParseGridAxis(spec, decimalSeparator, problem);
+        const std::optional<GridAxis> axis = ParseGridAxis(axisText, decimalSeparator, problem);
         if (axis && std::any_of(axes.begin(), axes.end(), [&](const GridAxis& a) {
                 return a.column.field == axis->column.field;
             })) {
             problem = "the grid has " + Quoted(axis->column.Name()) + " already";
         }
         if (!problem.empty()) {
-            error.message = "--grid " + spec + ": " + problem;
+            error.message = "--grid " + axisText + ": " + problem;
             return nullptr;
         }
         axes.push_back(*axis);
@@ -347,10 +347,7 @@ std::optional<std::string> ApplyCase(const std::vector<BatchColumn>& columns,
         if (form.IsSelected(*button)) {
             continue; // selected by the case before: clicking it again changes nothing
         }
-        form.Select(*button);
-        if (selection.group == ButtonGroup::Geometry) {
-            GeometryButtonEnter(form, *button);
-        }
+        SelectAsClicked(form, *button);
     }
     return std::nullopt;
 }

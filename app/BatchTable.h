@@ -67,14 +67,14 @@ struct GridAxis {
     double to = 0;
     int steps = 1;
 };
-std::optional<GridAxis> ParseGridAxis(std::string_view spec, char decimalSeparator,
+std::optional<GridAxis> ParseGridAxis(std::string_view axisText, char decimalSeparator,
                                       std::string& error);
 
 // Every combination of the axes' values, the last axis varying fastest. Each value is
 // written with the shortest digits that read back to it. nullptr with `error` set for a
 // malformed axis or an axis named twice.
-std::unique_ptr<CaseSource> OpenGrid(const std::vector<std::string>& specs, char decimalSeparator,
-                                     BatchError& error);
+std::unique_ptr<CaseSource> OpenGrid(const std::vector<std::string>& axisTexts,
+                                     char decimalSeparator, BatchError& error);
 
 // Puts a case's texts into the record: a field's text as given, a selection's value selected
 // as a click in the window selects it (a geometry through its button's enter handler).

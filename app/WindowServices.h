@@ -72,4 +72,14 @@ public:
 // geometries with their own diameters, window colour and enabled for the others.
 void GeometryButtonEnter(WindowServices& window, ButtonId geometryButton);
 
+// Selects a button as a click in the window does: the others of its group are cleared and,
+// for a geometry button, its enter handler greys or restores Edit2. Form is a record or the
+// window's services, both of which can select a button.
+template <class Form> void SelectAsClicked(Form& form, ButtonId button) {
+    form.Select(button);
+    if (GroupOf(button) == ButtonGroup::Geometry) {
+        GeometryButtonEnter(form, button);
+    }
+}
+
 } // namespace vortalin

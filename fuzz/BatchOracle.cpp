@@ -53,12 +53,7 @@ public:
             return;
         }
         Calculator calc(form);
-        std::string stoppedBy;
-        try {
-            calc.Button1Click();
-        } catch (const ConversionError& e) {
-            stoppedBy = OptionConversionMessage(e);
-        }
+        const std::string stoppedBy = ComputeCase(calc);
         std::string alone;
         csv_.AppendCase(alone, {outcome.input, form, calc, stoppedBy});
         if (problem.empty() && std::string_view(out).substr(start) != alone) {
@@ -185,14 +180,14 @@ std::string CheckTable(std::string_view table, char separator) {
 constexpr double kMaxGridCases = 500;
 
 std::string CheckGrid(std::string_view text, char separator) {
-    std::vector<std::string> specs;
+    std::vector<std::string> axisTexts;
     double combinations = 1;
     bool allValid = true;
     for (std::size_t start = 0; start <= text.size();) {
         const std::size_t end = std::min(text.find('\n', start), text.size());
-        specs.emplace_back(text.substr(start, end - start));
+        axisTexts.emplace_back(text.substr(start, end - start));
         std::string error;
-        const std::optional<GridAxis> axis = ParseGridAxis(specs.back(), separator, error);
+        const std::optional<GridAxis> axis = ParseGridAxis(axisTexts.back(), separator, error);
         if (axis) {
             combinations *= axis->steps;
         } else if (error.empty()) {
@@ -205,7 +200,7 @@ std::string CheckGrid(std::string_view text, char separator) {
         return {};
     }
     BatchError error;
-    const std::unique_ptr<CaseSource> grid = OpenGrid(specs, separator, error);
+    const std::unique_ptr<CaseSource> grid = OpenGrid(axisTexts, separator, error);
     if (!grid) {
         return error.message.starts_with("--grid ") && error.message.size() > 8
                    ? std::string()
@@ -217,7 +212,7 @@ std::string CheckGrid(std::string_view text, char separator) {
     BatchCase next;
     std::size_t count = 0;
     while (grid->Next(next, error) == CaseSource::Step::Case) {
-        if (next.line != ++count || next.texts.size() != specs.size()) {
+        if (next.line != ++count || next.texts.size() != axisTexts.size()) {
             return "grid cases out of order";
         }
     }

@@ -47,11 +47,11 @@ int Fail(int code, const std::string& message) {
 }
 
 std::vector<std::string> GridSpecs(const QCommandLineParser& parser) {
-    std::vector<std::string> specs;
-    for (const QString& spec : parser.values(kGridOption)) {
-        specs.push_back(spec.toStdString());
+    std::vector<std::string> axisTexts;
+    for (const QString& axisText : parser.values(kGridOption)) {
+        axisTexts.push_back(axisText.toStdString());
     }
-    return specs;
+    return axisTexts;
 }
 
 // The output: --out FILE, written atomically, or standard output for none or "-".

@@ -30,10 +30,7 @@ QString SelectChoice(const QCommandLineParser& parser, const SelectionName& sele
         return QStringLiteral("--%1: unknown value '%2' (expected %3)")
             .arg(option, value, QString::fromStdString(ValueList(selection)));
     }
-    form.Select(*button);
-    if (selection.group == ButtonGroup::Geometry) {
-        GeometryButtonEnter(form, *button);
-    }
+    SelectAsClicked(form, *button);
     return {};
 }
 
@@ -57,10 +54,7 @@ QString ApplySetOptions(const QCommandLineParser& parser, FormRecord& form) {
         if (!button) {
             return QStringLiteral("--select: unknown button '%1'").arg(name);
         }
-        form.Select(*button);
-        if (GroupOf(*button) == ButtonGroup::Geometry) {
-            GeometryButtonEnter(form, *button);
-        }
+        SelectAsClicked(form, *button);
     }
     return {};
 }

@@ -86,10 +86,7 @@ template <class Form> CaseInputs CaseOf(const Form& form) {
 template <class Form> void ApplyCase(const CaseInputs& inputs, Form& form) {
     const CaseInputs converted = WithSeparator(inputs, form.DecimalSeparator());
     for (std::size_t i = 0; i < kSelectionNames.size(); ++i) {
-        form.Select(converted.choices[i]);
-        if (kSelectionNames[i].group == ButtonGroup::Geometry) {
-            GeometryButtonEnter(form, converted.choices[i]);
-        }
+        SelectAsClicked(form, converted.choices[i]);
     }
     for (std::size_t i = 0; i < kFieldNames.size(); ++i) {
         form.SetInputText(kFieldNames[i].field, converted.texts[i]);

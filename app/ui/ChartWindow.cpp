@@ -3,6 +3,8 @@
 #include "ChartImage.h"
 #include "ChartPlot.h"
 #include "ErrorBox.h"
+#include "app/InputLabels.h"
+#include "app/ResultDisplay.h"
 #include "app/qt/UserFile.h"
 
 #include <QChart>
@@ -28,37 +30,6 @@
 namespace vortalin {
 
 namespace {
-
-// A field that the chart names, and the label beside it in the main window.
-struct FieldLabel {
-    EditId field;
-    const char* label;
-};
-
-// The five swept inputs.
-constexpr std::array<FieldLabel, 5> kSweptLabels = {{
-    {EditId::Edit1, "Label1"},
-    {EditId::Edit2, "Label2"},
-    {EditId::Edit3, "Label3"},
-    {EditId::Edit4, "Label4"},
-    {EditId::Edit5, "Label5"},
-}};
-
-// The twelve results in the order the main window lists them.
-constexpr std::array<FieldLabel, 12> kResultLabelWidgets = {{
-    {EditId::Edit6, "Label6"},
-    {EditId::Edit7, "Label7"},
-    {EditId::Edit9, "Label8"},
-    {EditId::Edit10, "Label9"},
-    {EditId::Edit11, "Label10"},
-    {EditId::Edit12, "Label11"},
-    {EditId::Edit13, "Label12"},
-    {EditId::Edit14, "Label13"},
-    {EditId::Edit15, "Label14"},
-    {EditId::Edit18, "Label15"},
-    {EditId::Edit16, "Label16"},
-    {EditId::Edit17, "Label17"},
-}};
 
 constexpr EditId kDefaultLeft = EditId::Edit17;  // heat transfer coefficient
 constexpr EditId kDefaultRight = EditId::Edit14; // Reynolds number
@@ -104,25 +75,27 @@ QCheckBox* NewCheckBox(const char* name, const char* text, QWidget& parent) {
 
 } // namespace
 
-ChartWindow::ChartWindow(const QWidget& mainWindow, QWidget* parent) : QWidget(parent, Qt::Window) {
+ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("ChartWindow"));
     setWindowTitle(QString::fromUtf8(kTitle));
     // Left open, the window must not keep the program running once the main window closes.
     setAttribute(Qt::WA_QuitOnClose, false);
-    ReadCaptions(mainWindow);
+    ReadCaptions();
     CreateControls();
     CreateImageDialog();
     resize(kInitialSize);
     Redraw();
 }
 
-void ChartWindow::ReadCaptions(const QWidget& mainWindow) {
-    const auto read = [&](const FieldLabel& f) {
-        const auto* label = mainWindow.findChild<QLabel*>(QString::fromLatin1(f.label));
-        captions_[Index(f.field)] = label != nullptr ? CaptionFromLabel(label->text()) : QString();
-    };
-    std::for_each(kSweptLabels.begin(), kSweptLabels.end(), read);
-    std::for_each(kResultLabelWidgets.begin(), kResultLabelWidgets.end(), read);
+void ChartWindow::ReadCaptions() {
+    // The captions of the main window's labels, as the core keeps them.
+    for (std::size_t i = 0; i < kEditCount; ++i) {
+        const std::string_view label = LabelOf(static_cast<EditId>(i));
+        captions_[i] = QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size()));
+    }
+    for (const ResultLabel& r : kResultLabels) {
+        captions_[Index(r.field)] = CaptionFromLabel(QString::fromUtf8(r.label));
+    }
 }
 
 void ChartWindow::CreateControls() {
@@ -154,7 +127,7 @@ QWidget* ChartWindow::CreateChoiceRow() {
     rightQuantity_ = new QComboBox(row);
     rightQuantity_->setObjectName(QStringLiteral("RightQuantity"));
     for (QComboBox* box : {leftQuantity_, rightQuantity_}) {
-        for (const FieldLabel& f : kResultLabelWidgets) {
+        for (const ResultLabel& f : kResultLabels) {
             box->addItem(captions_[Index(f.field)], static_cast<int>(ResultIndexOf(f.field)));
         }
     }

@@ -29,7 +29,7 @@ class ChartWindow : public QWidget {
     Q_OBJECT
 public:
     // The axis titles are the captions of the main window's fields (without the colon).
-    ChartWindow(const QWidget& mainWindow, QWidget* parent);
+    explicit ChartWindow(QWidget* parent);
 
     // Shows a completed sweep in place of the one shown before.
     void ShowSweep(std::shared_ptr<const SweepSeries> sweep);
@@ -52,7 +52,7 @@ private:
     QWidget* CreateChoiceRow();
     QWidget* CreateScaleRow();
     void CreateImageDialog();
-    void ReadCaptions(const QWidget& mainWindow);
+    void ReadCaptions();
     void Redraw();
     void ClearChart();
     void UpdateScaleToggles();

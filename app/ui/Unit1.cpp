@@ -60,7 +60,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui_(std::make_unique<Ui::
 
     services_ = std::make_unique<vortalin::QtWindowServices>(*this);
     calculator_ = std::make_unique<vortalin::Calculator>(*services_);
-    chartWindow_ = new vortalin::ChartWindow(*this, this);
+    chartWindow_ = new vortalin::ChartWindow(this);
     ConnectHandlers();
     WatchGeometryButtonsFocus();
 }

@@ -1,11 +1,11 @@
 // Batch studies: the table reader, the grid, and every case running as a single Compute.
 
 #include "app/Batch.h"
-#include "app/ConversionError.h"
 #include "app/InputNames.h"
 #include "app/NumberFormat.h"
 #include "app/ResultDisplay.h"
 #include "app/ResultsFile.h"
+#include "tests/core/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -98,12 +98,7 @@ Snapshot RunAlone(const std::vector<BatchColumn>& columns, const BatchCase& c,
     FormRecord form = base;
     EXPECT_EQ(ApplyCase(columns, c, form), std::nullopt);
     Calculator calc(form);
-    std::string stoppedBy;
-    try {
-        calc.Button1Click();
-    } catch (const ConversionError& e) {
-        stoppedBy = OptionConversionMessage(e);
-    }
+    const std::string stoppedBy = ComputeCase(calc);
     return Snap(c.line, form, calc, stoppedBy);
 }
 
@@ -196,17 +191,6 @@ TEST(Batch, EveryCaseRunsAsASingleComputeOnTheBaseRecord) {
     EXPECT_GT(warned, 0);
 }
 
-// The CSV record of the window's defaults, split at ';' (no field of it is quoted).
-std::vector<std::string> SplitRecord(const std::string& line) {
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    for (std::size_t end; (end = line.find(';', start)) != std::string::npos; start = end + 1) {
-        fields.push_back(line.substr(start, end - start));
-    }
-    fields.push_back(line.substr(start));
-    return fields;
-}
-
 TEST(Batch, CsvGivesTheInputsTheSeventeenQuantitiesShownAndMessages) {
     CsvCaseWriter writer(',');
     StringSink sink;
@@ -225,7 +209,7 @@ TEST(Batch, CsvGivesTheInputsTheSeventeenQuantitiesShownAndMessages) {
     FormRecord form(',');
     Calculator calc(form);
     calc.Button1Click();
-    const std::vector<std::string> fields = SplitRecord(defaults);
+    const std::vector<std::string> fields = test::SplitFields(defaults);
     ASSERT_EQ(fields.size(), 3u + 17u + 2u);
     EXPECT_EQ(fields[0], "2");
     EXPECT_EQ(fields[1], "1");
@@ -238,7 +222,7 @@ TEST(Batch, CsvGivesTheInputsTheSeventeenQuantitiesShownAndMessages) {
     EXPECT_EQ(fields[21], "");
 
     // A refused slot: its properties, no Nu and alpha, the refusal.
-    const std::vector<std::string> slotFields = SplitRecord(slot);
+    const std::vector<std::string> slotFields = test::SplitFields(slot);
     EXPECT_NE(slotFields[3 + 7], "");
     EXPECT_EQ(slotFields[3 + 15], "");
     EXPECT_EQ(slotFields[3 + 16], "");
@@ -247,7 +231,7 @@ TEST(Batch, CsvGivesTheInputsTheSeventeenQuantitiesShownAndMessages) {
               "Platnosť kriteriálnej rovnice je len v oblasti laminárneho prúdenia (Re<2300).");
 
     // The case after a conversion failure and the failure itself.
-    EXPECT_EQ(SplitRecord(faster)[0], "4");
+    EXPECT_EQ(test::SplitFields(faster)[0], "4");
     EXPECT_EQ(bad, "5;x;pipe;;;;;;;;;;;;;;;;;;0;w: 'x' nie je platné číslo.");
 }
 
@@ -345,10 +329,10 @@ TEST(Batch, AnOutputThatCannotBeWrittenStopsTheBatch) {
     EXPECT_FALSE(sink.committed);
 }
 
-std::vector<std::vector<std::string>> GridTexts(const std::vector<std::string>& specs,
+std::vector<std::vector<std::string>> GridTexts(const std::vector<std::string>& axisTexts,
                                                 char separator) {
     BatchError error;
-    const std::unique_ptr<CaseSource> grid = OpenGrid(specs, separator, error);
+    const std::unique_ptr<CaseSource> grid = OpenGrid(axisTexts, separator, error);
     EXPECT_NE(grid, nullptr) << error.Text();
     std::vector<std::vector<std::string>> texts;
     BatchCase next;
@@ -375,7 +359,7 @@ TEST(Batch, GridRunsEveryCombinationTheLastAxisFastest) {
 }
 
 TEST(Batch, MalformedGridsAreRejected) {
-    for (const auto& [spec, message] : std::vector<std::pair<std::string, std::string>>{
+    for (const auto& [axisText, message] : std::vector<std::pair<std::string, std::string>>{
              {"w", "expected NAME=FROM:TO:STEPS"},
              {"w=1:2", "expected NAME=FROM:TO:STEPS"},
              {"w=1:2:3:4", "expected NAME=FROM:TO:STEPS"},
@@ -386,8 +370,8 @@ TEST(Batch, MalformedGridsAreRejected) {
              {"w=1:2:2,5", "'2,5' nie je platné celé číslo."},
              {"w=1:2:0", "STEPS must be at least 1"}}) {
         BatchError error;
-        EXPECT_EQ(OpenGrid({spec}, ',', error), nullptr);
-        EXPECT_EQ(error.Text(), "--grid " + spec + ": " + message);
+        EXPECT_EQ(OpenGrid({axisText}, ',', error), nullptr);
+        EXPECT_EQ(error.Text(), "--grid " + axisText + ": " + message);
     }
     BatchError error;
     EXPECT_EQ(OpenGrid({"w=1:2:2", "d=1:2:2", "w=3:4:2"}, ',', error), nullptr);

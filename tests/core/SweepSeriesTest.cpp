@@ -8,6 +8,7 @@
 #include "app/FormRecord.h"
 #include "app/NumberFormat.h"
 #include "app/ResultsFile.h"
+#include "tests/core/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -34,12 +35,7 @@ std::vector<std::vector<std::string>> DataFields(const fs::path& path) {
     std::string line;
     std::getline(in, line); // the header
     while (std::getline(in, line)) {
-        std::vector<std::string>& fields = rows.emplace_back();
-        std::size_t start = 0;
-        for (std::size_t end; (end = line.find(';', start)) != std::string::npos; start = end + 1) {
-            fields.push_back(line.substr(start, end - start));
-        }
-        fields.push_back(line.substr(start));
+        rows.push_back(test::SplitFields(line));
     }
     return rows;
 }

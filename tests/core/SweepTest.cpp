@@ -5,6 +5,7 @@
 #include "app/FileErrors.h"
 #include "app/FormRecord.h"
 #include "app/Messages.h"
+#include "tests/core/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -54,16 +55,6 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-std::vector<std::string> Fields(const std::string& line) {
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    for (std::size_t end; (end = line.find(';', start)) != std::string::npos; start = end + 1) {
-        fields.push_back(line.substr(start, end - start));
-    }
-    fields.push_back(line.substr(start));
-    return fields;
-}
-
 class Sweep : public ::testing::Test {
 protected:
     fs::path dir;
@@ -111,7 +102,7 @@ TEST_F(Sweep, DefaultsWriteTheHeaderAndTenStepsOfTheVelocity) {
     const char* velocities[] = {"0,1000", "0,1111", "0,1222", "0,1333", "0,1444",
                                 "0,1556", "0,1667", "0,1778", "0,1889", "0,2000"};
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::vector<std::string> fields = Fields(lines[i]);
+        const std::vector<std::string> fields = test::SplitFields(lines[i]);
         ASSERT_EQ(fields.size(), 17u);
         EXPECT_EQ(fields[5], velocities[i]);
     }
@@ -132,7 +123,7 @@ TEST_F(Sweep, StepCountsOfOneZeroAndBelow) {
         const std::vector<std::string> data = DataLines();
         ASSERT_EQ(data.size(), lines) << steps;
         if (lines > 0) {
-            EXPECT_EQ(Fields(data.front())[5], "0,3000") << steps;
+            EXPECT_EQ(test::SplitFields(data.front())[5], "0,3000") << steps;
         }
         EXPECT_TRUE(calc.ResultsShown()) << steps;
     }
@@ -145,7 +136,7 @@ TEST_F(Sweep, EachComputeRewritesTheFile) {
     calc.Button1Click();
     const std::vector<std::string> data = DataLines();
     ASSERT_EQ(data.size(), 2u);
-    EXPECT_EQ(Fields(data[1])[5], "2,0000");
+    EXPECT_EQ(test::SplitFields(data[1])[5], "2,0000");
 }
 
 TEST_F(Sweep, LinesWriteTheStepsAsTheyWereComputed) {
@@ -223,7 +214,7 @@ TEST_F(Sweep, LinesWriteTheStepsAsTheyWereComputed) {
         for (const Field& f : c.fields) {
             const std::size_t line = f.line == SIZE_MAX ? data.size() - 1 : f.line;
             ASSERT_LT(line, data.size());
-            EXPECT_EQ(Fields(data[line])[f.column], f.text) << data[line];
+            EXPECT_EQ(test::SplitFields(data[line])[f.column], f.text) << data[line];
         }
         // The window's own diameter text stays whatever the sweep did.
         const bool diameterSet = !c.inputs.empty() && c.inputs.front().first == EditId::Edit2;
@@ -240,13 +231,13 @@ TEST_F(Sweep, StepsNoFitCoversLeaveTheirPropertiesAndResultsEmpty) {
     calc.Button1Click();
     const std::vector<std::string> data = DataLines();
     ASSERT_EQ(data.size(), 3u);
-    const std::vector<std::string> first = Fields(data[0]);
+    const std::vector<std::string> first = test::SplitFields(data[0]);
     ASSERT_EQ(first.size(), 17u);
     for (std::size_t i = 0; i < first.size(); ++i) {
         EXPECT_EQ(first[i].empty(), i >= 7) << "column " << i + 1 << ": " << data[0];
     }
     for (const std::string& line : {data[1], data[2]}) {
-        const std::vector<std::string> fields = Fields(line);
+        const std::vector<std::string> fields = test::SplitFields(line);
         ASSERT_EQ(fields.size(), 17u);
         for (const std::string& f : fields) {
             EXPECT_FALSE(f.empty()) << line;

@@ -15,6 +15,17 @@
 
 namespace vortalin::test {
 
+// The fields of a results-file or batch line, split at ';' (no field of it is quoted).
+inline std::vector<std::string> SplitFields(const std::string& line) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (std::size_t end; (end = line.find(';', start)) != std::string::npos; start = end + 1) {
+        fields.push_back(line.substr(start, end - start));
+    }
+    fields.push_back(line.substr(start));
+    return fields;
+}
+
 // Half a unit in the last of `digits` significant digits of `expected`: the tolerance of a
 // worked example quoted to that many digits.
 inline double HalfUlpOfDigits(double expected, int digits) {

@@ -19,14 +19,12 @@
 #include <QTemporaryDir>
 
 using vortalin::test::Find;
+using vortalin::test::kResultFields;
 using vortalin::test::ModalWatcher;
 using vortalin::test::TypeInto;
 using vortalin::test::Windows;
 
 namespace {
-
-const QStringList kResultFields = {"Edit6",  "Edit7",  "Edit9",  "Edit10", "Edit11", "Edit12",
-                                   "Edit13", "Edit14", "Edit15", "Edit18", "Edit16", "Edit17"};
 
 QString Name(std::string_view name) {
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));

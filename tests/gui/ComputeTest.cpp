@@ -16,15 +16,12 @@
 #include <stdexcept>
 
 using vortalin::test::Find;
+using vortalin::test::kResultFields;
 using vortalin::test::ModalWatcher;
 using vortalin::test::TypeInto;
 using vortalin::test::Windows;
 
 namespace {
-
-// The result fields in their order on screen.
-const QStringList kResultFields = {"Edit6",  "Edit7",  "Edit9",  "Edit10", "Edit11", "Edit12",
-                                   "Edit13", "Edit14", "Edit15", "Edit18", "Edit16", "Edit17"};
 
 const QColor kSilver(192, 192, 192);
 

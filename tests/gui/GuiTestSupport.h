@@ -20,6 +20,11 @@
 
 namespace vortalin::test {
 
+// The result fields in their order on screen.
+inline const QStringList kResultFields = {"Edit6",  "Edit7",  "Edit9",  "Edit10",
+                                          "Edit11", "Edit12", "Edit13", "Edit14",
+                                          "Edit15", "Edit18", "Edit16", "Edit17"};
+
 // A widget by class and objectName; fails the test (returns nullptr) when missing.
 template <class Widget> Widget* Find(const QObject& form, const QString& name) {
     auto* widget = form.findChild<Widget*>(name);
