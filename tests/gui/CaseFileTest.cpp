@@ -39,13 +39,7 @@ ModalWatcher::DialogHandler TypeFileName(const QString& dialogName, const QStrin
         QCOMPARE(chooser->nameFilters(), QStringList{"Prípad Vortalinu (*.vortalin)"});
         QCOMPARE(chooser->defaultSuffix(), QString("vortalin"));
         QVERIFY(!chooser->testOption(QFileDialog::DontConfirmOverwrite)); // asked as usual
-        auto* name = chooser->findChild<QLineEdit*>("fileNameEdit");
-        QVERIFY(name != nullptr);
-        // The completer's popup, filled while the folder is read, would take the Enter key
-        // at a moment that depends on timing; the test types the whole name without it.
-        name->setCompleter(nullptr);
-        TypeInto(*name, path);
-        QTest::keyClick(name, Qt::Key_Return);
+        vortalin::test::EnterFileName(*chooser, path);
     };
 }
 

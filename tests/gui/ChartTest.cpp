@@ -58,18 +58,13 @@ QByteArray Fixed(double value, int decimals) {
     return QByteArray::fromStdString(vortalin::FormatFixed(value, 8, decimals, ','));
 }
 
-// Goes to the folder of `path` in the save dialog, types the file's name and presses Enter,
-// as a user does. (A whole path typed letter by letter lets the dialog's completion select
-// the folders on the way, depending on how far it has read them.)
+// Goes to the folder of `path` in the save dialog, enters the file's name and presses Enter.
 ModalWatcher::DialogHandler TypeName(const QString& path) {
     return [path](QDialog& dialog) {
         auto* chooser = qobject_cast<QFileDialog*>(&dialog);
         QVERIFY(chooser != nullptr);
         chooser->setDirectory(QFileInfo(path).absolutePath());
-        auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
-        QVERIFY(name != nullptr);
-        TypeInto(*name, QFileInfo(path).fileName());
-        QTest::keyClick(name, Qt::Key_Return);
+        vortalin::test::EnterFileName(*chooser, QFileInfo(path).fileName());
     };
 }
 

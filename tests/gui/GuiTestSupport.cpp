@@ -19,6 +19,15 @@ constexpr int kAnswerIntervalMs = 10;
 
 } // namespace
 
+void EnterFileName(QFileDialog& dialog, const QString& name) {
+    auto* edit = dialog.findChild<QLineEdit*>("fileNameEdit");
+    QVERIFY(edit != nullptr);
+    edit->setCompleter(nullptr);
+    edit->setFocus();
+    edit->setText(name);
+    QTest::keyClick(edit, Qt::Key_Return);
+}
+
 void TypeInto(QLineEdit& edit, const QString& text) {
     edit.setFocus();
     edit.selectAll();

@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QDialog>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QList>
 #include <QMessageBox>
@@ -37,6 +38,11 @@ template <class Widget> Widget* Find(const QObject& form, const QString& name) {
 // Replaces the field's text by typing, as a user does: select all, then the characters.
 // Non-ASCII characters are sent one by one (QTest::keyClicks takes ASCII only).
 void TypeInto(QLineEdit& edit, const QString& text);
+
+// Answers a file dialog with a name and Enter. The whole name goes in at once, without the
+// completer: typed key by key, the completer may insert a folder it has just listed, or its
+// popup take the Enter key, at a moment that depends on timing.
+void EnterFileName(QFileDialog& dialog, const QString& name);
 
 // Clicks a button where its indicator or caption begins: a radio button takes clicks only
 // on its indicator and caption, not on the empty rest of its place.

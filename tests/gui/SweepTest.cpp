@@ -88,15 +88,7 @@ ModalWatcher::DialogHandler SaveAs(const QString& typedName, int* shown) {
         QCOMPARE(chooser->nameFilters(), QStringList{"Textový súbor (*.txt)"});
         QVERIFY(chooser->testOption(QFileDialog::DontConfirmOverwrite));
         QVERIFY(chooser->testOption(QFileDialog::DontUseNativeDialog));
-        auto* name = chooser->findChild<QLineEdit*>("fileNameEdit");
-        QVERIFY(name != nullptr);
-        // The whole name at once, without the completer: typed key by key, the dialog's
-        // completer may insert a folder it has just listed, or its popup take the Enter key,
-        // at a moment that depends on timing.
-        name->setCompleter(nullptr);
-        name->setFocus();
-        name->setText(typedName);
-        QTest::keyClick(name, Qt::Key_Return);
+        vortalin::test::EnterFileName(*chooser, typedName);
     };
 }
 
