@@ -26,8 +26,25 @@ void FormRecord::Select(ButtonId button) {
     selected_[Index(button)] = true;
 }
 
+void FormRecord::SetInputText(EditId field, std::string text) {
+    std::string& current = texts_[Index(field)];
+    if (current != text) {
+        current = std::move(text);
+        numbers_[Index(field)].reset();
+    }
+}
+
+void FormRecord::SetText(EditId field, const std::string& text) {
+    texts_[Index(field)] = text;
+    numbers_[Index(field)].reset();
+}
+
 double FormRecord::NumberFrom(EditId field) const {
-    return ConvertField(field, [&] { return ParseNumber(texts_[Index(field)], separator_); });
+    std::optional<double>& number = numbers_[Index(field)];
+    if (!number) { // a text that is no number throws each time it is read
+        number = ConvertField(field, [&] { return ParseNumber(texts_[Index(field)], separator_); });
+    }
+    return *number;
 }
 
 int FormRecord::IntegerFrom(EditId field) const {

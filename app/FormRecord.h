@@ -18,7 +18,7 @@ public:
 
     // --- the record's own access, for front ends and tests ---
     const std::string& Text(EditId field) const { return texts_[Index(field)]; }
-    void SetInputText(EditId field, std::string text) { texts_[Index(field)] = std::move(text); }
+    void SetInputText(EditId field, std::string text);
     // Selects a button and clears the others of its group.
     void Select(ButtonId button);
     const std::string& StatusText() const { return status_; }
@@ -47,7 +47,7 @@ public:
     bool IsSelected(ButtonId button) const override { return selected_[Index(button)]; }
     double NumberFrom(EditId field) const override;
     int IntegerFrom(EditId field) const override;
-    void SetText(EditId field, const std::string& text) override { texts_[Index(field)] = text; }
+    void SetText(EditId field, const std::string& text) override;
     void SetStatusText(const std::string& text) override { status_ = text; }
     void SetDiameterFieldColour(FieldColour colour) override { diameterColour_ = colour; }
     void SetDiameterFieldEnabled(bool enabled) override { diameterEnabled_ = enabled; }
@@ -65,6 +65,9 @@ public:
 private:
     char separator_;
     std::array<std::string, kEditCount> texts_;
+    // The number each text reads as, once read: a batch case changes a few texts and reads
+    // all of them again.
+    mutable std::array<std::optional<double>, kEditCount> numbers_;
     std::array<bool, kButtonCount> selected_{};
     std::string status_;
     std::vector<std::string> messages_;

@@ -172,6 +172,15 @@ std::string DigitsAndExponentOf(const std::string& formatted) {
            std::to_string(std::stoi(formatted.substr(e + 1)));
 }
 
+// The standard library's shortest round-trip text with the given separator.
+std::string ToCharsShortest(double v, char sep) {
+    std::array<char, 32> buffer;
+    const auto res = std::to_chars(buffer.data(), buffer.data() + buffer.size(), v);
+    std::string text(buffer.data(), res.ptr);
+    std::replace(text.begin(), text.end(), '.', sep);
+    return text;
+}
+
 std::string CheckFormatsOf(double v, int precision, int decimals, int exponentDigits, char sep) {
     const std::string exp = FormatExponent(v, precision, exponentDigits, sep);
     if (!LooksLikeExponent(exp, precision, exponentDigits, sep)) {
@@ -191,6 +200,11 @@ std::string CheckFormatsOf(double v, int precision, int decimals, int exponentDi
     }
     if (precision == 17 && *back != v) {
         return "17 digits do not round-trip: '" + exp + "'";
+    }
+    std::string shortest;
+    AppendShortest(shortest, v, sep);
+    if (shortest != ToCharsShortest(v, sep)) {
+        return "shortest digits '" + shortest + "' are not those of to_chars";
     }
     const std::string fixed = FormatFixed(v, precision, decimals, sep);
     if (!LooksLikeFixed(fixed, precision, decimals, sep)) {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -108,9 +110,11 @@ std::string ReferenceExponent(double v, int precision) {
     return mantissa + "E" + (exponent < 0 ? "-" : "+") + digits;
 }
 
-TEST(FormatExponent, AgreesWithCorrectRoundingOfTheBinaryValue) {
-    // Values whose shortest digits are one longer than the precision sit next to a tie of
-    // their rounding (2.675 is 2.67499999... in binary); random values cover the rest.
+// Values where decimal digits are easily got wrong: next to a tie of their rounding (2.675 is
+// 2.67499999... in binary), exact ties, the doubles around powers of ten and of two (where
+// digits carry over and the spacing of doubles changes), the ends of the range, whole
+// numbers, and random values in the range a calculation meets and anywhere.
+std::vector<double> DigitSamples() {
     std::vector<double> values = {2.675,
                                   1.005,
                                   0.125,
@@ -124,12 +128,26 @@ TEST(FormatExponent, AgreesWithCorrectRoundingOfTheBinaryValue) {
                                   1.7976931348623157e308,
                                   123456.5,
                                   0.1,
-                                  1.0 / 3};
+                                  1.0 / 3,
+                                  9007199254740993.0};
+    for (int e = -30; e <= 30; ++e) {
+        for (const double start : {std::pow(10.0, e), std::ldexp(1.0, 3 * e)}) {
+            double below = start;
+            double above = start;
+            for (int i = 0; i < 3; ++i) {
+                values.insert(values.end(), {below, above});
+                below = std::nextafter(below, 0.0);
+                above = std::nextafter(above, 1e300);
+            }
+        }
+    }
     std::mt19937_64 random(20261208);
     std::uniform_real_distribution<double> mantissa(1, 10);
     std::uniform_int_distribution<int> exponent(-30, 30);
+    std::uniform_int_distribution<int> whole(1, 1 << 20);
     for (int i = 0; i < 20000; ++i) {
         values.push_back(mantissa(random) * std::pow(10.0, exponent(random)));
+        values.push_back(std::ldexp(whole(random) + 0.5, -whole(random) % 12)); // exact ties
         std::uint64_t bits = random();
         double any = 0;
         std::memcpy(&any, &bits, sizeof any);
@@ -137,10 +155,28 @@ TEST(FormatExponent, AgreesWithCorrectRoundingOfTheBinaryValue) {
             values.push_back(any);
         }
     }
-    for (double v : values) {
+    return values;
+}
+
+TEST(FormatExponent, AgreesWithCorrectRoundingOfTheBinaryValue) {
+    for (const double v : DigitSamples()) {
         for (int precision = 1; precision <= 17; ++precision) {
             ASSERT_EQ(FormatExponent(v, precision, 3, ','), ReferenceExponent(v, precision))
                 << v << " P" << precision;
+        }
+    }
+}
+
+TEST(AppendShortest, AgreesWithToCharsDigitForDigit) {
+    for (const double magnitude : DigitSamples()) {
+        for (const double v : {magnitude, -magnitude}) {
+            std::array<char, 32> buffer;
+            const auto res = std::to_chars(buffer.data(), buffer.data() + buffer.size(), v);
+            std::string expected(buffer.data(), res.ptr);
+            std::replace(expected.begin(), expected.end(), '.', ',');
+            std::string written;
+            AppendShortest(written, v, ',');
+            ASSERT_EQ(written, expected) << v;
         }
     }
 }
