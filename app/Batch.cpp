@@ -1,6 +1,7 @@
 #include "app/Batch.h"
 
 #include "app/ConversionError.h"
+#include "app/FileErrors.h"
 #include "app/InputNames.h"
 #include "app/NumberFormat.h"
 #include "app/ResultsFile.h"
@@ -97,7 +98,7 @@ public:
 private:
     bool Check() {
         if (!stream_ && error_.empty()) {
-            error_ = errno != 0 ? std::strerror(errno) : "write error";
+            error_ = errno != 0 ? FileErrorReason(errno) : "chyba zápisu";
         }
         return static_cast<bool>(stream_);
     }

@@ -93,7 +93,8 @@ std::optional<std::size_t> SplitFields(std::string_view line, char separator,
 
 class TableSource final : public CaseSource {
 public:
-    explicit TableSource(std::istream& in) : in_(in) {}
+    TableSource(std::istream& in, char decimalSeparator)
+        : in_(in), decimalSeparator_(decimalSeparator) {}
 
     bool ReadHeader(BatchError& error);
     const std::vector<BatchColumn>& Columns() const override { return columns_; }
@@ -107,6 +108,7 @@ private:
     std::istream& in_;
     std::string line_;
     std::size_t lineNumber_ = 0;
+    char decimalSeparator_;
     char separator_ = ';';
     std::vector<BatchColumn> columns_;
 };
@@ -133,7 +135,8 @@ bool TableSource::ReadHeader(BatchError& error) {
         return false;
     }
     error.line = lineNumber_;
-    separator_ = line_.find(';') != npos ? ';' : ',';
+    const bool oneColumn = line_.find_first_of(";,") == npos;
+    separator_ = line_.find(';') != npos || (oneColumn && decimalSeparator_ == ',') ? ';' : ',';
     std::vector<std::string> names;
     const std::optional<std::size_t> count = SplitFields(line_, separator_, names, error.message);
     if (!count) {
@@ -253,8 +256,8 @@ std::optional<BatchColumn> BatchColumnByName(std::string_view name, std::string&
     return std::nullopt;
 }
 
-std::unique_ptr<CaseSource> OpenTable(std::istream& in, BatchError& error) {
-    auto table = std::make_unique<TableSource>(in);
+std::unique_ptr<CaseSource> OpenTable(std::istream& in, char decimalSeparator, BatchError& error) {
+    auto table = std::make_unique<TableSource>(in, decimalSeparator);
     if (!table->ReadHeader(error)) {
         return nullptr;
     }

@@ -53,11 +53,12 @@ public:
 
 // A table: UTF-8 with or without a byte-order mark; the first line that is neither blank nor
 // a comment (starting with '#') names the columns, separated by ';' when the header holds
-// one, else by ','. A field in double quotes may hold the separator ("" stands for one
-// quote). Blank and comment lines are skipped; line numbers count every line. Returns
-// nullptr with `error` set when the header is missing or names a column twice or a column
-// that does not exist.
-std::unique_ptr<CaseSource> OpenTable(std::istream& in, BatchError& error);
+// one, else by ','. A header of one column holds neither: its column is then ended by ';'
+// when numbers are written with a decimal comma, so that "0,5" stays one number. A field in double
+// quotes may hold the separator ("" stands for one quote). Blank and comment lines are skipped;
+// line numbers count every line. Returns nullptr with `error` set when the header is missing or
+// names a column twice or a column that does not exist.
+std::unique_ptr<CaseSource> OpenTable(std::istream& in, char decimalSeparator, BatchError& error);
 
 // One axis of a grid, "NAME=FROM:TO:STEPS": STEPS values from FROM to TO, evenly spaced
 // (a single step stands at FROM). nullopt with `error` set when malformed.

@@ -74,7 +74,7 @@ void BM_BatchCsv(benchmark::State& st) {
         StringInput buffer(table);
         std::istream in(&buffer);
         BatchError error;
-        const std::unique_ptr<CaseSource> source = OpenTable(in, error);
+        const std::unique_ptr<CaseSource> source = OpenTable(in, ',', error);
         const BatchResult result = RunBatch(*source, base, writer, sink);
         if (result.status != BatchResult::Status::Done ||
             result.cases != static_cast<std::size_t>(cases)) {

@@ -157,7 +157,7 @@ std::string CheckTable(std::string_view table, char separator) {
     const FormRecord base(separator);
     std::istringstream in{std::string(table)};
     BatchError error;
-    const std::unique_ptr<CaseSource> cases = OpenTable(in, error);
+    const std::unique_ptr<CaseSource> cases = OpenTable(in, separator, error);
     StringSink sink;
     if (!cases) {
         return CheckRefusal({BatchResult::Status::MalformedTable, 0, error.Text()}, sink, table);

@@ -106,7 +106,7 @@ int RunBatchCommand(const QCommandLineParser& parser, const FormRecord& base, bo
                 return Fail(kMalformed, "cannot read " + table + ": " + std::strerror(errno));
             }
         }
-        cases = OpenTable(table == "-" ? std::cin : file, error);
+        cases = OpenTable(table == "-" ? std::cin : file, separator, error);
     }
     if (!cases) {
         return Fail(kMalformed, where + error.Text());

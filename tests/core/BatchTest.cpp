@@ -106,7 +106,7 @@ BatchResult RunTable(const std::string& table, CaseWriter& writer, ResultsSink& 
                      const FormRecord& base = FormRecord(',')) {
     std::istringstream in(table);
     BatchError error;
-    const std::unique_ptr<CaseSource> cases = OpenTable(in, error);
+    const std::unique_ptr<CaseSource> cases = OpenTable(in, base.DecimalSeparator(), error);
     if (!cases) {
         return {BatchResult::Status::MalformedTable, 0, error.Text()};
     }
@@ -303,6 +303,12 @@ TEST(Batch, HeaderSeparatorBomCommentsAndBlankLines) {
     EXPECT_EQ(writer.inputs[1].line, 7u);
     EXPECT_EQ(writer.inputs[1].texts, (std::vector<std::string>{"0,2", "tube-row"}));
     EXPECT_TRUE(writer.cases[1].shown);
+
+    // One column: a decimal comma stays in the number.
+    SnapshotWriter oneColumn;
+    ASSERT_EQ(RunTable("w\n0,5\n", oneColumn, sink).status, BatchResult::Status::Done);
+    EXPECT_EQ(oneColumn.inputs.at(0).texts, (std::vector<std::string>{"0,5"}));
+    EXPECT_TRUE(oneColumn.cases.at(0).shown);
 }
 
 TEST(Batch, AHeaderAloneGivesTheHeaderAlone) {

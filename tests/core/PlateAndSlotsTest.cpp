@@ -147,6 +147,11 @@ TEST(PlateCompute, ReynoldsRangeIsCheckedBeforePrandtl) {
         EXPECT_FALSE(calc.CheckValidity());
         EXPECT_EQ(form.Messages(), std::vector<std::string>{Re < 10 ? reynolds : prandtl});
     }
+    for (const double Re : {10.0, 1e7}) { // the bounds belong to the range
+        calc.State().Re = Re;
+        calc.State().Pr = 0.7;
+        EXPECT_TRUE(calc.CheckValidity()) << Re;
+    }
 }
 
 } // namespace

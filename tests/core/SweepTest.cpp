@@ -158,15 +158,16 @@ TEST_F(Sweep, LinesWriteTheStepsAsTheyWereComputed) {
          "0,15",
          "3",
          {{0, 6, "0,0500"}, {1, 6, "0,1000"}, {2, 6, "0,1500"}, {1, 12, "6588,3"}}},
-        // The product before the division: the last step stands exactly at "Do :", where
-        // the undefined alpha of a zero diameter is left empty.
+        // The product before the division: the last step stands exactly at "Do :", a zero
+        // diameter with Re 0 and an undefined alpha left empty (the division first ends a
+        // hair below zero, a negative diameter whose Re is left empty).
         {"diameter down to zero",
          {ButtonId::Form2RadioButton2},
          {},
          "1,7",
          "0",
          "47",
-         {{SIZE_MAX, 6, "0,0000"}, {SIZE_MAX, 16, ""}}},
+         {{SIZE_MAX, 6, "0,0000"}, {SIZE_MAX, 12, "0,0"}, {SIZE_MAX, 16, ""}}},
         // ... and a wall swept down to the outlet temperature ends exactly there, where the
         // log-mean difference takes its limit 0 (one bit above 22 it would be 0,059).
         {"wall down to the outlet temperature",
