@@ -87,7 +87,9 @@ void AddOptions(QCommandLineParser& parser) {
     parser.addHelpOption();
     parser.addVersionOption();
     const auto values = [](std::string_view name) {
-        return QString::fromStdString(ValueList(Selection(name)));
+        // Blanks around the bars let the help break a long list between names.
+        return QString::fromStdString(ValueList(Selection(name)))
+            .replace(QStringLiteral("|"), QStringLiteral(" | "));
     };
     parser.addOption({QStringLiteral("fluid"), QStringLiteral("Fluid: %1.").arg(values("fluid")),
                       QStringLiteral("name")});

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs vortalin-cli with various options and checks its output, exit code and files.
-# Usage: cli_test.sh PATH_TO_VORTALIN_CLI
+# Usage: cli_test.sh PATH_TO_VORTALIN_CLI VERSION
 set -uo pipefail
 cli=$1
+version=$2 # the version project() gives
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 passed=0
@@ -246,8 +247,9 @@ check "SIGTERM stops the sweep" interrupted_by TERM 143
 
 check "help" run 0 --help
 check "help lists geometries" has "finned-bank"
+check "help keeps names whole" has "partly-staggered-bank"
 check "version" run 0 --version
-check "version text" has "vortalin-cli 0.5.0"
+check "version text" has "vortalin-cli $version"
 
 echo "$passed passed, $failed failed"
 [[ $failed -eq 0 ]]
