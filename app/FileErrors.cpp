@@ -14,7 +14,7 @@ struct CommonFileError {
     const char* reason;
 };
 
-constexpr std::array<CommonFileError, 10> kCommonFileErrors = {{
+constexpr std::array<CommonFileError, 12> kCommonFileErrors = {{
     {ENOENT, "No such file or directory", "priečinok neexistuje"},
     {EACCES, "Permission denied", "chýba povolenie na zápis"},
     {EPERM, "Operation not permitted", "chýba povolenie na zápis"},
@@ -25,6 +25,8 @@ constexpr std::array<CommonFileError, 10> kCommonFileErrors = {{
     {ENOTDIR, "Not a directory", "časť cesty nie je priečinok"},
     {EFBIG, "File too large", "súbor je príliš veľký"},
     {ENAMETOOLONG, "File name too long", "názov súboru je príliš dlhý"},
+    {ELOOP, "Too many levels of symbolic links", "symbolické odkazy tvoria slučku"},
+    {EPIPE, "Broken pipe", "program na druhej strane rúry skončil"},
 }};
 
 } // namespace

@@ -220,5 +220,6 @@ int Run(int argc, char* argv[]) {
 } // namespace vortalin
 
 int main(int argc, char* argv[]) {
+    vortalin::FailWritesBeyondTheFileSizeLimit();
     return vortalin::Run(argc, argv);
 }

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <cerrno>
+#include <csignal>
 #include <filesystem>
 
 #include <fcntl.h>
@@ -20,7 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-enum class TargetKind { File, Stream, Folder, Other };
+enum class TargetKind { File, Stream, Folder, LinkLoop, Other };
 
 // Whether a link on the way from path to its file is one of the kernel's links to an open
 // file (/dev/stdout -> /proc/self/fd/1 -> ...). Such a target belongs to the process that
@@ -48,8 +49,9 @@ TargetKind KindOf(const std::string& path) {
     struct stat target {};
     if (::stat(path.c_str(), &target) != 0) {
         // No file yet, a dangling link, or a folder that cannot be reached: the temporary
-        // file writer creates the file or says why it cannot.
-        return TargetKind::File;
+        // file writer creates the file or says why it cannot. Links that lead back to
+        // themselves name no file at all.
+        return errno == ELOOP ? TargetKind::LinkLoop : TargetKind::File;
     }
     if (S_ISDIR(target.st_mode)) {
         return TargetKind::Folder;
@@ -90,18 +92,52 @@ public:
 
     bool Write(std::string_view bytes) override {
         const auto size = static_cast<qint64>(bytes.size());
-        return file_.isOpen() && file_.write(bytes.data(), size) == size;
+        if (!file_.isOpen()) {
+            return false;
+        }
+        if (file_.write(bytes.data(), size) != size) {
+            KeepError(errno);
+            return false;
+        }
+        return true;
     }
 
-    // A failed write makes QSaveFile refuse the commit, so the target stays as it was.
-    bool Commit() override { return file_.isOpen() && file_.commit(); }
+    // A failed write makes QSaveFile refuse the commit, so the target stays as it was. The
+    // last buffered bytes are flushed here first: QSaveFile's commit would put the file in
+    // place even when that final write fails (a full disk), leaving it cut short.
+    bool Commit() override {
+        if (!file_.isOpen()) {
+            return false;
+        }
+        if (!file_.flush()) {
+            KeepError(errno);
+            file_.cancelWriting();
+        }
+        if (file_.commit()) {
+            return true;
+        }
+        KeepError(errno);
+        return false;
+    }
 
     std::string ErrorText() const override {
-        return FileErrorReason(file_.errorString().toStdString());
+        return error_.empty() ? FileErrorReason(file_.errorString().toStdString()) : error_;
     }
 
 private:
+    // The reason of the first failure, kept: committing or closing resets the file's error.
+    // Qt's text is taken unless it knows no reason, then the system's error number.
+    void KeepError(int errorNumber) {
+        if (!error_.empty()) {
+            return;
+        }
+        const std::string text = file_.errorString().toStdString();
+        const bool vague = text.empty() || text == "Unknown error";
+        error_ = vague && errorNumber != 0 ? FileErrorReason(errorNumber) : FileErrorReason(text);
+    }
+
     QSaveFile file_; // dropped without a commit, it removes its temporary file
+    std::string error_;
 };
 
 // A pipe, a device or an open file of another process: written directly, in order,
@@ -176,6 +212,8 @@ std::unique_ptr<ResultsSink> OpenUserFile(const std::string& path) {
     switch (KindOf(path)) {
     case TargetKind::Folder:
         return std::make_unique<RefusedSink>(FileErrorReason(EISDIR));
+    case TargetKind::LinkLoop: // QSaveFile would put a regular file in place of the link
+        return std::make_unique<RefusedSink>(FileErrorReason(ELOOP));
     case TargetKind::Other:
         return std::make_unique<RefusedSink>(kNotWritableKindReason);
     case TargetKind::Stream:
@@ -196,6 +234,10 @@ std::string WriteUserFile(const std::string& path, std::string_view bytes) {
         return {};
     }
     return file->ErrorText();
+}
+
+void FailWritesBeyondTheFileSizeLimit() {
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 std::unique_ptr<ResultsSink> OpenStandardOutput() {

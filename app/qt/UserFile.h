@@ -26,6 +26,11 @@ std::unique_ptr<ResultsSink> OpenUserFile(const std::string& path);
 // otherwise the reason it failed.
 std::string WriteUserFile(const std::string& path, std::string_view bytes);
 
+// Makes a write beyond the file-size limit (ulimit -f) fail as "file too large" instead of
+// ending the program, so that the writer keeps the earlier file and says why. Called once
+// at start by each front end.
+void FailWritesBeyondTheFileSizeLimit();
+
 // The program's standard output, written directly like a pipe (for `--out -`).
 std::unique_ptr<ResultsSink> OpenStandardOutput();
 

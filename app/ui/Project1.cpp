@@ -5,6 +5,7 @@
 #include "MainForms.h"
 #include "StartupOptions.h"
 #include "VortalinApplication.h"
+#include "app/qt/UserFile.h"
 
 #include <csignal>
 #include <cstdlib>
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
     // A results file on a pipe whose reader went away is a failed write that the window
     // reports, not the end of the program.
     std::signal(SIGPIPE, SIG_IGN);
+    vortalin::FailWritesBeyondTheFileSizeLimit();
     vortalin::VortalinApplication application(argc, argv);
     try {
         vortalin::MainForms forms;

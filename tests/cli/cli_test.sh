@@ -198,6 +198,10 @@ prepare_folder() { mkdir "$kinds_dir/folder" && echo "$kinds_dir/folder"; }
 verify_folder() {
     test -d "$kinds_dir/folder" && err_has "„$kinds_dir/folder“ sa nepodarilo vytvoriť (v ceste stojí priečinok"
 }
+prepare_link_loop() { ln -s la "$kinds_dir/lb" && ln -s lb "$kinds_dir/la" && echo "$kinds_dir/la"; }
+verify_link_loop() {
+    test -L "$kinds_dir/la" && test -L "$kinds_dir/lb" && err_has "(symbolické odkazy tvoria slučku)"
+}
 prepare_full_device() { ln -s /dev/full "$kinds_dir/full" && echo "$kinds_dir/full"; }
 verify_full_device() {
     test -L "$kinds_dir/full" && test -c /dev/full && err_has "(na disku nie je voľné miesto)"
@@ -205,7 +209,10 @@ verify_full_device() {
 # kind expected-exit
 while read -r kind code; do
     rm -rf "$kinds_dir" && mkdir "$kinds_dir"
-    target=$(prepare_"$kind")
+    # Prepared in this shell (not in a $(...) subshell), so that verify can wait for a
+    # reader it started in the background.
+    prepare_"$kind" >"$work/target"
+    target=$(cat "$work/target")
     check "kind $kind: exit" run "$code" --sweep w --out "$target"
     check "kind $kind: result" verify_"$kind"
     check "kind $kind: no temporary file" test -z "$(find "$kinds_dir" -name '*.txt.*')"
@@ -219,8 +226,25 @@ dev_null 0
 dev_stdout 0
 dash 0
 folder 3
+link_loop 3
 full_device 3
 KINDS
+
+# A file-size limit (ulimit -f, in 1024-byte blocks) fails a write as a full disk does, also
+# the last buffered bytes: the earlier file stays, the reason is given, the exit code is 3.
+size_limited() { # size_limited BLOCKS OPTIONS...
+    local blocks=$1
+    shift
+    printf old >"$kinds_dir/keep.txt"
+    # The message goes through a pipe: the limit would stop it in a file too.
+    { (ulimit -f "$blocks" && exec "$cli" "$@" 2>&1 >/dev/null) | cat >"$work/err"; }
+    local code=${PIPESTATUS[0]}
+    test $code -eq 3 && test "$(cat "$kinds_dir/keep.txt")" = old &&
+        err_has "(súbor je príliš veľký)" && test -z "$(find "$kinds_dir" -name 'keep.txt.*')"
+}
+check "size limit during a sweep" size_limited 1 --sweep w --steps 100 --out "$kinds_dir/keep.txt"
+check "size limit at the last bytes" size_limited 1 --sweep w --steps 9 --out "$kinds_dir/keep.txt"
+check "size limit of a case file" size_limited 0 --write-case "$kinds_dir/keep.txt"
 
 # SIGINT and SIGTERM during a long sweep: the earlier file stays, no temporary file is left,
 # one line says so, and the exit code tells the signal.
