@@ -317,9 +317,12 @@ double Calculator::ValueRead(EditId field) const {
 }
 
 bool Calculator::CheckValidity() {
-    if (!fresh_.properties) {
-        // No fit covered tMean: the regime was judged on properties this run did not
-        // compute, so its text goes too.
+    const bool negativeReynolds = fresh_.negativeMagnitude &&
+                                  MagnitudeOf(*fresh_.negativeMagnitude)->feedsReynolds;
+    if (!fresh_.properties || negativeReynolds) {
+        // No fit covered tMean, or Re came from a negative magnitude: the regime was judged
+        // on properties this run did not compute or on a meaningless Re, so its text goes
+        // too.
         window_.SetStatusText("");
     }
     if (const std::optional<std::string> refusal = RefusalMessage()) {

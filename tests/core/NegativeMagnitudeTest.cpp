@@ -57,6 +57,9 @@ TEST(NegativeMagnitude, EveryFieldOfEveryGeometry) {
             EXPECT_EQ(form.Messages().back(), message) << name;
             EXPECT_FALSE(calc.ResultsShown()) << name;
             EXPECT_EQ(form.Text(EditId::Edit17), kResetText) << name;
+            if (MagnitudeOf(field)->feedsReynolds) { // no regime judged on a negative Re
+                EXPECT_EQ(form.StatusText(), "") << name;
+            }
         }
     }
     // pipe 3, cross-flow and plate 2 each, slots 3 each, helical 4, row 3, banks 5 each, fins 5
