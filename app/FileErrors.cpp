@@ -29,6 +29,32 @@ constexpr std::array<CommonFileError, 12> kCommonFileErrors = {{
     {EPIPE, "Broken pipe", "program na druhej strane rúry skončil"},
 }};
 
+struct ReadError {
+    int errorNumber;
+    const char* reason;
+};
+
+constexpr std::array<ReadError, 4> kReadErrors = {{
+    {ENOENT, "súbor neexistuje"},
+    {EACCES, "chýba povolenie na čítanie"},
+    {EPERM, "chýba povolenie na čítanie"},
+    {EISDIR, "je to priečinok"},
+}};
+
+// Qt's own text when a folder is opened as a file.
+constexpr const char* kQtFolderText = "file to open is a directory";
+
+// Whether the text is the system's text of that error, untranslated or in the user's
+// language.
+bool IsTextOf(const std::string& systemText, int errorNumber) {
+    for (const CommonFileError& e : kCommonFileErrors) {
+        if (e.errorNumber == errorNumber && systemText == e.systemText) {
+            return true;
+        }
+    }
+    return systemText == std::strerror(errorNumber);
+}
+
 } // namespace
 
 std::string FileErrorReason(int errorNumber) {
@@ -48,6 +74,18 @@ std::string FileErrorReason(const std::string& systemText) {
         }
     }
     return systemText;
+}
+
+std::string FileReadErrorReason(const std::string& systemText) {
+    if (systemText == kQtFolderText) {
+        return "je to priečinok";
+    }
+    for (const ReadError& e : kReadErrors) {
+        if (IsTextOf(systemText, e.errorNumber)) {
+            return e.reason;
+        }
+    }
+    return FileErrorReason(systemText);
 }
 
 } // namespace vortalin

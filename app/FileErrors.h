@@ -13,4 +13,8 @@ std::string FileErrorReason(int errorNumber);
 // the system's text of a common case, otherwise the text unchanged.
 std::string FileErrorReason(const std::string& systemText);
 
+// The reason a file could not be read (opened for reading), from a system's or Qt's error
+// text: in Slovak for a missing file, no permission and a folder, otherwise as for writing.
+std::string FileReadErrorReason(const std::string& systemText);
+
 } // namespace vortalin

@@ -1,6 +1,7 @@
 #include "CaseFile.h"
 
 #include "app/ConversionError.h"
+#include "app/FileErrors.h"
 #include "app/NumberFormat.h"
 #include "app/qt/UserFile.h"
 
@@ -226,12 +227,14 @@ CaseReading ParseCase(std::string_view bytes, char decimalSeparator) {
 CaseReading ReadCaseFile(const std::string& path, char decimalSeparator) {
     QFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::ReadOnly)) {
-        return Refused("súbor sa nedá otvoriť (" + file.errorString().toStdString() + ").");
+        return Refused("súbor sa nedá otvoriť (" +
+                       FileReadErrorReason(file.errorString().toStdString()) + ").");
     }
     // One byte more than allowed is enough to tell a file that is too large.
     const QByteArray bytes = file.read(static_cast<qint64>(kMaxCaseFileBytes) + 1);
     if (file.error() != QFileDevice::NoError) {
-        return Refused("súbor sa nedá čítať (" + file.errorString().toStdString() + ").");
+        return Refused("súbor sa nedá čítať (" +
+                       FileReadErrorReason(file.errorString().toStdString()) + ").");
     }
     return ParseCase(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
                      decimalSeparator);
