@@ -14,7 +14,7 @@ struct CommonFileError {
     const char* reason;
 };
 
-constexpr std::array<CommonFileError, 12> kCommonFileErrors = {{
+constexpr std::array<CommonFileError, 13> kCommonFileErrors = {{
     {ENOENT, "No such file or directory", "priečinok neexistuje"},
     {EACCES, "Permission denied", "chýba povolenie na zápis"},
     {EPERM, "Operation not permitted", "chýba povolenie na zápis"},
@@ -27,6 +27,7 @@ constexpr std::array<CommonFileError, 12> kCommonFileErrors = {{
     {ENAMETOOLONG, "File name too long", "názov súboru je príliš dlhý"},
     {ELOOP, "Too many levels of symbolic links", "symbolické odkazy tvoria slučku"},
     {EPIPE, "Broken pipe", "program na druhej strane rúry skončil"},
+    {ENXIO, "No such device or address", "rúru nikto nečíta"},
 }};
 
 struct ReadError {

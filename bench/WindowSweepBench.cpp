@@ -47,7 +47,7 @@ void BM_WindowSweep(benchmark::State& state) {
 void BM_CommandLineSweep(benchmark::State& state) {
     vortalin::FormRecord form('.');
     form.SetInputText(vortalin::EditId::Form2Edit3, kSteps);
-    form.SetResultsFileOpener(vortalin::OpenUserFile);
+    form.SetResultsFileOpener([](const std::string& path) { return vortalin::OpenUserFile(path); });
     SweepWith(state, form, ResultsPath("vortalin-cli-sweep.txt"));
 }
 

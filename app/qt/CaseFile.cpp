@@ -255,8 +255,8 @@ std::string CaseFileText(const CaseInputs& inputs) {
     return QJsonDocument(root).toJson(QJsonDocument::Indented).toStdString();
 }
 
-std::string WriteCaseFile(const std::string& path, const CaseInputs& inputs) {
-    return WriteUserFile(path, CaseFileText(inputs));
+std::string WriteCaseFile(const std::string& path, const CaseInputs& inputs, ReaderWait wait) {
+    return WriteUserFile(path, CaseFileText(inputs), wait);
 }
 
 std::string CaseRefusedMessage(const std::string& path, const std::string& problem) {

@@ -6,6 +6,7 @@
 
 #include "app/InputNames.h"
 #include "app/WindowServices.h"
+#include "app/qt/UserFile.h"
 
 #include <array>
 #include <optional>
@@ -54,7 +55,8 @@ CaseReading ReadCaseFile(const std::string& path, char decimalSeparator);
 std::string CaseFileText(const CaseInputs& inputs);
 // Writes a case file through the writer of the user's files. Returns an empty string on
 // success, otherwise the reason it failed.
-std::string WriteCaseFile(const std::string& path, const CaseInputs& inputs);
+std::string WriteCaseFile(const std::string& path, const CaseInputs& inputs,
+                          ReaderWait wait = ReaderWait::Forever);
 
 // Messages for the user, naming the file.
 std::string CaseRefusedMessage(const std::string& path, const std::string& problem);

@@ -6,8 +6,10 @@
 #include <QString>
 
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <filesystem>
+#include <thread>
 
 #include <fcntl.h>
 #include <linux/magic.h>
@@ -140,14 +142,37 @@ private:
     std::string error_;
 };
 
+// Opens a pipe or device for writing. Waiting forever for a FIFO's reader is what any writer
+// of a FIFO does; briefly, the open is tried without blocking for about a second, so that
+// a window never freezes on a FIFO nobody reads (it fails with ENXIO then).
+int OpenForWriting(const std::string& path, ReaderWait wait) {
+    constexpr int kFlags = O_WRONLY | O_APPEND | O_CLOEXEC | O_NOCTTY;
+    if (wait == ReaderWait::Forever) {
+        return ::open(path.c_str(), kFlags);
+    }
+    constexpr int kTries = 50;
+    constexpr auto kPause = std::chrono::milliseconds(20);
+    for (int i = 1;; ++i) {
+        const int fd = ::open(path.c_str(), kFlags | O_NONBLOCK);
+        if (fd >= 0) {
+            ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK); // writes may block again
+            return fd;
+        }
+        if (errno != ENXIO || i == kTries) {
+            return -1;
+        }
+        std::this_thread::sleep_for(kPause);
+    }
+}
+
 // A pipe, a device or an open file of another process: written directly, in order,
 // through a buffer so that a long sweep does not make a system call per line.
 class StreamSink final : public ResultsSink {
 public:
     // Opens the path for appending (a regular file behind /dev/stdout keeps what the shell
-    // put there); a FIFO waits here for its reader, as any writer of a FIFO does.
-    explicit StreamSink(const std::string& path)
-        : fd_(::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NOCTTY)), ownsFd_(true) {
+    // put there); a FIFO waits for its reader as `wait` says.
+    StreamSink(const std::string& path, ReaderWait wait)
+        : fd_(OpenForWriting(path, wait)), ownsFd_(true) {
         if (fd_ < 0) {
             error_ = errno;
         }
@@ -208,7 +233,7 @@ constexpr const char* kNotWritableKindReason = "nie je to súbor, rúra ani znak
 
 } // namespace
 
-std::unique_ptr<ResultsSink> OpenUserFile(const std::string& path) {
+std::unique_ptr<ResultsSink> OpenUserFile(const std::string& path, ReaderWait wait) {
     switch (KindOf(path)) {
     case TargetKind::Folder:
         return std::make_unique<RefusedSink>(FileErrorReason(EISDIR));
@@ -217,7 +242,7 @@ std::unique_ptr<ResultsSink> OpenUserFile(const std::string& path) {
     case TargetKind::Other:
         return std::make_unique<RefusedSink>(kNotWritableKindReason);
     case TargetKind::Stream:
-        return std::make_unique<StreamSink>(path);
+        return std::make_unique<StreamSink>(path, wait);
     case TargetKind::File:
         break;
     }
@@ -228,8 +253,8 @@ std::unique_ptr<ResultsSink> OpenUserFile(const std::string& path) {
     return std::make_unique<SaveFileSink>(path);
 }
 
-std::string WriteUserFile(const std::string& path, std::string_view bytes) {
-    const std::unique_ptr<ResultsSink> file = OpenUserFile(path);
+std::string WriteUserFile(const std::string& path, std::string_view bytes, ReaderWait wait) {
+    const std::unique_ptr<ResultsSink> file = OpenUserFile(path, wait);
     if (file->IsOpen() && file->Write(bytes) && file->Commit()) {
         return {};
     }

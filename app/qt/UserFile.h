@@ -18,13 +18,19 @@
 
 namespace vortalin {
 
+// How long opening a FIFO waits for its reader: forever (as a command-line program does), or
+// about a second (a window must not freeze; then the open fails, "nobody reads the pipe").
+enum class ReaderWait { Forever, Briefly };
+
 // path is UTF-8. The bytes written are final and are written unchanged. ErrorText gives
 // the reason of a failure in Slovak for the common cases.
-std::unique_ptr<ResultsSink> OpenUserFile(const std::string& path);
+std::unique_ptr<ResultsSink> OpenUserFile(const std::string& path,
+                                          ReaderWait wait = ReaderWait::Forever);
 
 // Writes a whole file at once by the same rules. Returns an empty string on success,
 // otherwise the reason it failed.
-std::string WriteUserFile(const std::string& path, std::string_view bytes);
+std::string WriteUserFile(const std::string& path, std::string_view bytes,
+                          ReaderWait wait = ReaderWait::Forever);
 
 // Makes a write beyond the file-size limit (ulimit -f) fail as "file too large" instead of
 // ending the program, so that the writer keeps the earlier file and says why. Called once

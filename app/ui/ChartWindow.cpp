@@ -349,7 +349,8 @@ QString ChartWindow::SaveImage(const QString& path) {
     const QByteArray bytes = RenderImage(*view_, *format, windowTitle());
     const std::string reason =
         WriteUserFile(path.toStdString(),
-                      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+                      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                      ReaderWait::Briefly);
     if (!reason.empty()) {
         return QStringLiteral("Obrázok „%1“ sa nepodarilo uložiť (%2).")
             .arg(path, QString::fromStdString(reason));

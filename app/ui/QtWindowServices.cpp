@@ -221,7 +221,7 @@ char QtWindowServices::DecimalSeparator() const {
 }
 
 std::unique_ptr<ResultsSink> QtWindowServices::OpenResultsFile(const std::string& path) {
-    return OpenUserFile(path);
+    return OpenUserFile(path, ReaderWait::Briefly);
 }
 
 std::string QtWindowServices::Text(EditId field) const {

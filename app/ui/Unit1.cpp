@@ -269,7 +269,8 @@ void TForm1::Ulo1Click() {
         if (!path) {
             return;
         }
-        const std::string failure = vortalin::WriteCaseFile(*path, vortalin::CaseOf(*services_));
+        const std::string failure = vortalin::WriteCaseFile(*path, vortalin::CaseOf(*services_),
+                                                            vortalin::ReaderWait::Briefly);
         if (!failure.empty()) {
             services_->ShowMessage(vortalin::CaseNotSavedMessage(*path, failure));
             return;

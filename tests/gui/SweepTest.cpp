@@ -346,7 +346,7 @@ void SweepTest::windowStaysAliveDuringALongSweep() {
 
 // How the target of the results file is prepared (in the test's folder, after it was
 // chosen in the save dialog) and what must hold after the sweep.
-enum class TargetKind { Regular, LinkChain, DanglingLink, Fifo, CharDevice, Folder };
+enum class TargetKind { Regular, LinkChain, DanglingLink, Fifo, LonelyFifo, CharDevice, Folder };
 
 void SweepTest::resultsFileByTargetKind_data() {
     QTest::addColumn<TargetKind>("kind");
@@ -354,6 +354,7 @@ void SweepTest::resultsFileByTargetKind_data() {
     QTest::newRow("chain of links") << TargetKind::LinkChain;
     QTest::newRow("dangling link") << TargetKind::DanglingLink;
     QTest::newRow("FIFO with a reader") << TargetKind::Fifo;
+    QTest::newRow("FIFO nobody reads") << TargetKind::LonelyFifo;
     QTest::newRow("character device") << TargetKind::CharDevice;
     QTest::newRow("folder") << TargetKind::Folder;
 }
@@ -386,6 +387,9 @@ void SweepTest::resultsFileByTargetKind() {
             std::ifstream in(path.constData(), std::ios::binary);
             fifoRead.assign(std::istreambuf_iterator<char>(in), {});
         });
+        break;
+    case TargetKind::LonelyFifo:
+        QCOMPARE(::mkfifo(path.constData(), 0600), 0);
         break;
     case TargetKind::CharDevice: // through a link of ours, never /dev/null itself
         QVERIFY(QFile::link("/dev/null", target));
@@ -428,16 +432,21 @@ void SweepTest::resultsFileByTargetKind() {
         QVERIFY(after.isSymLink());
         QVERIFY(QFileInfo("/dev/null").exists() && !QFileInfo("/dev/null").isFile());
         break;
-    case TargetKind::Folder:
-        QVERIFY(after.isDir());
+    case TargetKind::LonelyFifo:
+    case TargetKind::Folder: {
+        QVERIFY(kind == TargetKind::Folder ? after.isDir() : !after.isFile());
+        const QString reason = kind == TargetKind::Folder
+                                   ? "v ceste stojí priečinok s rovnakým názvom"
+                                   : "rúru nikto nečíta";
         QCOMPARE(watcher.Boxes().size(), 1);
         QCOMPARE(watcher.Boxes().front().text,
-                 "Súbor výsledkov „" + target +
-                     "“ sa nepodarilo vytvoriť (v ceste stojí priečinok s rovnakým názvom). "
-                     "Parametrická štúdia sa neuložila, predchádzajúci súbor zostal nezmenený.");
+                 "Súbor výsledkov „" + target + "“ sa nepodarilo vytvoriť (" + reason +
+                     "). Parametrická štúdia sa neuložila, predchádzajúci súbor zostal "
+                     "nezmenený.");
         break;
     }
-    if (kind != TargetKind::Folder) {
+    }
+    if (kind != TargetKind::Folder && kind != TargetKind::LonelyFifo) {
         QVERIFY2(watcher.Boxes().isEmpty(), qPrintable(watcher.Texts().join("")));
     }
     // Nothing else appeared beside the target: no temporary file stays.
