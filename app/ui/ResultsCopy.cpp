@@ -58,9 +58,9 @@ bool HasRowCount(Geometry g) {
            g == Geometry::PartlyStaggeredBank;
 }
 
-} // namespace
-
-QString ResultsCopyText(const QWidget& form) {
+// The fluid, the geometry, its heating mode or row count where it has one, and every input
+// the geometry reads, as the window shows them now.
+QString InputsCopyText(const QWidget& form) {
     const Geometry geometry = CheckedGeometry(form);
     const std::array fluids = {ButtonOf(Fluid::Air), ButtonOf(Fluid::Water),
                                ButtonOf(Fluid::NaturalGas)};
@@ -79,9 +79,17 @@ QString ResultsCopyText(const QWidget& form) {
     for (EditId field : InputsReadBy(geometry)) {
         AddLine(text, FromUtf8(LabelOf(field)), FindEdit(form, field).text());
     }
-    if (!ResultsShown(form)) {
-        return text + QString::fromUtf8(kNoResultsCopiedText) + QLatin1Char('\n');
-    }
+    return text;
+}
+
+// The inputs, then the note that no results are shown.
+QString InputsOnlyText(const QWidget& form) {
+    return InputsCopyText(form) + QString::fromUtf8(kNoResultsCopiedText) + QLatin1Char('\n');
+}
+
+// The inputs, the twelve results and the status text, as the window shows them now.
+QString ResultsCopyText(const QWidget& form) {
+    QString text = InputsCopyText(form);
     for (const ResultLabel& result : kResultLabels) {
         AddLine(text, QString::fromUtf8(result.label), FindEdit(form, result.field).text());
     }
@@ -92,13 +100,31 @@ QString ResultsCopyText(const QWidget& form) {
     return text;
 }
 
-void AddCopyResultsItem(QMainWindow& form, QMenu& menu) {
+} // namespace
+
+void CopiedResults::ComputeEnded(const QWidget& form, bool resultsShown) {
+    kept_.reset();
+    if (resultsShown) {
+        kept_ = ResultsCopyText(form);
+    }
+}
+
+QString CopiedResults::Text(const QWidget& form) const {
+    // Loading a case takes the results off the screen without a Compute.
+    if (kept_ && ResultsShown(form)) {
+        return *kept_;
+    }
+    return InputsOnlyText(form);
+}
+
+void AddCopyResultsItem(QMainWindow& form, QMenu& menu, const CopiedResults& copied) {
     auto* item = new QAction(QStringLiteral("Kopírovať výsledky"), &form);
     item->setObjectName(QStringLiteral("Kopirovatvysledky1"));
     item->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+C")));
     item->setShortcutContext(Qt::WindowShortcut);
-    QObject::connect(item, &QAction::triggered, &form,
-                     [&form] { QGuiApplication::clipboard()->setText(ResultsCopyText(form)); });
+    QObject::connect(item, &QAction::triggered, &form, [&form, &copied] {
+        QGuiApplication::clipboard()->setText(copied.Text(form));
+    });
     menu.addAction(item);
     form.addAction(item); // the shortcut works with the menu closed
 }

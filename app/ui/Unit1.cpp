@@ -55,7 +55,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui_(std::make_unique<Ui::
     vortalin::FitCaptions(*centralWidget());
     vortalin::KeepResultsReadable(*this);
     vortalin::SetUpKeyboard(*this, *ui_->Button1);
-    vortalin::AddCopyResultsItem(*this, *ui_->daje1);
+    vortalin::AddCopyResultsItem(*this, *ui_->daje1, copiedResults_);
     new vortalin::OuterGeometry(*this, kOuterSize);
 
     services_ = std::make_unique<vortalin::QtWindowServices>(*this);
@@ -161,6 +161,7 @@ void TForm1::Button1Click() {
         }
     });
     ui_->Button1->setEnabled(true);
+    copiedResults_.ComputeEnded(*this, calculator_->ResultsShown());
     if (calculator_->LastSweep() != sweepBefore) {
         SweepCompleted();
     }

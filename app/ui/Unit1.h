@@ -4,6 +4,7 @@
 // hand over to the Calculator, which reaches the widgets through QtWindowServices.
 
 #include "QtWindowServices.h"
+#include "ResultsCopy.h"
 #include "app/Calculator.h"
 
 #include <QMainWindow>
@@ -77,4 +78,5 @@ private:
     std::string caseFile_; // the case file last loaded or saved; empty until then
     bool closeAfterCommand_ = false;
     vortalin::ChartWindow* chartWindow_ = nullptr; // a child window: closing it only hides it
+    vortalin::CopiedResults copiedResults_;        // what "Kopírovať výsledky" copies
 };

@@ -3,10 +3,12 @@
 
 #include "FormControls.h"
 #include "GuiTestSupport.h"
+#include "ResultsCopy.h"
 #include "VortalinApplication.h"
 #include "app/InputNames.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -290,6 +292,10 @@ void CaseFileTest::loadingClearsTheShownResults() {
     QCOMPARE(Choose("Nataj1", Path("defaults.vortalin"), watcher), 1);
     QCOMPARE(Results(), QStringList(kResultFields.size(), QString(14, '-')));
     QCOMPARE(Status(), QString());
+    // Nor on the clipboard: only the inputs are copied.
+    Find<QAction>(windows_->form1, "Kopirovatvysledky1")->trigger();
+    QVERIFY(QGuiApplication::clipboard()->text().endsWith(
+        QString::fromUtf8(vortalin::kNoResultsCopiedText) + "\n"));
 }
 
 void CaseFileTest::refusedFileChangesNothing_data() {

@@ -23,6 +23,7 @@
 #include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 
 #include <cmath>
 #include <limits>
@@ -72,6 +73,11 @@ private slots:
     void greyedDiameterIsReadable();
     void widestResultTextsFit();
     void copiedResults();
+    void copiedResultsStayWithTheirInputs_data();
+    void copiedResultsStayWithTheirInputs();
+    void copiedResultsAfterASweepAreTheSinglePointRuns();
+    void refusedComputeCopiesOnlyTheInputs_data();
+    void refusedComputeCopiesOnlyTheInputs();
 
 private:
     QWidget& Form() { return windows_->form1; }
@@ -82,6 +88,23 @@ private:
     QPushButton& Compute() { return *Find<QPushButton>(Form(), "Button1"); }
     void ChooseGeometry(vortalin::Geometry g) {
         QTest::mouseClick(&Button(vortalin::ButtonOf(g)), Qt::LeftButton, {}, QPoint(6, 6));
+    }
+    // "Kopírovať výsledky", then what it put on the clipboard.
+    QString Copied() {
+        Find<QAction>(Form(), "Kopirovatvysledky1")->trigger();
+        return QGuiApplication::clipboard()->text();
+    }
+    // Types the text into the named field, or clicks the named button when the text is empty;
+    // false when the window does not show the change.
+    bool Change(const QString& control, const QString& text) {
+        if (text.isEmpty()) {
+            auto* button = Find<QRadioButton>(Form(), control);
+            vortalin::test::Click(*button);
+            return button->isChecked();
+        }
+        auto* field = Find<QLineEdit>(Form(), control);
+        TypeInto(*field, text);
+        return field->text() == text;
     }
 
     std::unique_ptr<Windows> windows_;
@@ -366,6 +389,111 @@ void WindowUseTest::copiedResults() {
                      "s3 (m)\t0,005\n"
                      "Počet radov\t1\n") +
                  QString::fromUtf8(vortalin::kNoResultsCopiedText) + "\n");
+}
+
+namespace {
+
+QString NameOf(vortalin::ButtonId button) {
+    return Name(ControlName(button));
+}
+
+// The geometry's own input that comes last in the window.
+QString LastInputOf(vortalin::Geometry g) {
+    const vortalin::InputList inputs = vortalin::InputsReadBy(g);
+    return Name(ControlName(*(inputs.end() - 1)));
+}
+
+const QString kNoResultsLine = QString::fromUtf8(vortalin::kNoResultsCopiedText) + "\n";
+
+} // namespace
+
+// A change of a selection or an input after a Compute leaves the results of the Compute on
+// screen; the copy keeps pairing them with the inputs they were computed from.
+void WindowUseTest::copiedResultsStayWithTheirInputs_data() {
+    using vortalin::Geometry;
+    QTest::addColumn<int>("geometry");
+    QTest::addColumn<QString>("control"); // clicked when the text is empty
+    QTest::addColumn<QString>("text");
+    const auto row = [](const char* name, Geometry g, const QString& control, const char* text) {
+        QTest::newRow(name) << static_cast<int>(g) << control << QString::fromUtf8(text);
+    };
+    const auto button = [](auto choice) { return NameOf(vortalin::ButtonOf(choice)); };
+    row("pipe, then the in-line bank", Geometry::PipeFlow, button(Geometry::InlineBank), "");
+    row("pipe, then water", Geometry::PipeFlow, button(vortalin::Fluid::Water), "");
+    row("pipe, then heat flux", Geometry::PipeFlow, button(vortalin::HeatingMode::ConstHeatFlux),
+        "");
+    row("pipe, velocity typed", Geometry::PipeFlow, "Edit1", "2");
+    row("pipe, diameter typed", Geometry::PipeFlow, "Edit2", "0,2");
+    row("pipe, a text that is no number", Geometry::PipeFlow, "Edit1", "abc");
+    row("staggered bank, then few rows", Geometry::StaggeredBank,
+        button(vortalin::RowCountMode::FewRows), "");
+    row("staggered bank, its last field typed", Geometry::StaggeredBank,
+        LastInputOf(Geometry::StaggeredBank), "7");
+    row("finned bank, then natural gas", Geometry::FinnedBank, button(vortalin::Fluid::NaturalGas),
+        "");
+    row("finned bank, then the pipe", Geometry::FinnedBank, button(Geometry::PipeFlow), "");
+}
+
+void WindowUseTest::copiedResultsStayWithTheirInputs() {
+    QFETCH(int, geometry);
+    QFETCH(QString, control);
+    QFETCH(QString, text);
+    ModalWatcher watcher;
+    ChooseGeometry(static_cast<vortalin::Geometry>(geometry));
+    Compute().click();
+    const QString computed = Copied();
+    QVERIFY2(!computed.endsWith(kNoResultsLine), qPrintable(computed));
+    QVERIFY(Change(control, text));
+    QCOMPARE(Copied(), computed);
+    QVERIFY(Edit(EditId::Edit16).text() != QLatin1String(vortalin::kResetText));
+    QCOMPARE(watcher.Texts(), QStringList());
+}
+
+void WindowUseTest::copiedResultsAfterASweepAreTheSinglePointRuns() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("studia.txt");
+    ModalWatcher watcher([&path](QDialog& dialog) {
+        vortalin::test::EnterFileName(static_cast<QFileDialog&>(dialog), path);
+    });
+    vortalin::test::ChooseMenuItem(Form(), "daje1", "Ulodosboru1");
+    QVERIFY(Find<QAction>(Form(), "Ulodosboru1")->isChecked());
+    Compute().click();
+    QVERIFY(QFile::exists(path));
+    const QString afterSweep = Copied();
+    QVERIFY(Change(NameOf(vortalin::ButtonOf(vortalin::Geometry::InlineBank)), ""));
+    QCOMPARE(Copied(), afterSweep);
+    // The same case computed without a sweep.
+    QVERIFY(Change(NameOf(vortalin::ButtonOf(vortalin::Geometry::PipeFlow)), ""));
+    vortalin::test::ChooseMenuItem(Form(), "daje1", "Ulodosboru1");
+    QVERIFY(!Find<QAction>(Form(), "Ulodosboru1")->isChecked());
+    Compute().click();
+    QCOMPARE(afterSweep, Copied());
+    QVERIFY2(!afterSweep.endsWith(kNoResultsLine), qPrintable(afterSweep));
+    QCOMPARE(watcher.Texts(), QStringList());
+}
+
+// A Compute that shows no results leaves nothing of an earlier one to copy: the inputs as
+// they are now, with the note.
+void WindowUseTest::refusedComputeCopiesOnlyTheInputs_data() {
+    QTest::addColumn<QString>("velocity");
+    QTest::newRow("negative velocity") << "-1";
+    QTest::newRow("a text that is no number") << "abc";
+    QTest::newRow("a blank") << " ";
+}
+
+void WindowUseTest::refusedComputeCopiesOnlyTheInputs() {
+    QFETCH(QString, velocity);
+    ModalWatcher watcher;
+    Compute().click();
+    const QString computed = Copied();
+    QString inputs =
+        computed.left(computed.indexOf(QString::fromUtf8(vortalin::kResultLabels.front().label)));
+    const QString label = Name(vortalin::LabelOf(EditId::Edit1)) + "\t";
+    inputs.replace(label + "1\n", label + velocity + "\n");
+    TypeInto(Edit(EditId::Edit1), velocity);
+    Compute().click();
+    QCOMPARE(watcher.Texts().size(), 1);
+    QCOMPARE(Copied(), inputs + kNoResultsLine);
 }
 
 VORTALIN_GUI_TEST_MAIN(WindowUseTest)
