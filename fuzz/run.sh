@@ -22,8 +22,12 @@ for pair in NumberFormatFuzzer:numbers ComputeFuzzer:compute CaseFileFuzzer:case
     if [[ -f fuzz/dicts/$kind.dict ]]; then
         dict=(-dict="fuzz/dicts/$kind.dict")
     fi
+    inputs=("$corpus" "fuzz/seeds/$kind")
+    if [[ -d fuzz/regressions/$kind ]]; then # libFuzzer stops at a folder that is missing
+        inputs+=("fuzz/regressions/$kind")
+    fi
     echo "== $target for $seconds s =="
-    if ! build-fuzz/fuzz/$target "$corpus" "fuzz/seeds/$kind" "fuzz/regressions/$kind" \
+    if ! build-fuzz/fuzz/$target "${inputs[@]}" \
         "${dict[@]}" -max_total_time="$seconds" -max_len=4096 -timeout=10 -print_final_stats=1 \
         -artifact_prefix="fuzz/findings/$kind-" 2>&1 | tail -n 25; then
         status=1
