@@ -71,6 +71,9 @@ bool Plain(double largest, int decimals) {
     return decimals <= kPlainDecimals && integerDigits + decimals <= kPlainDigits;
 }
 
+// With localized numbers Qt Charts reads a label format only with its precision written
+// ("%.0f"); a bare "%g" numbers nothing.
+
 // The numbers of a linear axis at multiples of the interval: all with the decimals the
 // interval needs ("0,5 1,0 1,5"), or, when too long, all in the exponent form with as many
 // digits of the mantissa ("5,0E-06 1,0E-05 1,5E-05").
@@ -84,8 +87,9 @@ QString LinearLabelFormat(ValueRange shown, double interval) {
     return QStringLiteral("%.%1E").arg(std::max(0, DecadeOf(largest) - finest));
 }
 
-// The numbers of a logarithmic axis, the powers of ten: plainly ("0,1 1 10 100") or, when
-// too long, all as "1E-06".
+// The numbers of a logarithmic axis, the powers of ten: plainly ("0,1 1 10 100"; "g" drops
+// the zeros after the last digit and keeps up to kPlainDigits digits and 4 decimals without
+// an exponent) or, when too long, all as "1E-06".
 QString LogLabelFormat(ValueRange shown) {
     const int lowestLabel = static_cast<int>(std::ceil(std::log10(shown.min)));
     if (Plain(shown.max, std::max(0, -lowestLabel))) {
