@@ -3,6 +3,7 @@
 #include <QChart>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QLocale>
 #include <QLogValueAxis>
 #include <QPen>
 #include <QScatterSeries>
@@ -30,6 +31,10 @@ constexpr double kLogMargin = 1.15;
 constexpr double kSingleValueShare = 0.05;
 // Intervals between the numbered ticks of a linear axis, about.
 constexpr double kTicks = 6;
+// The longest number an axis writes plainly, in digits, and its most decimals; beyond either
+// every number of the axis is written with an exponent.
+constexpr int kPlainDigits = 6;
+constexpr int kPlainDecimals = 4;
 
 // The range with a share of its span added on each side; a single value gets a span of its
 // own so that the axis is not empty.
@@ -52,6 +57,45 @@ double TickInterval(double span) {
         }
     }
     return 10 * decade;
+}
+
+// The power of ten of the value's leading digit.
+int DecadeOf(double value) {
+    return static_cast<int>(std::floor(std::log10(std::fabs(value))));
+}
+
+// Whether numbers up to `largest`, written to `decimals` places, are short enough to read
+// without an exponent.
+bool Plain(double largest, int decimals) {
+    const int integerDigits = std::max(1, DecadeOf(largest) + 1);
+    return decimals <= kPlainDecimals && integerDigits + decimals <= kPlainDigits;
+}
+
+// With localized numbers Qt Charts reads a label format only with its precision written
+// ("%.0f"); a bare "%g" numbers nothing.
+
+// The numbers of a linear axis at multiples of the interval: all with the decimals the
+// interval needs ("0,5 1,0 1,5"), or, when too long, all in the exponent form with as many
+// digits of the mantissa ("5,0E-06 1,0E-05 1,5E-05").
+QString LinearLabelFormat(ValueRange shown, double interval) {
+    const double largest = std::max(std::fabs(shown.min), std::fabs(shown.max));
+    const int finest = DecadeOf(interval);
+    const int decimals = std::max(0, -finest);
+    if (Plain(largest, decimals)) {
+        return QStringLiteral("%.%1f").arg(decimals);
+    }
+    return QStringLiteral("%.%1E").arg(std::max(0, DecadeOf(largest) - finest));
+}
+
+// The numbers of a logarithmic axis, the powers of ten: plainly ("0,1 1 10 100"; "g" drops
+// the zeros after the last digit and keeps up to kPlainDigits digits and 4 decimals without
+// an exponent) or, when too long, all as "1E-06".
+QString LogLabelFormat(ValueRange shown) {
+    const int lowestLabel = static_cast<int>(std::ceil(std::log10(shown.min)));
+    if (Plain(shown.max, std::max(0, -lowestLabel))) {
+        return QStringLiteral("%.%1g").arg(kPlainDigits);
+    }
+    return QStringLiteral("%.0E");
 }
 
 bool Finite(const ChartPoint& p) {
@@ -163,23 +207,32 @@ std::vector<double> YValues(const std::vector<ChartPoint>& points) {
     return ys;
 }
 
+void LocalizeAxes(QChart& chart) {
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    chart.setLocale(locale);
+    chart.setLocalizeNumbers(true);
+}
+
 QAbstractAxis* NewAxis(std::optional<ValueRange> range, bool logarithmic, const QString& title) {
     QAbstractAxis* axis = nullptr;
     if (logarithmic && range && range->min > 0) {
         auto* log = new QLogValueAxis;
         log->setBase(10);
         log->setMinorTickCount(8);
-        log->setLabelFormat(QStringLiteral("%g"));
-        log->setRange(range->min / kLogMargin, range->max * kLogMargin);
+        const ValueRange shown{range->min / kLogMargin, range->max * kLogMargin};
+        log->setRange(shown.min, shown.max);
+        log->setLabelFormat(LogLabelFormat(shown));
         axis = log;
     } else {
         auto* linear = new QValueAxis;
-        linear->setLabelFormat(QStringLiteral("%.4g"));
         const ValueRange shown = range ? Widened(*range, kMargin) : ValueRange{0, 1};
+        const double interval = TickInterval(shown.max - shown.min);
         linear->setRange(shown.min, shown.max);
         linear->setTickType(QValueAxis::TicksDynamic);
         linear->setTickAnchor(0);
-        linear->setTickInterval(TickInterval(shown.max - shown.min));
+        linear->setTickInterval(interval);
+        linear->setLabelFormat(LinearLabelFormat(shown, interval));
         axis = linear;
     }
     axis->setTitleText(title);

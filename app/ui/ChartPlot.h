@@ -35,9 +35,15 @@ bool AllPositive(const std::vector<double>& values);
 std::vector<double> XValues(const std::vector<ChartPoint>& points);
 std::vector<double> YValues(const std::vector<ChartPoint>& points);
 
+// Numbers on the chart's axes in the program's locale (its decimal comma) without a group
+// separator: a blank inside a number would read as two numbers.
+void LocalizeAxes(QChart& chart);
+
 // A new axis over the range, linear or logarithmic, with the title; the range is widened a
 // little so that no marker sits on the frame. Linear axes are numbered at round steps (1, 2
-// or 5 times a power of ten).
+// or 5 times a power of ten), logarithmic ones at the powers of ten. All numbers of an axis
+// are written alike: plainly while the longest needs at most six digits and four decimals
+// ("0 5000 10000", "0,001 0,002"), otherwise all in the exponent form ("5,0E-06 1,0E-05").
 QAbstractAxis* NewAxis(std::optional<ValueRange> range, bool logarithmic, const QString& title);
 
 // Legend text of the refused steps.

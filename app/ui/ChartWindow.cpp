@@ -100,7 +100,7 @@ void ChartWindow::ReadCaptions() {
 
 void ChartWindow::CreateControls() {
     chart_ = new QChart;
-    chart_->setLocalizeNumbers(true);
+    LocalizeAxes(*chart_);
     chart_->legend()->setAlignment(Qt::AlignBottom);
     chart_->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
     view_ = new QChartView(chart_, this);

@@ -2,6 +2,7 @@
 // completed sweep with the values of the results file, the refused steps as hollow red
 // markers with their message, breaks where a value is undefined, and exports PNG and SVG.
 
+#include "ChartPlot.h"
 #include "ChartWindow.h"
 #include "GuiTestSupport.h"
 #include "VortalinApplication.h"
@@ -15,8 +16,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QGraphicsTextItem>
 #include <QImage>
 #include <QLabel>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QLogValueAxis>
 #include <QMenu>
@@ -28,6 +31,9 @@
 #include <QToolTip>
 #include <QValueAxis>
 #include <QXmlStreamReader>
+
+#include <algorithm>
+#include <utility>
 
 using vortalin::test::Find;
 using vortalin::test::ModalWatcher;
@@ -68,6 +74,41 @@ ModalWatcher::DialogHandler TypeName(const QString& path) {
     };
 }
 
+// The numbers written along the axis on one side of the plot, from the smallest value: the
+// texts of the scene there but the axis titles and the legend entries.
+QStringList AxisNumbers(QChartView& view, Qt::Alignment side) {
+    QChart& chart = *view.chart();
+    QStringList others;
+    for (const QAbstractAxis* axis : chart.axes()) {
+        others << axis->titleText();
+    }
+    for (const QLegendMarker* marker : chart.legend()->markers()) {
+        others << marker->label();
+    }
+    const QRectF plot = chart.plotArea();
+    QList<std::pair<qreal, QString>> numbers; // by their place along the axis
+    for (QGraphicsItem* item : view.scene()->items()) {
+        const auto* label = qgraphicsitem_cast<QGraphicsTextItem*>(item);
+        if (label == nullptr || !label->isVisible() || label->toPlainText().isEmpty() ||
+            others.contains(label->toPlainText())) {
+            continue;
+        }
+        const QPointF centre = label->sceneBoundingRect().center();
+        if ((side == Qt::AlignBottom && centre.y() > plot.bottom()) ||
+            (side == Qt::AlignLeft && centre.x() < plot.left()) ||
+            (side == Qt::AlignRight && centre.x() > plot.right())) {
+            numbers.append(
+                {side == Qt::AlignBottom ? centre.x() : -centre.y(), label->toPlainText()});
+        }
+    }
+    std::sort(numbers.begin(), numbers.end());
+    QStringList texts;
+    for (const auto& number : numbers) {
+        texts << number.second;
+    }
+    return texts;
+}
+
 } // namespace
 
 class ChartTest : public QObject {
@@ -85,6 +126,8 @@ private slots:
     void refusedStepsAreHollowRedMarkersWithTheirMessage();
     void undefinedStepBreaksTheLine();
     void secondQuantityAndLogarithmicAxes();
+    void axisNumbersHaveOneNotation_data();
+    void axisNumbersHaveOneNotation();
     void onlyACompletedSweepReplacesTheChart();
     void exportWritesAPngThatLoadsAndAnSvgThatParses();
     void failedExportIsReportedInSlovak();
@@ -275,12 +318,67 @@ void ChartTest::secondQuantityAndLogarithmicAxes() {
     QVERIFY(qobject_cast<QLogValueAxis*>(Plot().axes(Qt::Horizontal).front()) != nullptr);
     QVERIFY(qobject_cast<QLogValueAxis*>(Plot().axes(Qt::Vertical, Lines().front()).front()));
     QVERIFY(qobject_cast<QValueAxis*>(Plot().axes(Qt::Vertical, Lines().back()).front()));
+    // Both logarithmic axes are numbered at the powers of ten, the linear one plainly.
+    auto* view = Find<QChartView>(Chart(), "ChartView");
+    QTRY_COMPARE(AxisNumbers(*view, Qt::AlignBottom), (QStringList{"1", "10"}));
+    QTRY_COMPARE(AxisNumbers(*view, Qt::AlignLeft), QStringList{"10"});
+    QTRY_COMPARE(AxisNumbers(*view, Qt::AlignRight), (QStringList{"0", "50000", "100000"}));
 
     // Inlet temperatures from below zero: no logarithmic x axis.
     Sweep("-20", "20", "9", "RadioButton3");
     QVERIFY(!Toggle("LogX").isEnabled());
     QVERIFY(!Toggle("LogX").isChecked());
     QVERIFY(qobject_cast<QValueAxis*>(Plot().axes(Qt::Horizontal).front()) != nullptr);
+}
+
+void ChartTest::axisNumbersHaveOneNotation_data() {
+    QTest::addColumn<double>("min");
+    QTest::addColumn<double>("max");
+    QTest::addColumn<bool>("logarithmic");
+    QTest::addColumn<QStringList>("numbers");
+    const QStringList micro{"1E-06", "2E-06", "3E-06", "4E-06", "5E-06"};
+    QTest::newRow("millionths") << 1e-6 << 5e-6 << false << micro;
+    QTest::newRow("thousandths") << 0.001 << 0.005 << false
+                                 << QStringList{"0,001", "0,002", "0,003", "0,004", "0,005"};
+    QTest::newRow("halves") << 0.0 << 2.5 << false
+                            << QStringList{"0,0", "0,5", "1,0", "1,5", "2,0", "2,5"};
+    QTest::newRow("below zero") << -20.0 << 20.0 << false
+                                << QStringList{"-20", "-10", "0", "10", "20"};
+    QTest::newRow("ten thousands")
+        << 0.0 << 20000.0 << false << QStringList{"0", "5000", "10000", "15000", "20000"};
+    QTest::newRow("up to a million")
+        << 2e5 << 1e6 << false
+        << QStringList{"2,0E+05", "4,0E+05", "6,0E+05", "8,0E+05", "1,0E+06"};
+    QTest::newRow("hundred millions")
+        << 0.0 << 1.5e8 << false << QStringList{"0,0E+00", "5,0E+07", "1,0E+08", "1,5E+08"};
+    QTest::newRow("log decades") << 0.5 << 200.0 << true << QStringList{"1", "10", "100"};
+    QTest::newRow("log fractions") << 0.01 << 50.0 << true << QStringList{"0,01", "0,1", "1", "10"};
+    QTest::newRow("log millionths")
+        << 1e-6 << 1e-3 << true << QStringList{"1E-06", "1E-05", "1E-04", "1E-03"};
+    QTest::newRow("log hundred millions")
+        << 1e3 << 1e8 << true << QStringList{"1E+03", "1E+04", "1E+05", "1E+06", "1E+07", "1E+08"};
+}
+
+void ChartTest::axisNumbersHaveOneNotation() {
+    QFETCH(double, min);
+    QFETCH(double, max);
+    QFETCH(bool, logarithmic);
+    QFETCH(QStringList, numbers);
+    auto* chart = new QChart;
+    vortalin::LocalizeAxes(*chart);
+    chart->legend()->hide();
+    QChartView view(chart);
+    view.resize(420, 640);
+    QAbstractAxis* x = vortalin::NewAxis(vortalin::ValueRange{0, 1}, false, QString());
+    QAbstractAxis* y = vortalin::NewAxis(vortalin::ValueRange{min, max}, logarithmic, QString());
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    const std::vector<vortalin::ChartPoint> points{{0, min, vortalin::SweepSeries::kAccepted},
+                                                   {1, max, vortalin::SweepSeries::kAccepted}};
+    vortalin::PlotResult(*chart, points, *x, *y, QString(), Qt::blue, false);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QTRY_COMPARE(AxisNumbers(view, Qt::AlignLeft), numbers);
 }
 
 void ChartTest::onlyACompletedSweepReplacesTheChart() {

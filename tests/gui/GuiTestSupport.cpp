@@ -1,5 +1,7 @@
 #include "GuiTestSupport.h"
 
+#include "app/ui/FileNameField.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -20,11 +22,8 @@ constexpr int kAnswerIntervalMs = 10;
 } // namespace
 
 void EnterFileName(QFileDialog& dialog, const QString& name) {
-    auto* edit = dialog.findChild<QLineEdit*>("fileNameEdit");
+    QLineEdit* edit = PutFileName(dialog, name);
     QVERIFY(edit != nullptr);
-    edit->setCompleter(nullptr);
-    edit->setFocus();
-    edit->setText(name);
     QTest::keyClick(edit, Qt::Key_Return);
 }
 

@@ -39,9 +39,8 @@ template <class Widget> Widget* Find(const QObject& form, const QString& name) {
 // Non-ASCII characters are sent one by one (QTest::keyClicks takes ASCII only).
 void TypeInto(QLineEdit& edit, const QString& text);
 
-// Answers a file dialog with a name and Enter. The whole name goes in at once, without the
-// completer: typed key by key, the completer may insert a folder it has just listed, or its
-// popup take the Enter key, at a moment that depends on timing.
+// Answers a file dialog with a name and Enter; the whole name goes in at once, without the
+// completer (PutFileName).
 void EnterFileName(QFileDialog& dialog, const QString& name);
 
 // Clicks a button where its indicator or caption begins: a radio button takes clicks only

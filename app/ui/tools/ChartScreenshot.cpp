@@ -7,10 +7,12 @@
 #include "FormControls.h"
 #include "MainForms.h"
 #include "VortalinApplication.h"
+#include "app/ui/FileNameField.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -31,12 +33,20 @@ void SetRange(const QWidget& rangeDialog) {
     vortalin::FindControl<QLineEdit>(rangeDialog, "Edit3").setText(QStringLiteral("100"));
 }
 
-// Ticks "Ulož do súboru" and names the results file in its save dialog.
+// Ticks "Ulož do súboru" and names the results file in its save dialog, typed into the
+// dialog's name field: QFileDialog::selectFile() leaves that field alone while it has the
+// keyboard focus, as it has under a real window system (Xvfb); the dialog then accepts only
+// its folder, opens it, and stays.
 void SaveResultsTo(QWidget& mainWindow, const QString& path) {
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [&] {
-        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-            dialog->selectFile(path);
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialog->isVisible()) {
+            return;
+        }
+        const QFileInfo file(path);
+        dialog->setDirectory(file.absolutePath());
+        if (vortalin::PutFileName(*dialog, file.fileName()) != nullptr) {
             static_cast<QDialog*>(dialog)->accept(); // QFileDialog's own accept, public here
         }
     });
