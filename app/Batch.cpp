@@ -160,6 +160,7 @@ BatchResult RunBatch(CaseSource& cases, const FormRecord& base, CaseWriter& writ
     // (cleared here), so each case starts from the base record exactly as a single run does.
     FormRecord form = base;
     form.SetMessageObserver(nullptr);
+    form.SetResultTextsRead(writer.ReadsResultTexts());
     std::string buffer;
     buffer.reserve(kChunkSize + kChunkSize / 4);
     writer.AppendHeader(buffer, cases.Columns());

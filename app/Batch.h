@@ -24,7 +24,7 @@ std::string ComputeCase(Calculator& calc);
 // What one case gave, for the writers.
 struct CaseOutcome {
     const BatchCase& input;
-    const FormRecord& form;     // texts on screen, status and messages after the run
+    const FormRecord& form;     // status, messages (and result texts, when read) after it
     const Calculator& calc;     // state, what it computed, whether it showed its results
     std::string_view stoppedBy; // the message of a text that is not a number, else empty
 };
@@ -35,6 +35,8 @@ public:
     virtual ~CaseWriter() = default;
     virtual void AppendHeader(std::string& out, std::span<const BatchColumn> columns) = 0;
     virtual void AppendCase(std::string& out, const CaseOutcome& outcome) = 0;
+    // Whether a case's record must hold its result texts (the CSV writes numbers only).
+    virtual bool ReadsResultTexts() const { return true; }
 };
 
 // CSV, ';'-separated: "line", the input columns as given, the 17 quantities of the results
@@ -47,6 +49,7 @@ public:
     explicit CsvCaseWriter(char decimalSeparator) : separator_(decimalSeparator) {}
     void AppendHeader(std::string& out, std::span<const BatchColumn> columns) override;
     void AppendCase(std::string& out, const CaseOutcome& outcome) override;
+    bool ReadsResultTexts() const override { return false; }
 
 private:
     char separator_;

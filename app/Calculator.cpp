@@ -223,8 +223,10 @@ void Calculator::RunSinglePoint() {
 }
 
 void Calculator::ResetOutputs() {
-    for (const DisplayedResult& r : kDisplayedResults) {
-        window_.SetText(r.field, kResetText);
+    if (window_.ResultTextsRead()) {
+        for (const DisplayedResult& r : kDisplayedResults) {
+            window_.SetText(r.field, kResetText);
+        }
     }
     window_.SetStatusText("");
 }
@@ -317,8 +319,8 @@ double Calculator::ValueRead(EditId field) const {
 }
 
 bool Calculator::CheckValidity() {
-    const bool negativeReynolds = fresh_.negativeMagnitude &&
-                                  MagnitudeOf(*fresh_.negativeMagnitude)->feedsReynolds;
+    const bool negativeReynolds =
+        fresh_.negativeMagnitude && MagnitudeOf(*fresh_.negativeMagnitude)->feedsReynolds;
     if (!fresh_.properties || negativeReynolds) {
         // No fit covered tMean, or Re came from a negative magnitude: the regime was judged
         // on properties this run did not compute or on a meaningless Re, so its text goes
@@ -381,6 +383,9 @@ std::optional<std::string> Calculator::UndefinedResultRefusal() const {
 }
 
 void Calculator::ShowResults() {
+    if (!window_.ResultTextsRead()) {
+        return;
+    }
     const char separator = window_.DecimalSeparator();
     for (const DisplayedResult& r : kDisplayedResults) {
         const double value = state_.*r.value;

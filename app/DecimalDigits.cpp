@@ -1,7 +1,7 @@
 #include "DecimalDigits.h"
 
 #include <bit>
-#include <charconv>
+#include <cmath>
 #include <cstdint>
 
 namespace vortalin {
@@ -36,11 +36,6 @@ constexpr std::array<std::uint64_t, DecimalDigits::kMaxCount + 1> PowersOfTen() 
 }
 constexpr auto kPowersOfTen = PowersOfTen();
 
-int BitWidth(Wide v) {
-    const auto high = static_cast<std::uint64_t>(v >> 64);
-    return high != 0 ? 64 + std::bit_width(high) : std::bit_width(static_cast<std::uint64_t>(v));
-}
-
 // A positive normal double as mantissa · 2^exponent, the mantissa of 53 bits.
 struct Binary {
     std::uint64_t mantissa = 0;
@@ -57,53 +52,45 @@ std::optional<Binary> Decompose(double x) {
     return Binary{(bits & kFractionMask) | (kFractionMask + 1), biased - 1075};
 }
 
-// x · 10^scale as the exact fraction numerator / denominator, and one unit in the last
-// place of x scaled alike as unit / denominator (so numerator = mantissa · unit).
+// x · 10^scale as the exact fraction numerator / denominator. The denominator is most
+// often a power of two, 2^shift; shift is -1 otherwise.
 struct Scaled {
     Wide numerator = 0;
     Wide denominator = 1;
-    Wide unit = 1;
+    int shift = 0;
 };
-
-// Multiplies `v` by 2^shift when the product keeps within `maxBits` bits.
-bool ShiftWithin(Wide& v, int shift, int maxBits) {
-    if (BitWidth(v) + shift > maxBits) {
-        return false;
-    }
-    v <<= shift;
-    return true;
-}
 
 // nullopt when the fraction does not fit the 128-bit arithmetic below.
 std::optional<Scaled> Scale(const Binary& b, int scale) {
-    // 10^scale · 2^e = 5^scale · 2^(scale + e): the power of five goes to the unit for a
-    // positive scale, to the denominator for a negative one; the power of two likewise by
-    // its sign. The numerator (53 bits more than the unit) and twice the denominator must
-    // stay within 128 bits.
-    constexpr int kUnitBits = kWideBits - 1 - 53;
+    // 10^scale · 2^e = 5^scale · 2^(scale + e): the power of five goes to the numerator's
+    // factor for a positive scale, to the denominator for a negative one; the power of two
+    // likewise by its sign. The numerator (the 53-bit mantissa times that factor) and twice
+    // the denominator must stay within 128 bits.
+    constexpr int kFactorBits = kWideBits - 1 - 53;
     constexpr int kDenominatorBits = kWideBits - 2;
     const int fives = scale < 0 ? -scale : scale;
     if (fives > kMaxPowerOfFive) {
         return std::nullopt;
     }
-    Scaled s;
-    (scale >= 0 ? s.unit : s.denominator) = kPowersOfFive[static_cast<std::size_t>(fives)];
+    const std::uint64_t powerOfFive = kPowersOfFive[static_cast<std::size_t>(fives)];
+    const int fiveBits = std::bit_width(powerOfFive);
     const int twos = scale + b.exponent;
-    if (twos >= 0 ? !ShiftWithin(s.unit, twos, kUnitBits)
-                  : !ShiftWithin(s.denominator, -twos, kDenominatorBits)) {
+    if (twos >= 0 ? fiveBits * (scale >= 0) + twos > kFactorBits
+                  : fiveBits * (scale < 0) - twos > kDenominatorBits) {
         return std::nullopt;
     }
-    s.numerator = s.unit * b.mantissa;
+    Wide factor = scale >= 0 ? powerOfFive : 1;
+    Scaled s;
+    s.denominator = scale >= 0 ? 1 : powerOfFive;
+    if (twos >= 0) {
+        factor <<= twos;
+    } else {
+        s.denominator <<= -twos;
+    }
+    s.shift = scale >= 0 ? (twos < 0 ? -twos : 0) : -1;
+    s.numerator = factor * b.mantissa;
     return s;
 }
-
-// The integer nearest x · 10^scale (an exact tie to the even one), and whether it reads
-// back to x: whether it lies within half a unit in the last place of x (on that half,
-// reading rounds to the even mantissa).
-struct Nearest {
-    std::uint64_t value = 0;
-    bool readsBack = false;
-};
 
 // x · 10^scale divided out: its integer part and the remainder in units of 1 / denominator.
 struct Quotient {
@@ -112,37 +99,38 @@ struct Quotient {
 };
 
 Quotient Divide(const Scaled& s) {
-    if ((s.denominator & (s.denominator - 1)) == 0) { // a power of two: shift and mask
-        return {s.numerator >> (BitWidth(s.denominator) - 1), s.numerator & (s.denominator - 1)};
+    if (s.shift >= 0) { // a power of two: shift and mask
+        return {s.numerator >> s.shift, s.numerator & (s.denominator - 1)};
     }
     return {s.numerator / s.denominator, s.numerator % s.denominator};
 }
 
-Nearest RoundScaled(const Scaled& s, const Quotient& q, const Binary& b) {
+// The integer nearest x · 10^scale, an exact tie to the even one.
+std::uint64_t RoundScaled(const Scaled& s, const Quotient& q) {
+    const auto whole = static_cast<std::uint64_t>(q.whole);
     const Wide twice = 2 * q.remainder;
-    const bool up = twice > s.denominator || (twice == s.denominator && (q.whole & 1) != 0);
-    const Wide distance = up ? s.denominator - q.remainder : q.remainder;
-    const bool evenMantissa = (b.mantissa & 1) == 0;
-    Nearest n;
-    n.value = static_cast<std::uint64_t>(q.whole) + (up ? 1 : 0);
-    n.readsBack = 2 * distance < s.unit || (2 * distance == s.unit && evenMantissa);
-    return n;
+    const bool up = twice > s.denominator || (twice == s.denominator && (whole & 1) != 0);
+    return whole + (up ? 1 : 0);
 }
 
-// floor(log10(x)), or one less, from the binary exponent alone (x ≥ 2^(e + 52) and
-// log10(2) ≈ 78913 / 2^18).
+// floor(log10(x)), rarely one less: log2(x) = e + 52 + log2(1 + f) with the fraction f of
+// the mantissa, and f ≤ log2(1 + f) ≤ f + 0.09, so the estimate errs low by at most 0.03.
 int DecimalExponentEstimate(const Binary& b) {
-    return ((b.exponent + 52) * 78913) >> 18;
+    constexpr double kLog10Of2 = 0.30102999566398120;
+    constexpr double kHiddenBit = 4503599627370496.0; // 2^52
+    const double log2Below = b.exponent + 52 + (static_cast<double>(b.mantissa) / kHiddenBit - 1);
+    return static_cast<int>(std::floor(log2Below * kLog10Of2));
 }
 
-// x rounded to `precision` significant digits as an integer of that many digits and the
-// decimal exponent of its first digit.
-struct Rounded {
-    Nearest nearest;
+// x scaled so that its integer part has exactly `precision` digits: x · 10^scale with
+// scale = precision - 1 - exponent, exponent that of x's first digit.
+struct ScaledToPrecision {
+    Scaled scaled;
+    Quotient quotient;
     int exponent = 0;
 };
 
-std::optional<Rounded> RoundToPrecision(const Binary& b, int precision) {
+std::optional<ScaledToPrecision> ScaleToPrecision(const Binary& b, int precision) {
     const std::uint64_t limit = kPowersOfTen[static_cast<std::size_t>(precision)];
     int exponent = DecimalExponentEstimate(b);
     for (int tries = 0; tries < 3; ++tries) {
@@ -151,25 +139,22 @@ std::optional<Rounded> RoundToPrecision(const Binary& b, int precision) {
             return std::nullopt;
         }
         const Quotient q = Divide(*scaled);
-        if (q.whole >= limit || q.whole < limit / 10) { // the estimate was one off
-            exponent += q.whole >= limit ? 1 : -1;
-            continue;
+        if (q.whole < limit && q.whole >= limit / 10) {
+            return ScaledToPrecision{*scaled, q, exponent};
         }
-        Rounded r{RoundScaled(*scaled, q, b), exponent};
-        if (r.nearest.value == limit) { // 9.99… rounded up to 10.0…
-            r.nearest.value /= 10;
-            ++r.exponent;
-        }
-        return r;
+        exponent += q.whole >= limit ? 1 : -1; // the estimate was one off
     }
     return std::nullopt;
 }
 
-DecimalDigits DigitsOf(std::uint64_t value, int exponent) {
+// The `count` digits of value (which has that many).
+DecimalDigits DigitsOf(std::uint64_t value, int count, int exponent) {
     DecimalDigits d;
-    const auto res = std::to_chars(d.digits.data(), d.digits.data() + d.digits.size(), value);
-    d.count = static_cast<int>(res.ptr - d.digits.data());
+    d.count = count;
     d.exponent = exponent;
+    for (int i = count; i-- > 0; value /= 10) {
+        d.digits[static_cast<std::size_t>(i)] = static_cast<char>('0' + value % 10);
+    }
     return d;
 }
 
@@ -180,38 +165,17 @@ std::optional<DecimalDigits> RoundedDigits(double magnitude, int precision) {
     if (!b || precision < 1 || precision > DecimalDigits::kMaxCount) {
         return std::nullopt;
     }
-    const std::optional<Rounded> r = RoundToPrecision(*b, precision);
-    if (!r) {
+    const std::optional<ScaledToPrecision> x = ScaleToPrecision(*b, precision);
+    if (!x) {
         return std::nullopt;
     }
-    return DigitsOf(r->nearest.value, r->exponent);
-}
-
-std::optional<DecimalDigits> ShortestDigits(double magnitude) {
-    const std::optional<Binary> b = Decompose(magnitude);
-    // At a power of two the next double below is nearer than the one above; that uneven
-    // interval is left to the standard library.
-    if (!b || b->mantissa == (std::uint64_t{1} << 52)) {
-        return std::nullopt;
+    std::uint64_t value = RoundScaled(x->scaled, x->quotient);
+    int exponent = x->exponent;
+    if (value == kPowersOfTen[static_cast<std::size_t>(precision)]) {
+        value /= 10; // 9.99… rounded up to 10.0…
+        ++exponent;
     }
-    // Any decimal of at most 15 digits that reads back to x is x rounded to 15 digits (the
-    // 15-digit grid is far coarser than the doubles), so its trailing zeros stripped give
-    // the shortest. Otherwise the nearest 16-digit decimal, else the nearest 17-digit one,
-    // which always reads back.
-    for (int precision = 15; precision <= DecimalDigits::kMaxCount; ++precision) {
-        const std::optional<Rounded> r = RoundToPrecision(*b, precision);
-        if (!r) {
-            return std::nullopt;
-        }
-        if (r->nearest.readsBack) {
-            std::uint64_t value = r->nearest.value;
-            while (value % 10 == 0) {
-                value /= 10;
-            }
-            return DigitsOf(value, r->exponent);
-        }
-    }
-    return std::nullopt;
+    return DigitsOf(value, precision, exponent);
 }
 
 } // namespace vortalin

@@ -42,6 +42,8 @@ public:
     void SetResultsFileOpener(FileOpener opener) { fileOpener_ = std::move(opener); }
     // Asked after every sweep step whether to stop (e.g. a signal arrived).
     void SetStopCheck(std::function<bool()> check) { stopCheck_ = std::move(check); }
+    // Whether the result fields are written (true, as in the window) or left alone.
+    void SetResultTextsRead(bool read) { resultTextsRead_ = read; }
 
     // --- WindowServices ---
     bool IsSelected(ButtonId button) const override { return selected_[Index(button)]; }
@@ -61,6 +63,7 @@ public:
     char DecimalSeparator() const override { return separator_; }
     std::unique_ptr<ResultsSink> OpenResultsFile(const std::string& path) override;
     bool StopRequested() const override { return stopCheck_ && stopCheck_(); }
+    bool ResultTextsRead() const override { return resultTextsRead_; }
 
 private:
     char separator_;
@@ -78,6 +81,7 @@ private:
     bool diameterEnabled_ = true;
     bool saveChecked_ = false;
     bool rangeDialogShown_ = false;
+    bool resultTextsRead_ = true;
     std::optional<std::string> saveAnswer_;
     int progressMaximum_ = 100;
     int progressPosition_ = 0;

@@ -121,19 +121,14 @@ bool AllZero(const Decimal& dec) {
                        [](char c) { return c == '0'; });
 }
 
-// The exponent's sign (always written) and at least `minDigits` digits.
-void AppendSignedExponent(std::string& out, int exponent, int minDigits) {
+void AppendExponentPart(std::string& out, int exponent, int exponentDigits) {
+    out += 'E';
     out += exponent < 0 ? '-' : '+';
     std::array<char, 16> buf{};
     const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), std::abs(exponent));
     const int width = static_cast<int>(res.ptr - buf.data());
-    out.append(static_cast<std::size_t>(std::max(0, minDigits - width)), '0');
+    out.append(static_cast<std::size_t>(std::max(0, exponentDigits - width)), '0');
     out.append(buf.data(), res.ptr);
-}
-
-void AppendExponentPart(std::string& out, int exponent, int exponentDigits) {
-    out += 'E';
-    AppendSignedExponent(out, exponent, exponentDigits);
 }
 
 // The form a fixed-format value takes when its integer part is longer than the precision:
@@ -176,40 +171,6 @@ std::string_view TrimBlanks(std::string_view text) {
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
-}
-
-// The shortest digits written as std::to_chars writes them without a format: in fixed form
-// unless the exponent form ("1.5e-05", at least two exponent digits) is shorter.
-void AppendShortestForm(std::string& out, bool negative, const DecimalDigits& d, char separator) {
-    const int n = d.count;
-    const int x = d.exponent;
-    const int exponentLength = n + (n > 1 ? 1 : 0) + 2 + (std::abs(x) >= 100 ? 3 : 2);
-    const int fixedLength = x >= n - 1 ? x + 1 : (x >= 0 ? n + 1 : n - x + 1);
-    if (negative) {
-        out += '-';
-    }
-    const std::string_view digits(d.digits.data(), static_cast<std::size_t>(n));
-    if (fixedLength > exponentLength) {
-        out += digits.front();
-        if (n > 1) {
-            out += separator;
-            out.append(digits.substr(1));
-        }
-        out += 'e';
-        AppendSignedExponent(out, x, 2);
-    } else if (x >= n - 1) {
-        out.append(digits);
-        out.append(static_cast<std::size_t>(x - (n - 1)), '0');
-    } else if (x >= 0) {
-        out.append(digits.substr(0, static_cast<std::size_t>(x + 1)));
-        out += separator;
-        out.append(digits.substr(static_cast<std::size_t>(x + 1)));
-    } else {
-        out += '0';
-        out += separator;
-        out.append(static_cast<std::size_t>(-x - 1), '0');
-        out.append(digits);
-    }
 }
 
 } // namespace
@@ -288,15 +249,6 @@ void AppendShortest(std::string& out, double value, char separator) {
         const auto res =
             std::to_chars(buffer.data(), buffer.data() + buffer.size(), static_cast<int>(value));
         out.append(buffer.data(), res.ptr);
-        return;
-    }
-    // At and above 2^53 to_chars writes a whole number's fixed form with the exact digits of
-    // the double, not the shortest ones padded with zeros: left to it.
-    constexpr double kExactIntegerLimit = 9007199254740992.0;
-    const std::optional<DecimalDigits> digits =
-        std::fabs(value) < kExactIntegerLimit ? ShortestDigits(std::fabs(value)) : std::nullopt;
-    if (digits) {
-        AppendShortestForm(out, std::signbit(value), *digits, separator);
         return;
     }
     const auto res = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);

@@ -66,6 +66,11 @@ public:
     // A sweep starts writing its results file (true) and ends (false), also when it stops
     // at a text that is not a number: a window locks its inputs meanwhile.
     virtual void SetSweepRunning(bool running) { (void)running; }
+
+    // Whether anybody reads the twelve result texts. A batch that writes only the numbers
+    // does not, and the Compute command then leaves the result fields alone: formatting
+    // them is half the cost of a case.
+    virtual bool ResultTextsRead() const { return true; }
 };
 
 // What the enter handler of a geometry button does to Edit2: silver and disabled for the

@@ -167,20 +167,6 @@ TEST(FormatExponent, AgreesWithCorrectRoundingOfTheBinaryValue) {
     }
 }
 
-TEST(AppendShortest, AgreesWithToCharsDigitForDigit) {
-    for (const double magnitude : DigitSamples()) {
-        for (const double v : {magnitude, -magnitude}) {
-            std::array<char, 32> buffer;
-            const auto res = std::to_chars(buffer.data(), buffer.data() + buffer.size(), v);
-            std::string expected(buffer.data(), res.ptr);
-            std::replace(expected.begin(), expected.end(), '.', ',');
-            std::string written;
-            AppendShortest(written, v, ',');
-            ASSERT_EQ(written, expected) << v;
-        }
-    }
-}
-
 TEST(ParseNumber, AcceptsSignedDecimalsWithTheGivenSeparatorAndExponent) {
     const std::pair<const char*, double> cases[] = {
         {"0,1", 0.1},       {"-0,1", -0.1}, {"+2", 2},    {"20", 20},         {"1,5e3", 1500},
