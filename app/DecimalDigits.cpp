@@ -14,27 +14,18 @@ __extension__ using Wide = unsigned __int128;
 constexpr int kMaxPowerOfFive = 27; // the largest power of five in 64 bits
 constexpr int kWideBits = 128;
 
-constexpr std::array<std::uint64_t, kMaxPowerOfFive + 1> PowersOfFive() {
-    std::array<std::uint64_t, kMaxPowerOfFive + 1> powers{};
+// base^0 to base^(N - 1).
+template <std::size_t N> constexpr std::array<std::uint64_t, N> PowersOf(std::uint64_t base) {
+    std::array<std::uint64_t, N> powers{};
     std::uint64_t p = 1;
     for (std::uint64_t& power : powers) {
         power = p;
-        p *= 5;
+        p *= base;
     }
     return powers;
 }
-constexpr auto kPowersOfFive = PowersOfFive();
-
-constexpr std::array<std::uint64_t, DecimalDigits::kMaxCount + 1> PowersOfTen() {
-    std::array<std::uint64_t, DecimalDigits::kMaxCount + 1> powers{};
-    std::uint64_t p = 1;
-    for (std::uint64_t& power : powers) {
-        power = p;
-        p *= 10;
-    }
-    return powers;
-}
-constexpr auto kPowersOfTen = PowersOfTen();
+constexpr auto kPowersOfFive = PowersOf<kMaxPowerOfFive + 1>(5);
+constexpr auto kPowersOfTen = PowersOf<DecimalDigits::kMaxCount + 1>(10);
 
 // A positive normal double as mantissa · 2^exponent, the mantissa of 53 bits.
 struct Binary {
