@@ -136,7 +136,7 @@ void AddOptions(QCommandLineParser& parser) {
                       QStringLiteral("file")});
     parser.addOption({QStringLiteral("write-case"),
                       QStringLiteral("Writes the case that the options describe to a case file "
-                                     "and exits without computing."),
+                                     "('-' for standard output) and exits without computing."),
                       QStringLiteral("file")});
 }
 
@@ -188,8 +188,12 @@ QString ApplyOptions(const QCommandLineParser& parser, FormRecord& form, CliRequ
         }
     }
     if (BatchRequested(parser)) {
-        return request.sweep ? QStringLiteral("--sweep does not go with --batch or --grid")
-                             : QString();
+        if (request.sweep) {
+            return QStringLiteral("--sweep does not go with --batch or --grid");
+        }
+        return parser.isSet(QStringLiteral("out")) && parser.value(QStringLiteral("out")).isEmpty()
+                   ? QStringLiteral("--out: the file name is empty")
+                   : QString();
     }
     if (!request.sweep && parser.isSet(QStringLiteral("out"))) {
         return QStringLiteral("--out needs --sweep, --batch or --grid");

@@ -149,6 +149,10 @@ int Run(int argc, char* argv[]) {
     if (!request.caseWarning.empty()) {
         std::cerr << "vortalin-cli: " << request.caseWarning << '\n';
     }
+    if (request.writeCaseFile == "-") {
+        std::cout << CaseFileText(CaseOf(form)) << std::flush;
+        return std::cout ? kShown : kFileFailed;
+    }
     if (!request.writeCaseFile.empty()) {
         const std::string failure = WriteCaseFile(request.writeCaseFile, CaseOf(form));
         if (!failure.empty()) {

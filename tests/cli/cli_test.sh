@@ -167,6 +167,9 @@ check "folder as case named in Slovak" err_has "súbor sa nedá otvoriť (je to 
 check "unknown key" run 0 --case "$work/extra.vortalin"
 check "unknown key named" err_has "neznáme kľúče „x“"
 check "write case to a missing folder" run 3 --write-case "$work/none/c.vortalin"
+check "write case to standard output" run 0 --decimal-separator , "${every[@]}" --write-case -
+check "case on standard output is the file's" cmp -s "$work/out" "$work/all.vortalin"
+check "batch with an empty out" run 2 --grid w=1:2:2 --out ""
 # The results file by the kind of its target: each kind is prepared, swept into with
 # --out, and checked afterwards. The system's devices are named through links of our own
 # (and /dev/stdout as the kernel's /proc/self/fd/1), so that a writer that wrongly replaced
