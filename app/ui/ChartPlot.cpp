@@ -207,10 +207,14 @@ std::vector<double> YValues(const std::vector<ChartPoint>& points) {
     return ys;
 }
 
-void LocalizeAxes(QChart& chart) {
+QLocale ChartLocale() {
     QLocale locale;
     locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
-    chart.setLocale(locale);
+    return locale;
+}
+
+void LocalizeAxes(QChart& chart) {
+    chart.setLocale(ChartLocale());
     chart.setLocalizeNumbers(true);
 }
 

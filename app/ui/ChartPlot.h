@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QList>
+#include <QLocale>
 #include <QPointF>
 #include <QString>
 
@@ -35,8 +36,11 @@ bool AllPositive(const std::vector<double>& values);
 std::vector<double> XValues(const std::vector<ChartPoint>& points);
 std::vector<double> YValues(const std::vector<ChartPoint>& points);
 
-// Numbers on the chart's axes in the program's locale (its decimal comma) without a group
-// separator: a blank inside a number would read as two numbers.
+// The program's locale (its decimal comma) without a group separator: a blank inside a
+// number on an axis or in a tooltip would read as two numbers.
+QLocale ChartLocale();
+
+// Numbers on the chart's axes in ChartLocale().
 void LocalizeAxes(QChart& chart);
 
 // A new axis over the range, linear or logarithmic, with the title; the range is widened a

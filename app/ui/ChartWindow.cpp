@@ -64,7 +64,7 @@ QString CaptionFromLabel(QString text) {
 }
 
 QString Number(double value) {
-    return QLocale().toString(value, 'g', kTipDigits);
+    return ChartLocale().toString(value, 'g', kTipDigits);
 }
 
 QCheckBox* NewCheckBox(const char* name, const char* text, QWidget& parent) {
