@@ -1,16 +1,13 @@
 #include "app/Batch.h"
 
 #include "app/ConversionError.h"
-#include "app/FileErrors.h"
 #include "app/InputNames.h"
 #include "app/NumberFormat.h"
 #include "app/ResultsFile.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <cstring>
 
 namespace vortalin {
 
@@ -80,32 +77,6 @@ void AppendMessages(std::string& out, const CaseOutcome& outcome, std::string& j
     }
     AppendCsvField(out, joined);
 }
-
-class StreamSink final : public ResultsSink {
-public:
-    explicit StreamSink(std::ostream& stream) : stream_(stream) {}
-    bool IsOpen() const override { return true; }
-    bool Write(std::string_view bytes) override {
-        stream_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        return Check();
-    }
-    bool Commit() override {
-        stream_.flush();
-        return Check();
-    }
-    std::string ErrorText() const override { return error_; }
-
-private:
-    bool Check() {
-        if (!stream_ && error_.empty()) {
-            error_ = errno != 0 ? FileErrorReason(errno) : "chyba zápisu";
-        }
-        return static_cast<bool>(stream_);
-    }
-
-    std::ostream& stream_;
-    std::string error_;
-};
 
 // Hands the buffer to the sink and empties it; false when the sink refused it.
 bool Flush(std::string& buffer, ResultsSink& out) {
@@ -193,10 +164,6 @@ BatchResult RunBatch(CaseSource& cases, const FormRecord& base, CaseWriter& writ
         return {Status::OutputFailed, result.cases, out.ErrorText()};
     }
     return result;
-}
-
-std::unique_ptr<ResultsSink> OpenStreamSink(std::ostream& stream) {
-    return std::make_unique<StreamSink>(stream);
 }
 
 } // namespace vortalin

@@ -9,8 +9,6 @@
 #include "app/ResultsSink.h"
 
 #include <cstddef>
-#include <memory>
-#include <ostream>
 #include <span>
 #include <string>
 #include <string_view>
@@ -68,8 +66,5 @@ struct BatchResult {
 // not committed).
 BatchResult RunBatch(CaseSource& cases, const FormRecord& base, CaseWriter& writer,
                      ResultsSink& out);
-
-// A sink that writes straight to a stream (standard output); Commit flushes it.
-std::unique_ptr<ResultsSink> OpenStreamSink(std::ostream& stream);
 
 } // namespace vortalin

@@ -1,8 +1,8 @@
 #include "app/cli/BatchCommand.h"
 
 #include "app/Batch.h"
+#include "app/cli/CommandLine.h"
 #include "app/cli/RunReport.h"
-#include "app/qt/UserFile.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -54,14 +54,14 @@ std::vector<std::string> GridSpecs(const QCommandLineParser& parser) {
     return axisTexts;
 }
 
-// The output: --out FILE, written atomically, or standard output for none or "-".
-std::unique_ptr<ResultsSink> OpenOutput(const QCommandLineParser& parser, std::string& name) {
-    name = parser.value(kOutOption).toStdString();
-    if (name.empty() || name == "-") {
+// The output: --out FILE, written atomically, or standard output without --out.
+std::unique_ptr<ResultsSink> OpenBatchOutput(const QCommandLineParser& parser, std::string& name) {
+    name = parser.isSet(kOutOption) ? parser.value(kOutOption).toStdString() : "-";
+    std::unique_ptr<ResultsSink> out = OpenOutput(name);
+    if (IsStandardOutput(name)) {
         name = "standard output";
-        return OpenStreamSink(std::cout);
     }
-    return OpenUserFile(name);
+    return out;
 }
 
 } // namespace
@@ -112,7 +112,7 @@ int RunBatchCommand(const QCommandLineParser& parser, const FormRecord& base, bo
         return Fail(kMalformed, where + error.Text());
     }
     std::string outName;
-    const std::unique_ptr<ResultsSink> out = OpenOutput(parser, outName);
+    const std::unique_ptr<ResultsSink> out = OpenBatchOutput(parser, outName);
     CsvCaseWriter csv(separator);
     JsonLinesWriter jsonLines;
     CaseWriter& writer = json ? static_cast<CaseWriter&>(jsonLines) : csv;

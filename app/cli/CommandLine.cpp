@@ -5,8 +5,12 @@
 #include "app/cli/BatchCommand.h"
 #include "app/qt/CaseFile.h"
 #include "app/qt/DecimalSeparator.h"
+#include "app/qt/UserFile.h"
 
 #include <array>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace vortalin {
 
@@ -208,6 +212,17 @@ QString ApplyOptions(const QCommandLineParser& parser, FormRecord& form, CliRequ
         }
     }
     return {};
+}
+
+bool IsStandardOutput(const std::string& path) {
+    struct stat named {};
+    struct stat out {};
+    return path == "-" || (::stat(path.c_str(), &named) == 0 && ::fstat(STDOUT_FILENO, &out) == 0 &&
+                           named.st_dev == out.st_dev && named.st_ino == out.st_ino);
+}
+
+std::unique_ptr<ResultsSink> OpenOutput(const std::string& path) {
+    return IsStandardOutput(path) ? OpenStandardOutput() : OpenUserFile(path);
 }
 
 } // namespace vortalin

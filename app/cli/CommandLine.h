@@ -2,10 +2,12 @@
 // Options of vortalin-cli: how each one fills the window record.
 
 #include "app/FormRecord.h"
+#include "app/ResultsSink.h"
 
 #include <QCommandLineParser>
 #include <QString>
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -31,5 +33,14 @@ std::optional<char> ChosenSeparator(const QCommandLineParser& parser, QString& e
 // then every other option over it. Returns an error text for a bad option (unknown name or
 // value) or a refused case file, or an empty string.
 QString ApplyOptions(const QCommandLineParser& parser, FormRecord& form, CliRequest& request);
+
+// `-`, or a name of the file that standard output already is (/dev/stdout, or the file the
+// shell redirected it to).
+bool IsStandardOutput(const std::string& path);
+
+// A file the program writes for the user (results file, batch output, case file): for such
+// a name standard output itself, so that it and the report do not overwrite each other;
+// otherwise through the one writer of the user's files.
+std::unique_ptr<ResultsSink> OpenOutput(const std::string& path);
 
 } // namespace vortalin

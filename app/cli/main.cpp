@@ -25,8 +25,6 @@
 #include <memory>
 
 #include <signal.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace vortalin {
 namespace {
@@ -34,7 +32,6 @@ namespace {
 enum ExitCode { kShown = 0, kRefused = 1, kBadInput = 2, kFileFailed = 3 };
 
 // The results file `--out -` names standard output.
-constexpr const char* kStandardOutputName = "-";
 
 // While it exists, SIGINT and SIGTERM ask the running sweep to stop instead of ending the
 // program at once, so that the sweep can drop its temporary file; a second signal ends the
@@ -86,21 +83,6 @@ const char* SignalName(int signal) {
     return signal == SIGINT ? "SIGINT" : signal == SIGTERM ? "SIGTERM" : "signal";
 }
 
-// `--out -`, or a name of the file that standard output already is (/dev/stdout, or the
-// file the shell redirected it to): written through standard output itself, so that the
-// results file and the report do not overwrite each other.
-bool IsStandardOutput(const std::string& path) {
-    struct stat named {};
-    struct stat out {};
-    return path == kStandardOutputName ||
-           (::stat(path.c_str(), &named) == 0 && ::fstat(STDOUT_FILENO, &out) == 0 &&
-            named.st_dev == out.st_dev && named.st_ino == out.st_ino);
-}
-
-std::unique_ptr<ResultsSink> OpenResults(const std::string& path) {
-    return IsStandardOutput(path) ? OpenStandardOutput() : OpenUserFile(path);
-}
-
 void PrintJson(std::ostream& out, const FormRecord& form, const Calculator& calc,
                const QString& error) {
     out << QJsonDocument(RunJson(form, calc, error)).toJson(QJsonDocument::Indented).toStdString();
@@ -149,12 +131,9 @@ int Run(int argc, char* argv[]) {
     if (!request.caseWarning.empty()) {
         std::cerr << "vortalin-cli: " << request.caseWarning << '\n';
     }
-    if (request.writeCaseFile == "-") {
-        std::cout << CaseFileText(CaseOf(form)) << std::flush;
-        return std::cout ? kShown : kFileFailed;
-    }
     if (!request.writeCaseFile.empty()) {
-        const std::string failure = WriteCaseFile(request.writeCaseFile, CaseOf(form));
+        const std::string failure =
+            WriteAll(*OpenOutput(request.writeCaseFile), CaseFileText(CaseOf(form)));
         if (!failure.empty()) {
             std::cerr << "vortalin-cli: " << CaseNotSavedMessage(request.writeCaseFile, failure)
                       << '\n';
@@ -178,7 +157,7 @@ int Run(int argc, char* argv[]) {
             }
         });
     }
-    form.SetResultsFileOpener(OpenResults);
+    form.SetResultsFileOpener(OpenOutput);
     form.SetStopCheck([] { return SweepSignals::Received() != 0; });
 
     if (request.sweep) {

@@ -55,8 +55,7 @@ CaseReading ReadCaseFile(const std::string& path, char decimalSeparator);
 std::string CaseFileText(const CaseInputs& inputs);
 // Writes a case file through the writer of the user's files. Returns an empty string on
 // success, otherwise the reason it failed.
-std::string WriteCaseFile(const std::string& path, const CaseInputs& inputs,
-                          ReaderWait wait = ReaderWait::Forever);
+std::string WriteCaseFile(const std::string& path, const CaseInputs& inputs, ReaderWait wait);
 
 // Messages for the user, naming the file.
 std::string CaseRefusedMessage(const std::string& path, const std::string& problem);

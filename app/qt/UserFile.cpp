@@ -113,7 +113,8 @@ public:
         }
         if (!file_.flush()) {
             KeepError(errno);
-            file_.cancelWriting();
+            file_.cancelWriting(); // the temporary file goes with the sink
+            return false;
         }
         if (file_.commit()) {
             return true;
@@ -253,12 +254,15 @@ std::unique_ptr<ResultsSink> OpenUserFile(const std::string& path, ReaderWait wa
     return std::make_unique<SaveFileSink>(path);
 }
 
-std::string WriteUserFile(const std::string& path, std::string_view bytes, ReaderWait wait) {
-    const std::unique_ptr<ResultsSink> file = OpenUserFile(path, wait);
-    if (file->IsOpen() && file->Write(bytes) && file->Commit()) {
+std::string WriteAll(ResultsSink& sink, std::string_view bytes) {
+    if (sink.IsOpen() && sink.Write(bytes) && sink.Commit()) {
         return {};
     }
-    return file->ErrorText();
+    return sink.ErrorText();
+}
+
+std::string WriteUserFile(const std::string& path, std::string_view bytes, ReaderWait wait) {
+    return WriteAll(*OpenUserFile(path, wait), bytes);
 }
 
 void FailWritesBeyondTheFileSizeLimit() {

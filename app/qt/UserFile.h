@@ -27,6 +27,10 @@ enum class ReaderWait { Forever, Briefly };
 std::unique_ptr<ResultsSink> OpenUserFile(const std::string& path,
                                           ReaderWait wait = ReaderWait::Forever);
 
+// Writes `bytes` to an opened sink and commits them. Returns an empty string on success,
+// otherwise the reason it failed.
+std::string WriteAll(ResultsSink& sink, std::string_view bytes);
+
 // Writes a whole file at once by the same rules. Returns an empty string on success,
 // otherwise the reason it failed.
 std::string WriteUserFile(const std::string& path, std::string_view bytes,
