@@ -23,14 +23,11 @@
 using vortalin::test::Find;
 using vortalin::test::kResultFields;
 using vortalin::test::ModalWatcher;
+using vortalin::test::Name;
 using vortalin::test::TypeInto;
 using vortalin::test::Windows;
 
 namespace {
-
-QString Name(std::string_view name) {
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
 
 // Answers a file dialog as a user does: checks what it offers, types the name, presses Enter.
 ModalWatcher::DialogHandler TypeFileName(const QString& dialogName, const QString& path) {
@@ -58,10 +55,7 @@ class CaseFileTest : public QObject {
 
 private slots:
     void init();
-    void cleanup() {
-        windows_.reset();
-        dir_.reset();
-    }
+    void cleanup() { run_.reset(); }
 
     void menuItemsHaveTheirShortcuts();
     void everyInputRoundTripsThroughAFile();
@@ -77,7 +71,7 @@ private slots:
     void koniecEndsTheProgramWithTheRangeDialogOpen();
 
 private:
-    QString Path(const QString& name) const { return QDir(dir_->path()).filePath(name); }
+    QString Path(const QString& name) const { return QDir(run_->dir.path()).filePath(name); }
     QLineEdit& Field(vortalin::EditId id) const {
         return vortalin::FindEdit(FormOf(vortalin::FormOf(id)), id);
     }
@@ -85,27 +79,28 @@ private:
         return vortalin::FindButton(FormOf(vortalin::FormOf(id)), id);
     }
     QWidget& FormOf(vortalin::FormId form) const {
-        return form == vortalin::FormId::MainWindow ? static_cast<QWidget&>(windows_->form1)
-                                                    : windows_->form2;
+        return form == vortalin::FormId::MainWindow ? static_cast<QWidget&>(run_->windows->form1)
+                                                    : run_->windows->form2;
     }
     // Every input as the user sees it: texts, selections, and whether Edit2 takes input.
     QStringList Inputs() const;
     QStringList Results() const {
         QStringList texts;
         for (const QString& name : kResultFields) {
-            texts << Find<QLineEdit>(windows_->form1, name)->text();
+            texts << Find<QLineEdit>(run_->windows->form1, name)->text();
         }
         return texts;
     }
     // Everything the user sees, without the text left in the file dialog's name field.
     QStringList Snapshot() const {
-        QStringList state = vortalin::test::WindowSnapshot(windows_->form1, windows_->form2);
+        QStringList state =
+            vortalin::test::WindowSnapshot(run_->windows->form1, run_->windows->form2);
         state.removeIf([](const QString& line) { return line.startsWith("fileNameEdit="); });
         return state;
     }
-    QString Status() const { return Find<QLabel>(windows_->form1, "StatusPanel0")->text(); }
+    QString Status() const { return Find<QLabel>(run_->windows->form1, "StatusPanel0")->text(); }
     void ClickCompute() {
-        QTest::mouseClick(Find<QPushButton>(windows_->form1, "Button1"), Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(run_->windows->form1, "Button1"), Qt::LeftButton);
     }
     void Activate(vortalin::FormId form) {
         QWidget& window = FormOf(form);
@@ -113,29 +108,27 @@ private:
         QVERIFY(QTest::qWaitForWindowActive(&window));
     }
     void OpenRangeDialog() {
-        vortalin::test::ChooseMenuItem(windows_->form1, "daje1", "Nastavenierozsahu1");
-        QVERIFY(QTest::qWaitForWindowExposed(&windows_->form2));
+        vortalin::test::ChooseMenuItem(run_->windows->form1, "daje1", "Nastavenierozsahu1");
+        QVERIFY(QTest::qWaitForWindowExposed(&run_->windows->form2));
     }
     // "Ulož" or "Načítaj" with the dialog answered by typing the path (when it asks).
     // Returns how often the dialog was shown.
     int Choose(const char* item, const QString& path, ModalWatcher& watcher) {
         const char* name = QByteArray(item) == "Ulo1" ? "SaveDialog2" : "OpenDialog1";
-        QSignalSpy closed(Find<QFileDialog>(windows_->form1, name), &QDialog::finished);
+        QSignalSpy closed(Find<QFileDialog>(run_->windows->form1, name), &QDialog::finished);
         watcher.SetDialogHandler(TypeFileName(name, path));
-        vortalin::test::ChooseMenuItem(windows_->form1, "Sbor1", item);
+        vortalin::test::ChooseMenuItem(run_->windows->form1, "Sbor1", item);
         return static_cast<int>(closed.count());
     }
     // vortalin-cli's twelve result texts for a case file, with the given separator.
     QStringList CliResults(const QString& caseFile, const QString& separator);
 
-    std::unique_ptr<Windows> windows_;
-    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<vortalin::test::WindowsInFolder> run_;
 };
 
 void CaseFileTest::init() {
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-    windows_ = std::make_unique<Windows>();
+    run_ = std::make_unique<vortalin::test::WindowsInFolder>();
+    QVERIFY(run_->dir.isValid());
 }
 
 QStringList CaseFileTest::Inputs() const {
@@ -179,7 +172,7 @@ void CaseFileTest::menuItemsHaveTheirShortcuts() {
     const std::pair<const char*, const char*> items[] = {
         {"Nataj1", "Ctrl+O"}, {"Ulo1", "Ctrl+S"}, {"Koniec1", "Ctrl+Q"}};
     for (const auto& [item, keys] : items) {
-        QCOMPARE(Find<QAction>(windows_->form1, item)->shortcut(), QKeySequence(keys));
+        QCOMPARE(Find<QAction>(run_->windows->form1, item)->shortcut(), QKeySequence(keys));
     }
 }
 
@@ -216,7 +209,7 @@ void CaseFileTest::everyInputRoundTripsThroughAFile() {
         QCOMPARE(key + "=" + root.value(key).toString(), input);
     }
 
-    windows_ = std::make_unique<Windows>(); // the program started anew
+    run_->windows = std::make_unique<Windows>(); // the program started anew
     QVERIFY(Inputs() != typed);
     QCOMPARE(Choose("Nataj1", Path("trubky.vortalin"), watcher), 1);
     QCOMPARE(Inputs(), typed);
@@ -249,10 +242,11 @@ void CaseFileTest::windowAndCommandLineGiveTheSameResults() {
     QFETCH(QStringList, texts);
     ModalWatcher watcher;
     for (const QString& button : buttons) {
-        vortalin::test::Click(*Find<QRadioButton>(windows_->form1, button));
+        vortalin::test::Click(*Find<QRadioButton>(run_->windows->form1, button));
     }
     for (const QString& pair : texts) {
-        TypeInto(*Find<QLineEdit>(windows_->form1, pair.section('=', 0, 0)), pair.section('=', 1));
+        TypeInto(*Find<QLineEdit>(run_->windows->form1, pair.section('=', 0, 0)),
+                 pair.section('=', 1));
     }
     QCOMPARE(Choose("Ulo1", Path("case.vortalin"), watcher), 1);
     ClickCompute();
@@ -293,7 +287,7 @@ void CaseFileTest::loadingClearsTheShownResults() {
     QCOMPARE(Results(), QStringList(kResultFields.size(), QString(14, '-')));
     QCOMPARE(Status(), QString());
     // Nor on the clipboard: only the inputs are copied.
-    Find<QAction>(windows_->form1, "Kopirovatvysledky1")->trigger();
+    Find<QAction>(run_->windows->form1, "Kopirovatvysledky1")->trigger();
     QVERIFY(QGuiApplication::clipboard()->text().endsWith(
         QString::fromUtf8(vortalin::kNoResultsCopiedText) + "\n"));
 }
@@ -381,15 +375,15 @@ void CaseFileTest::koniecEndsTheProgramWithTheRangeDialogOpen() {
     // Koniec is chosen once the program's event loop runs.
     QTimer::singleShot(0, this, [this, byKeyboard] {
         if (byKeyboard) {
-            QTest::keyClick(&windows_->form1, Qt::Key_Q, Qt::ControlModifier);
+            QTest::keyClick(&run_->windows->form1, Qt::Key_Q, Qt::ControlModifier);
         } else {
-            vortalin::test::ChooseMenuItem(windows_->form1, "Sbor1", "Koniec1");
+            vortalin::test::ChooseMenuItem(run_->windows->form1, "Sbor1", "Koniec1");
         }
     });
     // Should the program not end, the test ends the event loop itself with another code.
     QTimer::singleShot(10000, this, [] { QCoreApplication::exit(7); });
     QCOMPARE(QCoreApplication::exec(), 0);
-    QVERIFY(!windows_->form1.isVisible());
+    QVERIFY(!run_->windows->form1.isVisible());
 }
 
 VORTALIN_GUI_TEST_MAIN(CaseFileTest)

@@ -38,7 +38,6 @@
 using vortalin::test::Find;
 using vortalin::test::ModalWatcher;
 using vortalin::test::TypeInto;
-using vortalin::test::Windows;
 
 namespace {
 
@@ -116,10 +115,7 @@ class ChartTest : public QObject {
 
 private slots:
     void init();
-    void cleanup() {
-        windows_.reset();
-        dir_.reset();
-    }
+    void cleanup() { run_.reset(); }
 
     void menuOpensTheEmptyChartWithItsHint();
     void fiveStepSweepDrawsTheValuesOfTheFile();
@@ -133,11 +129,11 @@ private slots:
     void failedExportIsReportedInSlovak();
 
 private:
-    QWidget& Chart() { return *Find<QWidget>(windows_->form1, "ChartWindow"); }
+    QWidget& Chart() { return *Find<QWidget>(run_->windows->form1, "ChartWindow"); }
     QChart& Plot() { return *Find<QChartView>(Chart(), "ChartView")->chart(); }
     QComboBox& Combo(const char* name) { return *Find<QComboBox>(Chart(), name); }
     QCheckBox& Toggle(const char* name) { return *Find<QCheckBox>(Chart(), name); }
-    QString Path(const QString& name) const { return QDir(dir_->path()).filePath(name); }
+    QString Path(const QString& name) const { return QDir(run_->dir.path()).filePath(name); }
     QList<QLineSeries*> Lines() {
         QList<QLineSeries*> lines;
         for (QAbstractSeries* s : Plot().series()) {
@@ -163,36 +159,34 @@ private:
         return points;
     }
     void OpenChart() {
-        vortalin::test::ChooseMenuItem(windows_->form1, "daje1", "Grafparametrickejtdie1");
+        vortalin::test::ChooseMenuItem(run_->windows->form1, "daje1", "Grafparametrickejtdie1");
         QVERIFY(QTest::qWaitForWindowExposed(&Chart()));
     }
     // A sweep over the range from the main window, into results.txt.
     void Sweep(const char* from, const char* to, const char* steps, const char* variable) {
-        if (!Find<QAction>(windows_->form1, "Ulodosboru1")->isChecked()) {
+        if (!Find<QAction>(run_->windows->form1, "Ulodosboru1")->isChecked()) {
             ModalWatcher watcher(TypeName(Path("results.txt")));
-            vortalin::test::ChooseMenuItem(windows_->form1, "daje1", "Ulodosboru1");
+            vortalin::test::ChooseMenuItem(run_->windows->form1, "daje1", "Ulodosboru1");
         }
-        TypeInto(*Find<QLineEdit>(windows_->form2, "Edit1"), from);
-        TypeInto(*Find<QLineEdit>(windows_->form2, "Edit2"), to);
-        TypeInto(*Find<QLineEdit>(windows_->form2, "Edit3"), steps);
-        Find<QRadioButton>(windows_->form2, variable)->setChecked(true);
+        TypeInto(*Find<QLineEdit>(run_->windows->form2, "Edit1"), from);
+        TypeInto(*Find<QLineEdit>(run_->windows->form2, "Edit2"), to);
+        TypeInto(*Find<QLineEdit>(run_->windows->form2, "Edit3"), steps);
+        Find<QRadioButton>(run_->windows->form2, variable)->setChecked(true);
         ModalWatcher watcher;
-        QTest::mouseClick(Find<QPushButton>(windows_->form1, "Button1"), Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(run_->windows->form1, "Button1"), Qt::LeftButton);
     }
 
-    std::unique_ptr<Windows> windows_;
-    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<vortalin::test::WindowsInFolder> run_;
 };
 
 void ChartTest::init() {
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-    windows_ = std::make_unique<Windows>();
+    run_ = std::make_unique<vortalin::test::WindowsInFolder>();
+    QVERIFY(run_->dir.isValid());
 }
 
 void ChartTest::menuOpensTheEmptyChartWithItsHint() {
     // The new item follows the two existing ones (the copy of the results comes last).
-    const QList<QAction*> items = Find<QMenu>(windows_->form1, "daje1")->actions();
+    const QList<QAction*> items = Find<QMenu>(run_->windows->form1, "daje1")->actions();
     QCOMPARE(items.size(), 4);
     QCOMPARE(items[0]->objectName(), QString("Nastavenierozsahu1"));
     QCOMPARE(items[1]->objectName(), QString("Ulodosboru1"));
@@ -387,14 +381,14 @@ void ChartTest::onlyACompletedSweepReplacesTheChart() {
     QCOMPARE(before.size(), 5);
     // The step count is not a whole number: the command stops before the sweep completes.
     ModalWatcher watcher;
-    TypeInto(*Find<QLineEdit>(windows_->form2, "Edit3"), "2,5");
-    QTest::mouseClick(Find<QPushButton>(windows_->form1, "Button1"), Qt::LeftButton);
+    TypeInto(*Find<QLineEdit>(run_->windows->form2, "Edit3"), "2,5");
+    QTest::mouseClick(Find<QPushButton>(run_->windows->form1, "Button1"), Qt::LeftButton);
     QCOMPARE(watcher.Boxes().size(), 1);
     QCOMPARE(LinePoints(), before);
     // A Compute without the sweep keeps it too.
-    vortalin::test::ChooseMenuItem(windows_->form1, "daje1", "Ulodosboru1");
-    TypeInto(*Find<QLineEdit>(windows_->form2, "Edit3"), "7");
-    QTest::mouseClick(Find<QPushButton>(windows_->form1, "Button1"), Qt::LeftButton);
+    vortalin::test::ChooseMenuItem(run_->windows->form1, "daje1", "Ulodosboru1");
+    TypeInto(*Find<QLineEdit>(run_->windows->form2, "Edit3"), "7");
+    QTest::mouseClick(Find<QPushButton>(run_->windows->form1, "Button1"), Qt::LeftButton);
     QCOMPARE(LinePoints(), before);
 }
 
@@ -430,7 +424,7 @@ void ChartTest::exportWritesAPngThatLoadsAndAnSvgThatParses() {
     QVERIFY(vectorShapes > 0);
     QVERIFY(svg.contains("Súčiniteľ prestupu tepla"));
     QVERIFY(QSvgRenderer(svg).isValid());
-    QCOMPARE(QDir(dir_->path()).entryList(QDir::Files),
+    QCOMPARE(QDir(run_->dir.path()).entryList(QDir::Files),
              (QStringList{"graf.png", "graf.svg", "results.txt"}));
 }
 
@@ -445,8 +439,8 @@ void ChartTest::failedExportIsReportedInSlovak() {
     }
     QVERIFY(!QFile::exists(Path("graf.jpg")));
     // A folder in the way of the file.
-    QVERIFY(QDir(dir_->path()).mkdir("obrazok.svg"));
-    auto* chart = Find<vortalin::ChartWindow>(windows_->form1, "ChartWindow");
+    QVERIFY(QDir(run_->dir.path()).mkdir("obrazok.svg"));
+    auto* chart = Find<vortalin::ChartWindow>(run_->windows->form1, "ChartWindow");
     const QString error = chart->SaveImage(Path("obrazok.svg"));
     QVERIFY2(error.startsWith("Obrázok „" + Path("obrazok.svg") + "“ sa nepodarilo uložiť ("),
              qPrintable(error));

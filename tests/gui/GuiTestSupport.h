@@ -12,12 +12,14 @@
 #include <QList>
 #include <QMessageBox>
 #include <QString>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 #include <QtTest>
 
 #include <functional>
 #include <memory>
+#include <string_view>
 
 namespace vortalin::test {
 
@@ -33,6 +35,11 @@ template <class Widget> Widget* Find(const QObject& form, const QString& name) {
         QTest::qFail(qPrintable("missing control " + name), __FILE__, __LINE__);
     }
     return widget;
+}
+
+// A name of the core (UTF-8: a control name, an option name) as a QString.
+inline QString Name(std::string_view name) {
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 // Replaces the field's text by typing, as a user does: select all, then the characters.
@@ -56,6 +63,12 @@ struct Windows {
     std::unique_ptr<MainForms> forms;
     TForm1& form1;
     TForm2& form2;
+};
+
+// The windows of one test function and a fresh folder of its own, removed after them.
+struct WindowsInFolder {
+    QTemporaryDir dir;
+    std::unique_ptr<Windows> windows = std::make_unique<Windows>(); // replaced to restart
 };
 
 // Answers modal dialogs while a command runs: message boxes are recorded and closed with

@@ -25,7 +25,6 @@
 using vortalin::test::Find;
 using vortalin::test::ModalWatcher;
 using vortalin::test::TypeInto;
-using vortalin::test::Windows;
 
 namespace {
 
@@ -106,10 +105,7 @@ class SweepTest : public QObject {
 
 private slots:
     void init();
-    void cleanup() {
-        windows_.reset();
-        dir_.reset();
-    }
+    void cleanup() { run_.reset(); }
 
     void rangeDialogShowsModelessAndKeepsItsValuesWhenClosed();
     void toggleTicksAndUnticksAndCancelKeepsTheFile();
@@ -124,18 +120,18 @@ private slots:
     void oneStepSweepShowsAFullBar();
 
 private:
-    QAction& Item(const char* name) { return *Find<QAction>(windows_->form1, name); }
-    QLineEdit& RangeEdit(const char* name) { return *Find<QLineEdit>(windows_->form2, name); }
-    QString ResultsPath(const QString& name) const { return QDir(dir_->path()).filePath(name); }
-    QStringList FilesInFolder() const { return QDir(dir_->path()).entryList(QDir::Files); }
+    QAction& Item(const char* name) { return *Find<QAction>(run_->windows->form1, name); }
+    QLineEdit& RangeEdit(const char* name) { return *Find<QLineEdit>(run_->windows->form2, name); }
+    QString ResultsPath(const QString& name) const { return QDir(run_->dir.path()).filePath(name); }
+    QStringList FilesInFolder() const { return QDir(run_->dir.path()).entryList(QDir::Files); }
     void ClickCompute() {
-        QTest::mouseClick(Find<QPushButton>(windows_->form1, "Button1"), Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(run_->windows->form1, "Button1"), Qt::LeftButton);
     }
     // Ticks "Ulož do súboru" and names the results file in the save dialog.
     void SaveTo(const QString& typedName) {
         int shown = 0;
         ModalWatcher watcher(SaveAs(ResultsPath(typedName), &shown));
-        vortalin::test::ChooseMenuItem(windows_->form1, "daje1", "Ulodosboru1");
+        vortalin::test::ChooseMenuItem(run_->windows->form1, "daje1", "Ulodosboru1");
         QCOMPARE(shown, 1);
         QVERIFY(Item("Ulodosboru1").isChecked());
     }
@@ -150,8 +146,8 @@ private:
     // Every input, selection, menu item and button of both windows with its enabled state.
     QStringList EnabledStates() const {
         QStringList states;
-        for (const QWidget* form :
-             {static_cast<QWidget*>(&windows_->form1), static_cast<QWidget*>(&windows_->form2)}) {
+        for (const QWidget* form : {static_cast<QWidget*>(&run_->windows->form1),
+                                    static_cast<QWidget*>(&run_->windows->form2)}) {
             for (const QWidget* w : form->findChildren<QWidget*>()) {
                 if (w->window() != form) {
                     continue; // the save dialog's own controls
@@ -172,20 +168,18 @@ private:
         return states;
     }
 
-    std::unique_ptr<Windows> windows_;
-    std::unique_ptr<QTemporaryDir> dir_; // a fresh folder for each test
+    std::unique_ptr<vortalin::test::WindowsInFolder> run_;
 };
 
 void SweepTest::init() {
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-    windows_ = std::make_unique<Windows>();
+    run_ = std::make_unique<vortalin::test::WindowsInFolder>();
+    QVERIFY(run_->dir.isValid());
 }
 
 void SweepTest::rangeDialogShowsModelessAndKeepsItsValuesWhenClosed() {
-    TForm2& form2 = windows_->form2;
+    TForm2& form2 = run_->windows->form2;
     QPointer<TForm2> alive(&form2);
-    vortalin::test::ChooseMenuItem(windows_->form1, "daje1", "Nastavenierozsahu1");
+    vortalin::test::ChooseMenuItem(run_->windows->form1, "daje1", "Nastavenierozsahu1");
     QVERIFY(QTest::qWaitForWindowExposed(&form2));
     QVERIFY(form2.isVisible());
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
@@ -195,14 +189,14 @@ void SweepTest::rangeDialogShowsModelessAndKeepsItsValuesWhenClosed() {
     TypeInto(RangeEdit("Edit3"), "4");
     vortalin::test::Click(*Find<QRadioButton>(form2, "RadioButton3"));
     // The main window stays usable while the dialog is open.
-    TypeInto(*Find<QLineEdit>(windows_->form1, "Edit5"), "35");
+    TypeInto(*Find<QLineEdit>(run_->windows->form1, "Edit5"), "35");
 
     form2.close();
     QVERIFY(alive);
     QVERIFY(!form2.isVisible());
-    QVERIFY(windows_->form1.isVisible());
+    QVERIFY(run_->windows->form1.isVisible());
 
-    vortalin::test::ChooseMenuItem(windows_->form1, "daje1", "Nastavenierozsahu1");
+    vortalin::test::ChooseMenuItem(run_->windows->form1, "daje1", "Nastavenierozsahu1");
     QVERIFY(form2.isVisible());
     QCOMPARE(RangeEdit("Edit1").text(), QString("15"));
     QCOMPARE(RangeEdit("Edit2").text(), QString("0,2"));
@@ -211,7 +205,7 @@ void SweepTest::rangeDialogShowsModelessAndKeepsItsValuesWhenClosed() {
     QVERIFY(!Find<QRadioButton>(form2, "RadioButton1")->isChecked());
 
     // Chosen again while shown, it stays a single window.
-    vortalin::test::ChooseMenuItem(windows_->form1, "daje1", "Nastavenierozsahu1");
+    vortalin::test::ChooseMenuItem(run_->windows->form1, "daje1", "Nastavenierozsahu1");
     QVERIFY(form2.isVisible());
     QCOMPARE(QApplication::topLevelWidgets().count(&form2), 1);
 }
@@ -222,19 +216,19 @@ void SweepTest::toggleTicksAndUnticksAndCancelKeepsTheFile() {
     {
         // First use, cancelled: ticked, with no file yet.
         ModalWatcher watcher(Cancel(&shown));
-        vortalin::test::ChooseMenuItem(windows_->form1, "daje1", "Ulodosboru1");
+        vortalin::test::ChooseMenuItem(run_->windows->form1, "daje1", "Ulodosboru1");
         QCOMPARE(shown, 1);
         QVERIFY(toggle.isChecked());
-        vortalin::test::ChooseMenuItem(windows_->form1, "daje1", "Ulodosboru1");
+        vortalin::test::ChooseMenuItem(run_->windows->form1, "daje1", "Ulodosboru1");
         QCOMPARE(shown, 1); // unticking shows no dialog
         QVERIFY(!toggle.isChecked());
     }
     SaveTo("prvy"); // without an extension: the dialog adds ".txt"
     {
         ModalWatcher watcher(Cancel(&shown));
-        vortalin::test::ChooseMenuItem(windows_->form1, "daje1", "Ulodosboru1");
+        vortalin::test::ChooseMenuItem(run_->windows->form1, "daje1", "Ulodosboru1");
         QVERIFY(!toggle.isChecked());
-        vortalin::test::ChooseMenuItem(windows_->form1, "daje1", "Ulodosboru1");
+        vortalin::test::ChooseMenuItem(run_->windows->form1, "daje1", "Ulodosboru1");
         QCOMPARE(shown, 2);
         QVERIFY(toggle.isChecked()); // cancelled, and still on
         ClickCompute();
@@ -264,11 +258,11 @@ void SweepTest::computeWritesTheDefaultSweep() {
     // The temporary file is gone, the bar stands at its end and the single-point run that
     // follows the sweep shows the main window's own values.
     QCOMPARE(FilesInFolder(), QStringList{"vysledky.txt"});
-    auto* bar = Find<QProgressBar>(windows_->form1, "ProgressBar1");
+    auto* bar = Find<QProgressBar>(run_->windows->form1, "ProgressBar1");
     QCOMPARE(bar->maximum(), 9);
     QCOMPARE(bar->value(), 9);
-    QCOMPARE(Find<QLineEdit>(windows_->form1, "Edit14")->text(), QString("6588"));
-    QCOMPARE(Find<QLineEdit>(windows_->form1, "Edit1")->text(), QString("1"));
+    QCOMPARE(Find<QLineEdit>(run_->windows->form1, "Edit14")->text(), QString("6588"));
+    QCOMPARE(Find<QLineEdit>(run_->windows->form1, "Edit1")->text(), QString("1"));
 
     // A second Compute re-creates the file from scratch.
     ClickCompute();
@@ -278,12 +272,12 @@ void SweepTest::computeWritesTheDefaultSweep() {
 
 void SweepTest::sweepFollowsTheRangeDialog() {
     SaveTo("teploty.txt");
-    vortalin::test::ChooseMenuItem(windows_->form1, "daje1", "Nastavenierozsahu1");
-    vortalin::test::Click(*Find<QRadioButton>(windows_->form2, "RadioButton3"));
+    vortalin::test::ChooseMenuItem(run_->windows->form1, "daje1", "Nastavenierozsahu1");
+    vortalin::test::Click(*Find<QRadioButton>(run_->windows->form2, "RadioButton3"));
     TypeInto(RangeEdit("Edit1"), "15");
     TypeInto(RangeEdit("Edit2"), "18");
     TypeInto(RangeEdit("Edit3"), "4");
-    windows_->form2.close();
+    run_->windows->form2.close();
 
     ModalWatcher watcher;
     ClickCompute();
@@ -295,11 +289,11 @@ void SweepTest::sweepFollowsTheRangeDialog() {
         QCOMPARE(Column(lines[step + 1], 1), inlet[step]);
         QCOMPARE(Column(lines[step + 1], 6), QByteArray("1,0000"));
     }
-    QCOMPARE(Find<QLineEdit>(windows_->form1, "Edit3")->text(), QString("20"));
-    QCOMPARE(Find<QProgressBar>(windows_->form1, "ProgressBar1")->value(), 3);
+    QCOMPARE(Find<QLineEdit>(run_->windows->form1, "Edit3")->text(), QString("20"));
+    QCOMPARE(Find<QProgressBar>(run_->windows->form1, "ProgressBar1")->value(), 3);
 
     // A step count that is not a whole number stops the command with its message.
-    vortalin::test::ChooseMenuItem(windows_->form1, "daje1", "Nastavenierozsahu1");
+    vortalin::test::ChooseMenuItem(run_->windows->form1, "daje1", "Nastavenierozsahu1");
     TypeInto(RangeEdit("Edit3"), "2,5");
     ClickCompute();
     QCOMPARE(watcher.Boxes().size(), 1);
@@ -307,7 +301,7 @@ void SweepTest::sweepFollowsTheRangeDialog() {
 }
 
 void SweepTest::fileThatCannotBeCreatedIsReported() {
-    QDir(dir_->path()).mkdir("zmazany");
+    QDir(run_->dir.path()).mkdir("zmazany");
     SaveTo("zmazany/vysledky.txt");
     QVERIFY(QDir(ResultsPath("zmazany")).removeRecursively());
 
@@ -318,14 +312,14 @@ void SweepTest::fileThatCannotBeCreatedIsReported() {
              qPrintable(watcher.Texts().join("")));
     QVERIFY(watcher.Boxes().front().text.contains(ResultsPath("zmazany/vysledky.txt")));
     // The single-point run still shows its results.
-    QCOMPARE(Find<QLineEdit>(windows_->form1, "Edit14")->text(), QString("6588"));
+    QCOMPARE(Find<QLineEdit>(run_->windows->form1, "Edit14")->text(), QString("6588"));
 }
 
 void SweepTest::windowStaysAliveDuringALongSweep() {
     SaveTo("dlhy.txt");
     TypeInto(RangeEdit("Edit3"), "5000");
-    auto* compute = Find<QPushButton>(windows_->form1, "Button1");
-    auto* bar = Find<QProgressBar>(windows_->form1, "ProgressBar1");
+    auto* compute = Find<QPushButton>(run_->windows->form1, "Button1");
+    auto* bar = Find<QProgressBar>(run_->windows->form1, "ProgressBar1");
     // A timer that falls due during the sweep sees the command still running, with the
     // button disabled and the bar part way.
     int barDuringSweep = -1;
@@ -363,7 +357,7 @@ void SweepTest::resultsFileByTargetKind() {
     QFETCH(TargetKind, kind);
     const QString target = ResultsPath("ciel.txt");
     const QByteArray path = target.toLocal8Bit();
-    QDir folder(dir_->path());
+    QDir folder(run_->dir.path());
     SaveTo("ciel.txt");
     std::string fifoRead;
     std::thread reader;
@@ -459,12 +453,12 @@ void SweepTest::resultsFileByTargetKind() {
 
 void SweepTest::escapeStopsTheSweepAndLocksTheInputsMeanwhile() {
     // A geometry with its own diameters: Edit2 is disabled before and after the sweep.
-    vortalin::test::Click(*Find<QRadioButton>(windows_->form1, "RadioButton10"));
+    vortalin::test::Click(*Find<QRadioButton>(run_->windows->form1, "RadioButton10"));
     SaveTo("vysledky.txt");
     QFile earlier(ResultsPath("vysledky.txt"));
     QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("predtym\n") == 8);
     earlier.close();
-    vortalin::test::ChooseMenuItem(windows_->form1, "daje1", "Nastavenierozsahu1");
+    vortalin::test::ChooseMenuItem(run_->windows->form1, "daje1", "Nastavenierozsahu1");
     const QStringList before = EnabledStates();
     QVERIFY(before.contains("Edit2 off"));
 
@@ -475,10 +469,10 @@ void SweepTest::escapeStopsTheSweepAndLocksTheInputsMeanwhile() {
     ModalWatcher watcher;
     SweepLong([&] {
         during = EnabledStates();
-        hint = Find<QLabel>(windows_->form1, "StatusPanel0")->text();
-        barDuringSweep = Find<QProgressBar>(windows_->form1, "ProgressBar1")->value();
+        hint = Find<QLabel>(run_->windows->form1, "StatusPanel0")->text();
+        barDuringSweep = Find<QProgressBar>(run_->windows->form1, "ProgressBar1")->value();
         sinceEscape.start();
-        QTest::keyClick(&windows_->form2, Qt::Key_Escape);
+        QTest::keyClick(&run_->windows->form2, Qt::Key_Escape);
     });
     const qint64 stopMs = sinceEscape.elapsed();
     qInfo("Esc stopped the sweep after %lld ms (the message box included)", stopMs);
@@ -496,9 +490,9 @@ void SweepTest::escapeStopsTheSweepAndLocksTheInputsMeanwhile() {
     // ended without its single-point run.
     QCOMPARE(FileLines(ResultsPath("vysledky.txt")), QList<QByteArray>{"predtym"});
     QCOMPARE(FilesInFolder(), QStringList{"vysledky.txt"});
-    QCOMPARE(Find<QProgressBar>(windows_->form1, "ProgressBar1")->value(), 0);
-    QCOMPARE(Find<QLineEdit>(windows_->form1, "Edit14")->text(), QString("--------------"));
-    QCOMPARE(Find<QLabel>(windows_->form1, "StatusPanel0")->text(), QString());
+    QCOMPARE(Find<QProgressBar>(run_->windows->form1, "ProgressBar1")->value(), 0);
+    QCOMPARE(Find<QLineEdit>(run_->windows->form1, "Edit14")->text(), QString("--------------"));
+    QCOMPARE(Find<QLabel>(run_->windows->form1, "StatusPanel0")->text(), QString());
 }
 
 void SweepTest::closingTheWindowStopsTheSweep() {
@@ -508,11 +502,11 @@ void SweepTest::closingTheWindowStopsTheSweep() {
     ModalWatcher watcher;
     SweepLong([&] {
         sinceClose.start();
-        closedAtOnce = windows_->form1.close();
+        closedAtOnce = run_->windows->form1.close();
     });
     qInfo("closing the window ended the sweep after %lld ms", sinceClose.elapsed());
-    QVERIFY(!closedAtOnce);                // the close waited for the sweep to stop...
-    QVERIFY(!windows_->form1.isVisible()); // ...and then happened
+    QVERIFY(!closedAtOnce);                     // the close waited for the sweep to stop...
+    QVERIFY(!run_->windows->form1.isVisible()); // ...and then happened
     QVERIFY(watcher.Boxes().isEmpty());
     QCOMPARE(FilesInFolder(), QStringList{});
 }
@@ -521,7 +515,7 @@ void SweepTest::oneStepSweepShowsAFullBar() {
     SaveTo("jeden.txt");
     TypeInto(RangeEdit("Edit3"), "1");
     ClickCompute();
-    auto* bar = Find<QProgressBar>(windows_->form1, "ProgressBar1");
+    auto* bar = Find<QProgressBar>(run_->windows->form1, "ProgressBar1");
     QCOMPARE(bar->value(), bar->maximum());
     QCOMPARE(FileLines(ResultsPath("jeden.txt")).size(), 2);
 }

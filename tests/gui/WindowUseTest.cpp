@@ -31,14 +31,11 @@
 using vortalin::EditId;
 using vortalin::test::Find;
 using vortalin::test::ModalWatcher;
+using vortalin::test::Name;
 using vortalin::test::TypeInto;
 using vortalin::test::Windows;
 
 namespace {
-
-QString Name(std::string_view controlName) {
-    return QString::fromUtf8(controlName.data(), static_cast<qsizetype>(controlName.size()));
-}
 
 // Relative luminance and contrast ratio of two colours (WCAG 2).
 double Luminance(const QColor& c) {
