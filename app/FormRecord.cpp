@@ -30,21 +30,17 @@ void FormRecord::SetInputText(EditId field, std::string text) {
     std::string& current = texts_[Index(field)];
     if (current != text) {
         current = std::move(text);
-        numbers_[Index(field)].reset();
+        numbers_.Forget(field);
     }
 }
 
 void FormRecord::SetText(EditId field, const std::string& text) {
     texts_[Index(field)] = text;
-    numbers_[Index(field)].reset();
+    numbers_.Forget(field);
 }
 
 double FormRecord::NumberFrom(EditId field) const {
-    std::optional<double>& number = numbers_[Index(field)];
-    if (!number) { // a text that is no number throws each time it is read
-        number = ConvertField(field, [&] { return ParseNumber(texts_[Index(field)], separator_); });
-    }
-    return *number;
+    return numbers_.Read(field, texts_[Index(field)], separator_);
 }
 
 int FormRecord::IntegerFrom(EditId field) const {

@@ -3,6 +3,7 @@
 // window's defaults, recording the texts set and the messages shown. The command-line
 // front end and most tests compute on it.
 
+#include "ParsedNumbers.h"
 #include "WindowServices.h"
 
 #include <array>
@@ -68,9 +69,7 @@ public:
 private:
     char separator_;
     std::array<std::string, kEditCount> texts_;
-    // The number each text reads as, once read: a batch case changes a few texts and reads
-    // all of them again.
-    mutable std::array<std::optional<double>, kEditCount> numbers_;
+    ParsedNumbers numbers_; // a batch case changes a few texts and reads all of them again
     std::array<bool, kButtonCount> selected_{};
     std::string status_;
     std::vector<std::string> messages_;

@@ -133,8 +133,10 @@ std::string QtWindowServices::InputText(EditId field) const {
 }
 
 double QtWindowServices::NumberFrom(EditId field) const {
-    const std::string text = InputText(field);
-    return ConvertField(field, [&] { return ParseNumber(text, separator_); });
+    if (sweepRunning_) { // the locked texts: each is parsed once for the whole sweep
+        return lockedNumbers_.Read(field, lockedTexts_[Index(field)], separator_);
+    }
+    return ConvertField(field, [&] { return ParseNumber(Utf8(Edit(field).text()), separator_); });
 }
 
 int QtWindowServices::IntegerFrom(EditId field) const {
@@ -291,6 +293,7 @@ void QtWindowServices::SetSweepRunning(bool running) {
 void QtWindowServices::LockInputs() {
     lockedWidgets_.clear();
     lockedActions_.clear();
+    lockedNumbers_.ForgetAll();
     for (std::size_t i = 0; i < kEditCount; ++i) {
         if (edits_[i] != nullptr && !IsResultField(static_cast<EditId>(i))) {
             lockedWidgets_.emplace_back(edits_[i], edits_[i]->isEnabled());

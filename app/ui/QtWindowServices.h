@@ -2,6 +2,7 @@
 // The window operations of the calculation, carried out on the widgets of the main window
 // (Form1) and the range dialog (Form2).
 
+#include "app/ParsedNumbers.h"
 #include "app/WindowServices.h"
 
 #include <QElapsedTimer>
@@ -100,6 +101,7 @@ private:
     std::vector<std::pair<QWidget*, bool>> lockedWidgets_;
     std::vector<std::pair<QAction*, bool>> lockedActions_;
     std::array<std::string, kEditCount> lockedTexts_; // the inputs' texts while locked
+    ParsedNumbers lockedNumbers_;                     // and the numbers they read as
 };
 
 } // namespace vortalin
