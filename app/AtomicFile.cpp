@@ -31,8 +31,10 @@ public:
             return;
         }
         tempPath_.assign(name.data());
+#ifndef _WIN32
         fchmod(fd, TargetMode());
-        file_ = fdopen(fd, "w");
+#endif
+        file_ = fdopen(fd, "wb");
         if (file_ == nullptr) {
             error_ = FileErrorReason(errno);
             std::remove(tempPath_.c_str());
@@ -90,6 +92,7 @@ public:
 private:
     // mkstemp creates the file readable by its owner only; the results file gets the
     // mode of the file it replaces, or the usual mode of a new file.
+#ifndef _WIN32
     mode_t TargetMode() const {
         struct stat existing {};
         if (stat(path_.c_str(), &existing) == 0) {
@@ -99,6 +102,7 @@ private:
         umask(mask);
         return 0666 & ~mask;
     }
+#endif
 
     std::string path_;
     std::string tempPath_;

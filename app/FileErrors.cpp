@@ -20,7 +20,9 @@ constexpr std::array<CommonFileError, 13> kCommonFileErrors = {{
     {EPERM, "Operation not permitted", "chýba povolenie na zápis"},
     {EROFS, "Read-only file system", "súborový systém je len na čítanie"},
     {ENOSPC, "No space left on device", "na disku nie je voľné miesto"},
+#ifdef EDQUOT // not in mingw's errno.h: Windows has no disk quotas
     {EDQUOT, "Disk quota exceeded", "prekročená disková kvóta"},
+#endif
     {EISDIR, "Is a directory", "v ceste stojí priečinok s rovnakým názvom"},
     {ENOTDIR, "Not a directory", "časť cesty nie je priečinok"},
     {EFBIG, "File too large", "súbor je príliš veľký"},

@@ -4,8 +4,13 @@
 #include "NumberFormat.h"
 
 #include <cmath>
-#include <iconv.h>
 #include <stdexcept>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <iconv.h>
+#endif
 
 namespace vortalin {
 
@@ -18,6 +23,26 @@ constexpr std::string_view kHeaderUtf8 =
     ";Tep. vodivosť (W.m-1.K-1) ;Re (1) ;Pr (1) ;Pr pri stene (1) ;Nu (1) ;Súčiniteľ prestupu "
     "tepla (W.m-2.K-1) ";
 
+#ifdef _WIN32
+// Windows converts to its own code page 1250 (mingw has no iconv).
+std::string ToWindows1250(std::string_view utf8) {
+    const int inSize = static_cast<int>(utf8.size());
+    std::wstring wide(utf8.size(), L'\0');
+    wide.resize(static_cast<std::size_t>(
+        MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), inSize, wide.data(),
+                            static_cast<int>(wide.size()))));
+    std::string out(wide.size(), '\0');
+    BOOL lost = FALSE;
+    const int written =
+        WideCharToMultiByte(1250, 0, wide.data(), static_cast<int>(wide.size()), out.data(),
+                            static_cast<int>(out.size()), nullptr, &lost);
+    if ((written == 0 && !utf8.empty()) || lost) {
+        throw std::runtime_error("Hlavičku súboru výsledkov nemožno zapísať vo Windows-1250.");
+    }
+    out.resize(static_cast<std::size_t>(written));
+    return out;
+}
+#else
 std::string ToWindows1250(std::string_view utf8) {
     iconv_t cd = iconv_open("WINDOWS-1250", "UTF-8");
     if (cd == reinterpret_cast<iconv_t>(-1)) {
@@ -37,6 +62,7 @@ std::string ToWindows1250(std::string_view utf8) {
     out.resize(out.size() - outLeft);
     return out;
 }
+#endif
 
 } // namespace
 

@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -278,9 +279,16 @@ const std::set<std::string>& KnownMessages() {
 
 std::string ResultsPath() {
     static const std::string path = [] {
+#ifdef _WIN32 // no mkdtemp: a folder named by the process
+        const std::filesystem::path dir = std::filesystem::temp_directory_path() /
+                                          ("vortalin-fuzz-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(dir);
+        return (dir / "vysledky.txt").string();
+#else
         char pattern[] = "/tmp/vortalin-fuzz-XXXXXX";
         const char* dir = ::mkdtemp(pattern);
         return std::string(dir != nullptr ? dir : "/tmp") + "/vysledky.txt";
+#endif
     }();
     return path;
 }

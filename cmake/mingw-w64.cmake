@@ -1,0 +1,20 @@
+# Cross-compiles for 64-bit Windows with Debian's mingw-w64 (POSIX threads, for std::thread).
+# The Windows build of qtbase lives outside the tree; scripts/windows.sh passes its prefix as
+# VORTALIN_WINDOWS_QT so that find_package() sees it inside the cross root.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(VORTALIN_MINGW_TRIPLE x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${VORTALIN_MINGW_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${VORTALIN_MINGW_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER ${VORTALIN_MINGW_TRIPLE}-windres)
+
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES VORTALIN_WINDOWS_QT)
+set(CMAKE_FIND_ROOT_PATH /usr/${VORTALIN_MINGW_TRIPLE})
+if(VORTALIN_WINDOWS_QT)
+  list(APPEND CMAKE_FIND_ROOT_PATH ${VORTALIN_WINDOWS_QT})
+endif()
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
