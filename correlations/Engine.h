@@ -9,14 +9,14 @@
 
 #include "app/compute/CalcState.h"
 #include "app/form/Selections.h"
-#include "app/compute/WindowServices.h"
 #include "correlations/Regime.h"
+#include "correlations/engine/EngineWindow.h"
 
 namespace vortalin {
 
 class CorrelationEngine {
 public:
-    CorrelationEngine(CalcState& state, WindowServices& window) : s_(state), window_(window) {}
+    CorrelationEngine(CalcState& state, EngineWindow& window) : s_(state), window_(window) {}
 
     // Runs every block whose guard holds, in the order of the table of blocks. Returns
     // true when a block ran (and so wrote Nu and alpha).
@@ -73,7 +73,7 @@ private:
     void FinnedBankBlock();
 
     CalcState& s_;
-    WindowServices& window_;
+    EngineWindow& window_;
 };
 
 } // namespace vortalin
