@@ -1,6 +1,4 @@
-#include "correlations/PipeFlow.h"
-
-#include "correlations/Engine.h"
+#include "correlations/equations/PipeFlow.h"
 
 #include <cmath>
 
@@ -69,26 +67,6 @@ double PipeTransitionalNusselt(double Re, double Pr, double PrW, double d, doubl
     const double nuL = TransitionalLaminarEnd(Pr, d, length, mode);
     const double nuT = TransitionalTurbulentEnd(Pr, d, length);
     return std::pow(Pr / PrW, 0.11) * ((1 - gamma) * nuL + gamma * nuT);
-}
-
-// --- engine blocks 1 to 5 ---
-
-void CorrelationEngine::PipeLaminarBlock(HeatingMode mode) {
-    s_.Nu = PipeLaminarNusselt(s_.Pr, s_.PrW, s_.Pe, s_.d, s_.length, mode);
-    s_.alpha = s_.Nu * s_.lambda / s_.d;
-    SetRegime(Regime::Laminar);
-}
-
-void CorrelationEngine::PipeTurbulentBlock() {
-    s_.Nu = PipeTurbulentNusselt(s_.Re, s_.Pr, s_.PrW, s_.Pe, s_.d, s_.length);
-    s_.alpha = s_.Nu * s_.lambda / s_.d;
-    SetRegime(Regime::Turbulent);
-}
-
-void CorrelationEngine::PipeTransitionalBlock(HeatingMode mode) {
-    s_.Nu = PipeTransitionalNusselt(s_.Re, s_.Pr, s_.PrW, s_.d, s_.length, mode);
-    s_.alpha = s_.Nu * s_.lambda / s_.d;
-    SetRegime(Regime::Transitional);
 }
 
 } // namespace vortalin

@@ -3,14 +3,16 @@
 // the pipe one per regime and heating mode), tested in a fixed order on every run.
 //
 // Each block is a thin wrapper: it reads its own fields from the window, calls the pure
-// correlation functions of its geometry's header and writes Nu, alpha (and where the
-// geometry says so d and Re) into CalcState. The blocks are defined in the source file of
-// their geometry group.
+// criterion equations of its geometry (correlations/equations/) and writes Nu, alpha (and
+// where the geometry says so d and Re) into CalcState. The blocks are defined in the
+// source file of their geometry group beside this one.
 
 #include "app/compute/CalcState.h"
-#include "app/form/Selections.h"
-#include "correlations/Regime.h"
 #include "correlations/engine/EngineWindow.h"
+#include "correlations/equations/Regime.h"
+#include "correlations/equations/SelectionKinds.h"
+
+#include <string>
 
 namespace vortalin {
 
@@ -28,22 +30,22 @@ private:
     void ShowMessage(const std::string& text) { window_.ShowMessage(text); }
     void SetRegime(Regime regime) { window_.SetStatusText(RegimeText(regime)); }
 
-    // Pipe flow (PipeFlow.cpp), blocks 1 to 5.
+    // Pipe flow (PipeFlowBlocks.cpp), blocks 1 to 5.
     void PipeLaminarBlock(HeatingMode mode);
     void PipeTurbulentBlock();
     void PipeTransitionalBlock(HeatingMode mode);
 
-    // Cross-flow over a single pipe (CrossFlow.cpp), block 6.
+    // Cross-flow over a single pipe (CrossFlowBlock.cpp), block 6.
     void CrossFlowPipeBlock();
 
-    // Plate and planar slots (PlateAndSlots.cpp), blocks 7 to 9.
+    // Plate and planar slots (PlateAndSlotBlocks.cpp), blocks 7 to 9.
     void PlateBlock();
     void SlotBlock(Geometry slot);
 
-    // Helical pipe (HelicalPipe.cpp), block 10.
+    // Helical pipe (HelicalPipeBlock.cpp), block 10.
     void HelicalPipeBlock();
 
-    // Single tube row (TubeRow.cpp), block 11, and the row procedure the banks share.
+    // Single tube row (TubeRowBlocks.cpp), block 11, and the row procedure the banks share.
     void SingleRowBlock();
     double SingleRowNusselt(double dTube, double psi);
     // Shows geometry or range messages one after another; the block goes on afterwards.
@@ -53,7 +55,7 @@ private:
         }
     }
 
-    // Tube banks (TubeBanks.cpp), blocks 12 to 14.
+    // Tube banks (TubeBankBlocks.cpp), blocks 12 to 14.
     void InlineBankBlock();
     void StaggeredBankBlock();
     void PartlyStaggeredBankBlock();
@@ -69,7 +71,7 @@ private:
     // The bank's Nusselt number from Nu0 and fA under the selected RowCountMode.
     double RowCorrection(double Nu0, double fA, double rowCount);
 
-    // Finned tube bank (FinnedBank.cpp), block 15.
+    // Finned tube bank (FinnedBankBlock.cpp), block 15.
     void FinnedBankBlock();
 
     CalcState& s_;

@@ -1,6 +1,4 @@
-#include "correlations/PlateAndSlots.h"
-
-#include "correlations/Engine.h"
+#include "correlations/equations/PlateAndSlots.h"
 
 #include <cmath>
 
@@ -31,25 +29,6 @@ double SlotEntranceTerm(double Pe, double d, double slotLength) {
 
 double SlotNusselt(double K, double G, double Pr, double PrW) {
     return std::pow(std::pow(K, 3) + std::pow(G, 3), 0.3333) * std::pow(Pr / PrW, 0.14);
-}
-
-// --- engine blocks 7 to 9 ---
-
-// The plate's length is the diameter input d. No regime text: one equation covers
-// every regime.
-void CorrelationEngine::PlateBlock() {
-    s_.Nu = PlateNusselt(s_.Re, s_.Pr, s_.PrW);
-    s_.alpha = s_.Nu * s_.lambda / s_.d;
-}
-
-// Runs only for laminar flow (the engine's guard is Re < 2300); a turbulent slot flow is
-// left to the validity checks, which refuse it.
-void CorrelationEngine::SlotBlock(Geometry slot) {
-    const double K = SlotFullyDevelopedNusselt(slot);
-    const double G = SlotEntranceTerm(s_.Pe, s_.d, s_.slotLength);
-    s_.Nu = SlotNusselt(K, G, s_.Pr, s_.PrW);
-    s_.alpha = s_.Nu * s_.lambda / s_.d;
-    SetRegime(Regime::Laminar);
 }
 
 } // namespace vortalin

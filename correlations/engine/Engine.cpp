@@ -1,4 +1,6 @@
-#include "correlations/Engine.h"
+#include "correlations/engine/Engine.h"
+
+#include "app/form/Selections.h"
 
 namespace vortalin {
 
