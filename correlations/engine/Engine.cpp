@@ -5,39 +5,51 @@
 namespace vortalin {
 
 bool CorrelationEngine::ComputeHeatTransfer() {
-    // Every guard is tested on every run, in this order; a block whose guard holds runs
-    // whole. There is no else-chain: the guards themselves keep the geometries apart, and
-    // the five pipe guards split the Re axis without gaps.
-    bool ran = false;
-    const auto run = [&ran](bool guard, auto&& block) {
-        if (guard) {
-            block();
-            ran = true;
-        }
-    };
-    const bool pipe = Selected(ButtonId::RadioButton1);
-    const bool wallTemp = Selected(ButtonId::RadioButton3);
-    const bool heatFlux = Selected(ButtonId::RadioButton4);
+    // Exactly one geometry button is selected, so exactly one geometry's block can run;
+    // it is decided here once.
+    const Geometry geometry = SelectedGeometry(window_);
+    switch (geometry) {
+    case Geometry::PipeFlow:
+        return PipeFlowBlock();
+    case Geometry::CrossFlowPipe:
+        CrossFlowPipeBlock();
+        break;
+    case Geometry::Plate:
+        PlateBlock();
+        break;
+    case Geometry::PlanarSlot:
+    case Geometry::SlotInsulatedOneSide:
+        return SlotBlock(geometry);
+    case Geometry::HelicalPipe:
+        HelicalPipeBlock();
+        break;
+    case Geometry::SingleRow:
+        SingleRowBlock();
+        break;
+    case Geometry::InlineBank:
+        InlineBankBlock();
+        break;
+    case Geometry::StaggeredBank:
+        StaggeredBankBlock();
+        break;
+    case Geometry::PartlyStaggeredBank:
+        PartlyStaggeredBankBlock();
+        break;
+    case Geometry::FinnedBank:
+        FinnedBankBlock();
+        break;
+    }
+    return true;
+}
 
-    run(pipe && wallTemp && s_.Re < 2300, [&] { PipeLaminarBlock(HeatingMode::ConstWallTemp); });
-    run(pipe && heatFlux && s_.Re < 2300, [&] { PipeLaminarBlock(HeatingMode::ConstHeatFlux); });
-    run(pipe && s_.Re > 10000, [&] { PipeTurbulentBlock(); });
-    run(pipe && wallTemp && s_.Re >= 2300 && s_.Re <= 10000,
-        [&] { PipeTransitionalBlock(HeatingMode::ConstWallTemp); });
-    run(pipe && heatFlux && s_.Re >= 2300 && s_.Re <= 10000,
-        [&] { PipeTransitionalBlock(HeatingMode::ConstHeatFlux); });
-    run(Selected(ButtonId::RadioButton6), [&] { CrossFlowPipeBlock(); });
-    run(Selected(ButtonId::RadioButton7), [&] { PlateBlock(); });
-    run(Selected(ButtonId::RadioButton8) && s_.Re < 2300, [&] { SlotBlock(Geometry::PlanarSlot); });
-    run(Selected(ButtonId::RadioButton9) && s_.Re < 2300,
-        [&] { SlotBlock(Geometry::SlotInsulatedOneSide); });
-    run(Selected(ButtonId::RadioButton10), [&] { HelicalPipeBlock(); });
-    run(Selected(ButtonId::RadioButton11), [&] { SingleRowBlock(); });
-    run(Selected(ButtonId::RadioButton12), [&] { InlineBankBlock(); });
-    run(Selected(ButtonId::RadioButton13), [&] { StaggeredBankBlock(); });
-    run(Selected(ButtonId::RadioButton14), [&] { PartlyStaggeredBankBlock(); });
-    run(Selected(ButtonId::RadioButton18), [&] { FinnedBankBlock(); });
-    return ran;
+HeatingMode CorrelationEngine::SelectedHeatingMode() const {
+    return Selected(ButtonOf(HeatingMode::ConstHeatFlux)) ? HeatingMode::ConstHeatFlux
+                                                          : HeatingMode::ConstWallTemp;
+}
+
+RowCountMode CorrelationEngine::SelectedRowCountMode() const {
+    return Selected(ButtonOf(RowCountMode::FewRows)) ? RowCountMode::FewRows
+                                                     : RowCountMode::ManyRows;
 }
 
 } // namespace vortalin

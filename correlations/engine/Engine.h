@@ -1,6 +1,9 @@
 #pragma once
 // The correlation engine: the blocks of criterion equations, one per geometry (and for
-// the pipe one per regime and heating mode), tested in a fixed order on every run.
+// the pipe one per regime and heating mode). The engine asks the window once which
+// geometry is selected and runs that geometry's block; a block that has regimes decides
+// its regime from Re with the bounds of its equations and evaluates that regime's
+// equation. So every block knows which equation it evaluates.
 //
 // Each block is a thin wrapper: it reads its own fields from the window, calls the pure
 // criterion equations of its geometry (correlations/equations/) and writes Nu, alpha (and
@@ -20,8 +23,9 @@ class CorrelationEngine {
 public:
     CorrelationEngine(CalcState& state, EngineWindow& window) : s_(state), window_(window) {}
 
-    // Runs every block whose guard holds, in the order of the table of blocks. Returns
-    // true when a block ran (and so wrote Nu and alpha).
+    // Runs the block of the selected geometry. Returns true when it ran (and so wrote Nu
+    // and alpha); false when its guard did not hold: a pipe whose Re is not a number, a
+    // slot whose flow is not laminar.
     bool ComputeHeatTransfer();
 
 private:
@@ -30,7 +34,13 @@ private:
     void ShowMessage(const std::string& text) { window_.ShowMessage(text); }
     void SetRegime(Regime regime) { window_.SetStatusText(RegimeText(regime)); }
 
-    // Pipe flow (PipeFlowBlocks.cpp), blocks 1 to 5.
+    // The heating mode of the pipe and the row-count mode of the banks, as selected now.
+    HeatingMode SelectedHeatingMode() const;
+    RowCountMode SelectedRowCountMode() const;
+
+    // Pipe flow (PipeFlowBlocks.cpp), blocks 1 to 5: the regime of Re picks the block;
+    // false when Re has none.
+    bool PipeFlowBlock();
     void PipeLaminarBlock(HeatingMode mode);
     void PipeTurbulentBlock();
     void PipeTransitionalBlock(HeatingMode mode);
@@ -38,9 +48,10 @@ private:
     // Cross-flow over a single pipe (CrossFlowBlock.cpp), block 6.
     void CrossFlowPipeBlock();
 
-    // Plate and planar slots (PlateAndSlotBlocks.cpp), blocks 7 to 9.
+    // Plate and planar slots (PlateAndSlotBlocks.cpp), blocks 7 to 9; a slot runs only for
+    // laminar flow (false otherwise).
     void PlateBlock();
-    void SlotBlock(Geometry slot);
+    bool SlotBlock(Geometry slot);
 
     // Helical pipe (HelicalPipeBlock.cpp), block 10.
     void HelicalPipeBlock();

@@ -4,6 +4,7 @@
 #include "properties/Temperatures.h"
 
 #include <limits>
+#include <optional>
 
 namespace vortalin {
 
@@ -11,9 +12,8 @@ namespace vortalin {
 
 // The coil's own fields give the tube diameter dt, which replaces the hydraulic diameter:
 // Re is recomputed from dt and stored, so the checks, the display and the results file
-// all see the coil's Re. The three regime steps are independent tests, not an else-chain:
-// when Recrit exceeds 22000 both the laminar and the turbulent step run and the turbulent
-// one, running last, stands.
+// all see the coil's Re. The regime follows from Re and Recrit (HelicalRegime); when
+// Recrit exceeds 22000, a Re above 22000 is turbulent.
 void CorrelationEngine::HelicalPipeBlock() {
     const double dt = Read(EditId::Edit21);
     const double D = Read(EditId::Edit22);
@@ -26,20 +26,23 @@ void CorrelationEngine::HelicalPipeBlock() {
     const double gamma = HelicalTransitionalWeight(Re, Recrit);
     const double m = HelicalLaminarExponent(x);
 
-    // An undefined Re passes none of the tests below; Nu is then undefined as well rather
-    // than the value of an earlier run.
+    // An undefined Re (or Recrit) has no regime; Nu is then undefined as well rather than
+    // the value of an earlier run, and no regime text is set.
     s_.Nu = std::numeric_limits<double>::quiet_NaN();
-    if (Re < Recrit) {
-        s_.Nu = HelicalLaminarNusselt(Re, x, m, s_.Pr, s_.PrW);
-        SetRegime(Regime::Laminar);
-    }
-    if (Recrit <= Re && Re <= kHelicalTurbulentReynolds) {
-        s_.Nu = HelicalTransitionalNusselt(gamma, Recrit, x, m, s_.Pr, s_.PrW);
-        SetRegime(Regime::Transitional);
-    }
-    if (Re > kHelicalTurbulentReynolds) {
-        s_.Nu = HelicalTurbulentNusselt(Re, x, s_.Pr, s_.PrW);
-        SetRegime(Regime::Turbulent);
+    const std::optional<Regime> regime = HelicalRegime(Re, Recrit);
+    if (regime) {
+        switch (*regime) {
+        case Regime::Laminar:
+            s_.Nu = HelicalLaminarNusselt(Re, x, m, s_.Pr, s_.PrW);
+            break;
+        case Regime::Transitional:
+            s_.Nu = HelicalTransitionalNusselt(gamma, Recrit, x, m, s_.Pr, s_.PrW);
+            break;
+        case Regime::Turbulent:
+            s_.Nu = HelicalTurbulentNusselt(Re, x, s_.Pr, s_.PrW);
+            break;
+        }
+        SetRegime(*regime);
     }
     s_.alpha = s_.Nu * s_.lambda / dt;
 }

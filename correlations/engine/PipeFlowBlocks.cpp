@@ -2,9 +2,33 @@
 
 #include "correlations/equations/PipeFlow.h"
 
+#include <optional>
+
 namespace vortalin {
 
 // --- engine blocks 1 to 5 ---
+
+// Blocks 1 and 2 (laminar, by heating mode), 3 (turbulent, either mode), 4 and 5
+// (transitional, by heating mode). The heating mode matters only below the turbulent
+// bound.
+bool CorrelationEngine::PipeFlowBlock() {
+    const std::optional<Regime> regime = PipeRegime(s_.Re);
+    if (!regime) {
+        return false;
+    }
+    switch (*regime) {
+    case Regime::Laminar:
+        PipeLaminarBlock(SelectedHeatingMode());
+        break;
+    case Regime::Transitional:
+        PipeTransitionalBlock(SelectedHeatingMode());
+        break;
+    case Regime::Turbulent:
+        PipeTurbulentBlock();
+        break;
+    }
+    return true;
+}
 
 void CorrelationEngine::PipeLaminarBlock(HeatingMode mode) {
     s_.Nu = PipeLaminarNusselt(s_.Pr, s_.PrW, s_.Pe, s_.d, s_.length, mode);

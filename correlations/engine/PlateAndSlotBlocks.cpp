@@ -13,14 +13,18 @@ void CorrelationEngine::PlateBlock() {
     s_.alpha = s_.Nu * s_.lambda / s_.d;
 }
 
-// Runs only for laminar flow (the engine's guard is Re < 2300); a turbulent slot flow is
-// left to the validity checks, which refuse it.
-void CorrelationEngine::SlotBlock(Geometry slot) {
+// Runs only for laminar flow (SlotFlowIsLaminar); otherwise nothing is written and a
+// turbulent slot flow is left to the validity checks, which refuse it.
+bool CorrelationEngine::SlotBlock(Geometry slot) {
+    if (!SlotFlowIsLaminar(s_.Re)) {
+        return false;
+    }
     const double K = SlotFullyDevelopedNusselt(slot);
     const double G = SlotEntranceTerm(s_.Pe, s_.d, s_.slotLength);
     s_.Nu = SlotNusselt(K, G, s_.Pr, s_.PrW);
     s_.alpha = s_.Nu * s_.lambda / s_.d;
     SetRegime(Regime::Laminar);
+    return true;
 }
 
 } // namespace vortalin

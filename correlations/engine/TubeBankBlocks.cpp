@@ -1,6 +1,5 @@
 #include "correlations/engine/Engine.h"
 
-#include "app/form/Selections.h"
 #include "correlations/equations/TubeBanks.h"
 
 namespace vortalin {
@@ -18,9 +17,7 @@ CorrelationEngine::BankInputs CorrelationEngine::ReadBankInputs(bool readsShift)
 }
 
 double CorrelationEngine::RowCorrection(double Nu0, double fA, double rowCount) {
-    const RowCountMode mode =
-        Selected(ButtonOf(RowCountMode::FewRows)) ? RowCountMode::FewRows : RowCountMode::ManyRows;
-    return RowCorrectedNusselt(Nu0, fA, mode, rowCount);
+    return RowCorrectedNusselt(Nu0, fA, SelectedRowCountMode(), rowCount);
 }
 
 void CorrelationEngine::BankBlock(const BankInputs& bank, ArrangementFactor arrangementFactor) {

@@ -24,6 +24,19 @@ double HelicalTransitionalWeight(double Re, double Recrit) {
     return (kHelicalTurbulentReynolds - Re) / (kHelicalTurbulentReynolds - Recrit);
 }
 
+std::optional<Regime> HelicalRegime(double Re, double Recrit) {
+    if (Re > kHelicalTurbulentReynolds) {
+        return Regime::Turbulent;
+    }
+    if (Recrit <= Re) {
+        return Regime::Transitional;
+    }
+    if (Re < Recrit) {
+        return Regime::Laminar;
+    }
+    return std::nullopt;
+}
+
 double HelicalLaminarNusselt(double Re, double x, double m, double Pr, double PrW) {
     return std::pow(Pr / PrW, 0.14) *
            (3.66 + 0.08 * (1 + 0.8 * std::pow(x, 0.9)) * std::pow(Re, m) * std::pow(Pr, 0.33333));

@@ -43,6 +43,19 @@ double TransitionalTurbulentEnd(double Pr, double d, double length) {
 
 } // namespace
 
+std::optional<Regime> PipeRegime(double Re) {
+    if (Re < 2300) {
+        return Regime::Laminar;
+    }
+    if (Re > 10000) {
+        return Regime::Turbulent;
+    }
+    if (Re >= 2300 && Re <= 10000) {
+        return Regime::Transitional;
+    }
+    return std::nullopt;
+}
+
 double PipeLaminarNusselt(double Pr, double PrW, double Pe, double d, double length,
                           HeatingMode mode) {
     const LaminarConstants c = LaminarConstantsFor(mode);

@@ -27,6 +27,10 @@ double SlotEntranceTerm(double Pe, double d, double slotLength) {
     return 1.841 * std::pow(Pe * d / slotLength, 0.3333);
 }
 
+bool SlotFlowIsLaminar(double Re) {
+    return Re < 2300;
+}
+
 double SlotNusselt(double K, double G, double Pr, double PrW) {
     return std::pow(std::pow(K, 3) + std::pow(G, 3), 0.3333) * std::pow(Pr / PrW, 0.14);
 }

@@ -31,6 +31,10 @@ double SlotFullyDevelopedNusselt(Geometry slot);
 // Undefined (inf or NaN) for a slotLength of zero.
 double SlotEntranceTerm(double Pe, double d, double slotLength);
 
+// The slot equation holds for laminar flow only, Re < 2300 (false for a Re that is not a
+// number).
+bool SlotFlowIsLaminar(double Re);
+
 // Laminar flow in a planar slot, superposition of the fully developed and entrance values:
 //   Nu = (K³ + G³)^0.3333 · (Pr/PrW)^0.14
 // Valid for Re < 2300. Tends to K^0.9999 as Pe · d / slotLength tends to 0.
