@@ -2,14 +2,14 @@
 // plain record of the window's fields; the Compute command runs on it exactly as on the
 // window, and the messages, the status text and the twelve results are printed.
 
-#include "CommandLine.h"
-#include "app/Calculator.h"
-#include "app/ConversionError.h"
-#include "app/FormRecord.h"
-#include "app/InputLabels.h"
-#include "app/InputNames.h"
-#include "app/Messages.h"
-#include "app/ResultDisplay.h"
+#include "app/cli/CommandLine.h"
+#include "app/compute/Calculator.h"
+#include "app/compute/ConversionError.h"
+#include "app/form/FormRecord.h"
+#include "app/form/InputLabels.h"
+#include "app/form/InputNames.h"
+#include "app/compute/Messages.h"
+#include "app/compute/ResultDisplay.h"
 #include "app/Version.h"
 #include "app/cli/BatchCommand.h"
 #include "app/cli/RunReport.h"
