@@ -418,7 +418,8 @@ std::string CheckResultsFile(const FormRecord& form, const Calculator& calc, boo
     }
     std::size_t lines = 0;
     std::size_t start = ResultsHeader().size();
-    for (std::size_t end; (end = content.find('\n', start)) != std::string::npos; start = end + 1) {
+    for (std::size_t end; (end = content.find(kLineEnd, start)) != std::string::npos;
+         start = end + kLineEnd.size()) {
         ++lines;
         const std::string problem = CheckResultsLine(content.substr(start, end - start), sep);
         if (!problem.empty()) {
@@ -426,7 +427,7 @@ std::string CheckResultsFile(const FormRecord& form, const Calculator& calc, boo
         }
     }
     if (start != content.size()) {
-        return "results file ends without a line feed";
+        return "results file ends without a line end";
     }
     const int steps = ParseInteger(form.Text(EditId::Form2Edit3));
     if (lines != static_cast<std::size_t>(std::max(steps, 0))) {

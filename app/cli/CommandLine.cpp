@@ -3,14 +3,13 @@
 #include "app/form/InputNames.h"
 #include "app/form/Selections.h"
 #include "app/cli/BatchCommand.h"
+#include "app/cli/CliPlatform.h"
 #include "app/qt/CaseFile.h"
 #include "app/qt/DecimalSeparator.h"
 #include "app/qt/UserFile.h"
 
 #include <array>
 
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace vortalin {
 
@@ -215,10 +214,7 @@ QString ApplyOptions(const QCommandLineParser& parser, FormRecord& form, CliRequ
 }
 
 bool IsStandardOutput(const std::string& path) {
-    struct stat named {};
-    struct stat out {};
-    return path == "-" || (::stat(path.c_str(), &named) == 0 && ::fstat(STDOUT_FILENO, &out) == 0 &&
-                           named.st_dev == out.st_dev && named.st_ino == out.st_ino);
+    return NamesStandardOutput(path);
 }
 
 std::unique_ptr<ResultsSink> OpenOutput(const std::string& path) {

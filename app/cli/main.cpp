@@ -12,6 +12,7 @@
 #include "app/compute/ResultDisplay.h"
 #include "app/Version.h"
 #include "app/cli/BatchCommand.h"
+#include "app/cli/CliPlatform.h"
 #include "app/cli/RunReport.h"
 #include "app/qt/CaseFile.h"
 #include "app/qt/UserFile.h"
@@ -24,7 +25,6 @@
 #include <iostream>
 #include <memory>
 
-#include <signal.h>
 
 namespace vortalin {
 namespace {
@@ -32,56 +32,6 @@ namespace {
 enum ExitCode { kShown = 0, kRefused = 1, kBadInput = 2, kFileFailed = 3 };
 
 // The results file `--out -` names standard output.
-
-// While it exists, SIGINT and SIGTERM ask the running sweep to stop instead of ending the
-// program at once, so that the sweep can drop its temporary file; a second signal ends the
-// program as usual. A pipe whose reader went away is a failed write, not the end.
-class SweepSignals {
-public:
-    SweepSignals() {
-        struct sigaction stop {};
-        stop.sa_handler = &SweepSignals::OnSignal;
-        stop.sa_flags = SA_RESETHAND; // no SA_RESTART: a blocked write returns at once
-        sigemptyset(&stop.sa_mask);
-        Catch(SIGINT, stop, oldInt_);
-        Catch(SIGTERM, stop, oldTerm_);
-        struct sigaction ignore {};
-        ignore.sa_handler = SIG_IGN;
-        sigemptyset(&ignore.sa_mask);
-        sigaction(SIGPIPE, &ignore, &oldPipe_);
-    }
-    ~SweepSignals() {
-        sigaction(SIGINT, &oldInt_, nullptr);
-        sigaction(SIGTERM, &oldTerm_, nullptr);
-        sigaction(SIGPIPE, &oldPipe_, nullptr);
-    }
-    SweepSignals(const SweepSignals&) = delete;
-    SweepSignals& operator=(const SweepSignals&) = delete;
-
-    // The signal that arrived, or 0.
-    static int Received() { return received_; }
-
-private:
-    static void OnSignal(int signal) { received_ = signal; }
-
-    // A signal that the program was started to ignore (nohup) stays ignored.
-    static void Catch(int signal, const struct sigaction& stop, struct sigaction& old) {
-        sigaction(signal, &stop, &old);
-        if (old.sa_handler == SIG_IGN) {
-            sigaction(signal, &old, nullptr);
-        }
-    }
-
-    // A signal handler may do no more than set a flag of this type.
-    static inline volatile std::sig_atomic_t received_ = 0;
-    struct sigaction oldInt_ {};
-    struct sigaction oldTerm_ {};
-    struct sigaction oldPipe_ {};
-};
-
-const char* SignalName(int signal) {
-    return signal == SIGINT ? "SIGINT" : signal == SIGTERM ? "SIGTERM" : "signal";
-}
 
 void PrintJson(std::ostream& out, const FormRecord& form, const Calculator& calc,
                const QString& error) {
@@ -158,7 +108,7 @@ int Run(int argc, char* argv[]) {
         });
     }
     form.SetResultsFileOpener(OpenOutput);
-    form.SetStopCheck([] { return SweepSignals::Received() != 0; });
+    form.SetStopCheck([] { return StopRequests::Received() != 0; });
 
     if (request.sweep) {
         form.SetSaveDialogAnswer(request.sweepFile);
@@ -167,7 +117,7 @@ int Run(int argc, char* argv[]) {
     int code = kShown;
     QString conversionError;
     try {
-        std::optional<SweepSignals> signalScope;
+        std::optional<StopRequests> signalScope;
         if (request.sweep) {
             signalScope.emplace();
         }
@@ -177,13 +127,13 @@ int Run(int argc, char* argv[]) {
         conversionError = QString::fromStdString(OptionConversionMessage(e));
         code = kBadInput;
     }
-    if (const int signal = SweepSignals::Received(); signal != 0) {
+    if (const int signal = StopRequests::Received(); signal != 0) {
         if (calc.SweepStopped()) {
-            std::cerr << "vortalin-cli: " << SignalName(signal) << ": " << kSweepStoppedMessage
+            std::cerr << "vortalin-cli: " << StopName(signal) << ": " << kSweepStoppedMessage
                       << '\n';
             return 128 + signal;
         }
-        std::raise(signal); // it came after the sweep: end as the signal ends a program
+        EndAsStopped(signal); // it came after the sweep: end as the request ends a program
     }
     if (calc.SweepFailed()) {
         std::cerr << "vortalin-cli: " << calc.SweepError() << '\n';
@@ -203,6 +153,7 @@ int Run(int argc, char* argv[]) {
 } // namespace vortalin
 
 int main(int argc, char* argv[]) {
+    vortalin::PrepareConsole();
     vortalin::FailWritesBeyondTheFileSizeLimit();
     return vortalin::Run(argc, argv);
 }

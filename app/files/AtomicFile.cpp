@@ -1,45 +1,31 @@
 #include "app/files/ResultsSink.h"
 
 #include "app/files/FileErrors.h"
+#include "app/files/PlatformFile.h"
 
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <string>
-#include <vector>
-
-#include <sys/stat.h>
 
 namespace vortalin {
 
 namespace {
 
 // The plain writer of the core, for the builds without Qt (core tests, fuzz targets,
-// benchmarks): the front ends write through app/qt/UserFile. Writes into a temporary file
-// in the target's folder, so that the final rename stays on
-// one file system and replaces the target in one step.
+// benchmarks) and for the regular files of the Windows front ends. Writes into a temporary
+// file in the target's folder, so that the final replacement stays on one file system and
+// replaces the target in one step.
 class AtomicFile final : public ResultsSink {
 public:
     explicit AtomicFile(std::string path) : path_(std::move(path)) {
-        std::string pattern = path_ + ".XXXXXX";
-        std::vector<char> name(pattern.begin(), pattern.end());
-        name.push_back('\0');
-        const int fd = mkstemp(name.data());
-        if (fd < 0) {
-            error_ = FileErrorReason(errno);
+        error_ = platform::ReplacementRefusal(path_);
+        if (!error_.empty()) {
             return;
         }
-        tempPath_.assign(name.data());
-#ifndef _WIN32
-        fchmod(fd, TargetMode());
-#endif
-        file_ = fdopen(fd, "wb");
-        if (file_ == nullptr) {
-            error_ = FileErrorReason(errno);
-            std::remove(tempPath_.c_str());
-            tempPath_.clear();
-        }
+        platform::TemporaryFile temporary = platform::CreateTemporaryBeside(path_);
+        file_ = temporary.stream;
+        tempPath_ = temporary.path;
+        error_ = temporary.error;
     }
 
     ~AtomicFile() override {
@@ -47,7 +33,7 @@ public:
             std::fclose(file_);
         }
         if (!tempPath_.empty()) {
-            std::remove(tempPath_.c_str());
+            platform::RemoveFile(tempPath_);
         }
     }
 
@@ -79,8 +65,8 @@ public:
             error_ = FileErrorReason(flushed ? errno : flushErrno);
             return false;
         }
-        if (std::rename(tempPath_.c_str(), path_.c_str()) != 0) {
-            error_ = FileErrorReason(errno);
+        error_ = platform::ReplaceWith(tempPath_, path_);
+        if (!error_.empty()) {
             return false;
         }
         tempPath_.clear();
@@ -90,20 +76,6 @@ public:
     std::string ErrorText() const override { return error_; }
 
 private:
-    // mkstemp creates the file readable by its owner only; the results file gets the
-    // mode of the file it replaces, or the usual mode of a new file.
-#ifndef _WIN32
-    mode_t TargetMode() const {
-        struct stat existing {};
-        if (stat(path_.c_str(), &existing) == 0) {
-            return existing.st_mode & 07777;
-        }
-        const mode_t mask = umask(0);
-        umask(mask);
-        return 0666 & ~mask;
-    }
-#endif
-
     std::string path_;
     std::string tempPath_;
     std::FILE* file_ = nullptr;

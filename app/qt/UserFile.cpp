@@ -254,17 +254,6 @@ std::unique_ptr<ResultsSink> OpenUserFile(const std::string& path, ReaderWait wa
     return std::make_unique<SaveFileSink>(path);
 }
 
-std::string WriteAll(ResultsSink& sink, std::string_view bytes) {
-    if (sink.IsOpen() && sink.Write(bytes) && sink.Commit()) {
-        return {};
-    }
-    return sink.ErrorText();
-}
-
-std::string WriteUserFile(const std::string& path, std::string_view bytes, ReaderWait wait) {
-    return WriteAll(*OpenUserFile(path, wait), bytes);
-}
-
 void FailWritesBeyondTheFileSizeLimit() {
     std::signal(SIGXFSZ, SIG_IGN);
 }

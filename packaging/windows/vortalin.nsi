@@ -35,7 +35,9 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "Vortalin developers"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
+!ifdef WINDOW
 !define MUI_FINISHPAGE_RUN "$INSTDIR\vortalin.exe"
+!endif
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
@@ -58,7 +60,9 @@ Section "Vortalin"
   !undef VORTALIN_INSTALL
   WriteUninstaller "$INSTDIR\uninstall.exe"
 
+!ifdef WINDOW
   CreateShortcut "$SMPROGRAMS\${APP}.lnk" "$INSTDIR\vortalin.exe" "" "$INSTDIR\vortalin.ico" 0
+!endif
 
   ; One entry among the installed programs, whatever was installed before.
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${APP}"
@@ -73,6 +77,7 @@ Section "Vortalin"
   ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
 
+!ifdef WINDOW
   ; A double-clicked case file opens in the window.
   WriteRegStr HKCU "Software\Classes\.vortalin" "" "${CASE_CLASS}"
   WriteRegStr HKCU "Software\Classes\${CASE_CLASS}" "" "Prípad Vortalin"
@@ -80,6 +85,7 @@ Section "Vortalin"
   WriteRegStr HKCU "Software\Classes\${CASE_CLASS}\shell\open\command" "" \
     '"$INSTDIR\vortalin.exe" "%1"'
   System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
+!endif
 SectionEnd
 
 Section "Uninstall"

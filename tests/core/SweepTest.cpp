@@ -43,7 +43,7 @@ const std::string kDefaultStep0 =
 
 std::string ReadFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return test::WithLineFeeds({std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()});
 }
 
 std::vector<std::string> Lines(const std::string& text) {

@@ -15,6 +15,27 @@
 
 namespace vortalin::test {
 
+// A text file's bytes with the platform's line ends (CR LF on Windows, as a text-mode write
+// gives them) turned into line feeds. A line feed without its carriage return on Windows
+// fails the test: every line of such a file ends alike.
+inline std::string WithLineFeeds(const std::string& bytes) {
+#ifdef _WIN32
+    std::string text;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
+            text += '\n';
+            ++i;
+            continue;
+        }
+        EXPECT_FALSE(bytes[i] == '\n') << "a line feed without CR at byte " << i;
+        text += bytes[i];
+    }
+    return text;
+#else
+    return bytes;
+#endif
+}
+
 // The fields of a results-file or batch line, split at ';' (no field of it is quoted).
 inline std::vector<std::string> SplitFields(const std::string& line) {
     std::vector<std::string> fields;
