@@ -1,9 +1,19 @@
 #!/usr/bin/env bash
 # Runs vortalin-cli with various options and checks its output, exit code and files.
-# Usage: cli_test.sh PATH_TO_VORTALIN_CLI VERSION
+# Usage: cli_test.sh PATH_TO_VORTALIN_CLI VERSION [EMULATOR [HOLD_OPEN]]
+# With an EMULATOR (Wine's wrapper for the Windows build) the program runs through it; the
+# checks of POSIX file kinds, limits and signals give way to Windows' own (a results file
+# another program holds open, a read-only file, CR LF line ends), HOLD_OPEN being the
+# Windows helper that keeps a file open.
 set -uo pipefail
-cli=$1
 version=$2 # the version project() gives
+emulator=${3-}
+hold_open=${4-}
+if [[ -n $emulator ]]; then
+    cli=("$emulator" "$1")
+else
+    cli=("$1")
+fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 passed=0
@@ -24,7 +34,7 @@ check() { # check NAME CONDITION...
 run() {
     local expected=$1
     shift
-    "$cli" "$@" >"$work/out" 2>"$work/err"
+    "${cli[@]}" "$@" >"$work/out" 2>"$work/err"
     local code=$?
     if [[ $code -ne $expected ]]; then
         echo "exit $code instead of $expected for: $*" >&2
@@ -97,7 +107,7 @@ check "select water" has '"Edit9": "997.'
 # The sweep: header plus ten lines, step 0 as the window writes it.
 check "sweep" run 0 --decimal-separator , --sweep w --out "$work/v.txt"
 check "sweep lines" test "$(wc -l <"$work/v.txt")" -eq 11
-check "sweep step 0" test "$(sed -n 2p "$work/v.txt")" = \
+check "sweep step 0" test "$(sed -n 2p "$work/v.txt" | tr -d '\r')" = \
     "20,000;22,000;30,000;21,000;8,963;0,1000;0,1000;1,202;1,5178501E-0005;1,8241987E-0005;1004,688;0,0254;658,8;0,720;0,720;5,705;1,452"
 check "sweep header bytes" test "$(head -c 23 "$work/v.txt" | od -An -tx1 | tr -d ' \n')" = \
     "5465706c6f7461206e61207673747570652028b0432920"
@@ -170,6 +180,7 @@ check "write case to a missing folder" run 3 --write-case "$work/none/c.vortalin
 check "write case to standard output" run 0 --decimal-separator , "${every[@]}" --write-case -
 check "case on standard output is the file's" cmp -s "$work/out" "$work/all.vortalin"
 check "batch with an empty out" run 2 --grid w=1:2:2 --out ""
+if [[ -z $emulator ]]; then
 # The results file by the kind of its target: each kind is prepared, swept into with
 # --out, and checked afterwards. The system's devices are named through links of our own
 # (and /dev/stdout as the kernel's /proc/self/fd/1), so that a writer that wrongly replaced
@@ -274,6 +285,39 @@ interrupted_by() { # interrupted_by SIGNAL EXPECTED_EXIT
 }
 check "SIGINT stops the sweep" interrupted_by INT 130
 check "SIGTERM stops the sweep" interrupted_by TERM 143
+
+else
+    # Windows: the results file in text mode, a folder and file with a Slovak name, and the
+    # targets Windows will not let the writer replace, each refused with the earlier file
+    # untouched and no temporary file left.
+    mkdir -p "$work/výsledky"
+    check "sweep into a Slovak folder" run 0 --decimal-separator , --sweep w --out "$work/výsledky/výsledky.txt"
+    check "Slovak file written" test "$(wc -l <"$work/výsledky/výsledky.txt")" -eq 11
+    check "every line ends in CR LF" test "$(grep -c $'\r$' "$work/výsledky/výsledky.txt")" -eq 11
+    check "else as on Linux" bash -c "tr -d '\r' <'$work/výsledky/výsledky.txt' | cmp -s - <(tr -d '\r' <'$work/v.txt')"
+    cp "$work/výsledky/výsledky.txt" "$work/earlier.txt"
+    chmod a-w "$work/výsledky/výsledky.txt" # Wine shows it as a read-only file
+    check "read-only sweep exit" run 3 --sweep w --steps 3 --out "$work/výsledky/výsledky.txt"
+    check "read-only reason" err_has "súbor je len na čítanie"
+    check "read-only file untouched" cmp -s "$work/výsledky/výsledky.txt" "$work/earlier.txt"
+    chmod u+w "$work/výsledky/výsledky.txt"
+    if [[ -n $hold_open ]]; then
+        # A spreadsheet keeps the results file open while it shows it.
+        rm -f "$work/held"
+        "$emulator" "$hold_open" "$work/výsledky/výsledky.txt" "$work/held" 60 &
+        holder=$!
+        for _ in $(seq 600); do [[ -e $work/held ]] && break; sleep 0.1; done
+        check "held file: holder ready" test -e "$work/held"
+        check "held file: sweep exit" run 3 --sweep w --steps 3 --out "$work/výsledky/výsledky.txt"
+        check "held file: reason" err_has "súbor je otvorený v inom programe"
+        check "held file: untouched" cmp -s "$work/výsledky/výsledky.txt" "$work/earlier.txt"
+        kill "$holder" 2>/dev/null
+        wait "$holder" 2>/dev/null
+    fi
+    check "no temporary file left" test "$(ls "$work/výsledky" | wc -l)" -eq 1
+    check "sweep on standard output" run 0 --sweep w --out -
+    check "standard output has CR LF" test "$(grep -c $'\r$' "$work/out")" -eq 11
+fi
 
 check "help" run 0 --help
 check "help lists geometries" has "finned-bank"
