@@ -13,7 +13,7 @@ VORTALIN_WINDOWS_PACKAGES=(
     cmake ninja-build ccache
     g++-mingw-w64-x86-64-posix wine64 nsis icoutils librsvg2-bin
     qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
-    dpkg-dev googletest xvfb xauth fonts-dejavu-core
+    dpkg-dev googletest python3 xvfb xauth fonts-dejavu-core
 )
 
 stage_start=$SECONDS
@@ -35,8 +35,16 @@ if command -v ccache >/dev/null; then
     export CMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER:-ccache}
     export CMAKE_C_COMPILER_LAUNCHER=${CMAKE_C_COMPILER_LAUNCHER:-ccache}
 fi
+# The Linux command line that the Windows one is compared with: ./test.sh's, or built here.
+linux_cli=build/app/cli/vortalin-cli
+if [[ ! -x $linux_cli ]]; then
+    cmake -S . -B build-linux-cli -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORTALIN_BUILD_GUI=OFF \
+        -DVORTALIN_BUILD_TESTS=OFF -DVORTALIN_BUILD_BENCHMARKS=OFF -DVORTALIN_PACKAGING=OFF
+    cmake --build build-linux-cli -j"$(nproc)" --target vortalin-cli
+    linux_cli=build-linux-cli/app/cli/vortalin-cli
+fi
 jobs=$(nproc)
-cmake --preset windows
+cmake --preset windows -DVORTALIN_LINUX_CLI="$PWD/$linux_cli"
 cmake --build --preset windows -j"$jobs"
 stage_done "build"
 
