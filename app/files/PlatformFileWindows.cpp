@@ -47,8 +47,7 @@ std::string ReasonOf(DWORD error) {
 
 bool IsReadOnly(const std::wstring& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES &&
-           (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
            (attributes & FILE_ATTRIBUTE_READONLY) != 0;
 }
 
@@ -56,8 +55,8 @@ bool IsReadOnly(const std::wstring& path) {
 // pick the same name; CREATE_NEW refuses one that exists anyway.
 std::string TemporaryName(const std::string& target, unsigned attempt) {
     static std::atomic<unsigned> counter{0};
-    return target + "." + std::to_string(GetCurrentProcessId()) + "-" +
-           std::to_string(counter++) + "-" + std::to_string(attempt) + ".tmp";
+    return target + "." + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++) +
+           "-" + std::to_string(attempt) + ".tmp";
 }
 
 } // namespace
@@ -67,9 +66,8 @@ TemporaryFile CreateTemporaryBeside(const std::string& target) {
     constexpr unsigned kAttempts = 100;
     for (unsigned attempt = 0; attempt < kAttempts; ++attempt) {
         const std::string name = TemporaryName(target, attempt);
-        const HANDLE handle =
-            CreateFileW(Utf16(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                        FILE_ATTRIBUTE_NORMAL, nullptr);
+        const HANDLE handle = CreateFileW(Utf16(name).c_str(), GENERIC_WRITE, 0, nullptr,
+                                          CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle == INVALID_HANDLE_VALUE) {
             if (GetLastError() == ERROR_FILE_EXISTS) {
                 continue;

@@ -28,9 +28,9 @@ constexpr std::string_view kHeaderUtf8 =
 std::string ToWindows1250(std::string_view utf8) {
     const int inSize = static_cast<int>(utf8.size());
     std::wstring wide(utf8.size(), L'\0');
-    wide.resize(static_cast<std::size_t>(
-        MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), inSize, wide.data(),
-                            static_cast<int>(wide.size()))));
+    wide.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS,
+                                                             utf8.data(), inSize, wide.data(),
+                                                             static_cast<int>(wide.size()))));
     std::string out(wide.size(), '\0');
     BOOL lost = FALSE;
     const int written =

@@ -13,8 +13,8 @@ int wmain(int argc, wchar_t* argv[]) {
         std::fputs("usage: hold_open FILE READY_MARKER SECONDS\n", stderr);
         return 2;
     }
-    const HANDLE file = CreateFileW(argv[1], GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file = CreateFileW(argv[1], GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         std::fprintf(stderr, "hold_open: cannot open the file (error %lu)\n", GetLastError());
         return 1;

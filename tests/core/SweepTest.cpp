@@ -2,9 +2,9 @@
 
 #include "app/compute/Calculator.h"
 #include "app/compute/ConversionError.h"
+#include "app/compute/Messages.h"
 #include "app/files/FileErrors.h"
 #include "app/form/FormRecord.h"
-#include "app/compute/Messages.h"
 #include "tests/core/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -43,7 +43,8 @@ const std::string kDefaultStep0 =
 
 std::string ReadFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
-    return test::WithLineFeeds({std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()});
+    return test::WithLineFeeds(
+        {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()});
 }
 
 std::vector<std::string> Lines(const std::string& text) {
