@@ -14,7 +14,8 @@ struct CommonFileError {
     const char* reason;
 };
 
-constexpr std::array<CommonFileError, 13> kCommonFileErrors = {{
+// Sized by its entries: EDQUOT is not on every platform.
+constexpr CommonFileError kCommonFileErrors[] = {
     {ENOENT, "No such file or directory", "priečinok neexistuje"},
     {EACCES, "Permission denied", "chýba povolenie na zápis"},
     {EPERM, "Operation not permitted", "chýba povolenie na zápis"},
@@ -30,7 +31,7 @@ constexpr std::array<CommonFileError, 13> kCommonFileErrors = {{
     {ELOOP, "Too many levels of symbolic links", "symbolické odkazy tvoria slučku"},
     {EPIPE, "Broken pipe", "program na druhej strane rúry skončil"},
     {ENXIO, "No such device or address", "rúru nikto nečíta"},
-}};
+};
 
 struct ReadError {
     int errorNumber;
@@ -47,6 +48,13 @@ constexpr std::array<ReadError, 4> kReadErrors = {{
 // Qt's own text when a folder is opened as a file.
 constexpr const char* kQtFolderText = "file to open is a directory";
 
+// The C library's text of an error number. Windows' C library has none for the POSIX
+// numbers it does not know (ELOOP, ENXIO, ...).
+std::string SystemText(int errorNumber) {
+    const char* text = std::strerror(errorNumber);
+    return text != nullptr ? text : "Unknown error " + std::to_string(errorNumber);
+}
+
 // Whether the text is the system's text of that error, untranslated or in the user's
 // language.
 bool IsTextOf(const std::string& systemText, int errorNumber) {
@@ -55,7 +63,7 @@ bool IsTextOf(const std::string& systemText, int errorNumber) {
             return true;
         }
     }
-    return systemText == std::strerror(errorNumber);
+    return systemText == SystemText(errorNumber);
 }
 
 } // namespace
@@ -66,13 +74,13 @@ std::string FileErrorReason(int errorNumber) {
             return e.reason;
         }
     }
-    return std::strerror(errorNumber);
+    return SystemText(errorNumber);
 }
 
 std::string FileErrorReason(const std::string& systemText) {
     for (const CommonFileError& e : kCommonFileErrors) {
         // The untranslated text, or the text of the user's language.
-        if (systemText == e.systemText || systemText == std::strerror(e.errorNumber)) {
+        if (systemText == e.systemText || systemText == SystemText(e.errorNumber)) {
             return e.reason;
         }
     }

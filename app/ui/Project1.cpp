@@ -17,7 +17,9 @@ int main(int argc, char* argv[]) {
     }
     // A results file on a pipe whose reader went away is a failed write that the window
     // reports, not the end of the program.
+#ifdef SIGPIPE // POSIX only: Windows has no SIGPIPE
     std::signal(SIGPIPE, SIG_IGN);
+#endif
     vortalin::FailWritesBeyondTheFileSizeLimit();
     vortalin::VortalinApplication application(argc, argv);
     try {

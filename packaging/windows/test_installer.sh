@@ -51,7 +51,8 @@ check "Qt's Slovak texts" test -f "$folder/translations/qtbase_sk.qm"
 
 # The installed command line: the defaults, and a case file it wrote itself.
 cli() { (cd "$work" && wine "$folder/vortalin-cli.exe" "$@"); }
-check "installed cli runs" bash -c "$(declare -f cli wine); wine_run='$wine_run' folder='$folder' work='$work'; cli --decimal-separator . >'$work/out'"
+cli --decimal-separator . >"$work/out"
+check "installed cli runs" test $? -eq 0
 check "installed cli result" grep -qF "Nuseltovo číslo (1) : 27.0810" "$work/out"
 cli --decimal-separator , --geometry staggered-bank --w 2,5 --write-case 'C:\users\Public\banka.vortalin'
 case_file=$(unix_path 'C:\users\Public\banka.vortalin')
@@ -64,7 +65,7 @@ check "the case is not the defaults" grep -qF '"w": 2.5' "$work/case.json"
 if [[ -f $folder/vortalin.exe ]]; then
     # The installed window, offscreen, opens the case file it is given and shows its inputs.
     check "Start-menu entry" test -f "$(unix_path 'C:\users\root\AppData\Roaming\Microsoft\Windows\Start Menu\Programs')/Vortalin.lnk"
-    check "case files open in the window" bash -c "[[ '$(reg_value 'HKCU\Software\Classes\Vortalin.Case\shell\open\command' '(Default)')' == *vortalin.exe* ]] || wine reg query 'HKCU\Software\Classes\Vortalin.Case\shell\open\command' | grep -q vortalin.exe"
+    check "case files open in the window" bash -c "'$wine_run' reg query 'HKCU\\Software\\Classes\\Vortalin.Case\\shell\\open\\command' | grep -q vortalin.exe"
     QT_QPA_PLATFORM=offscreen timeout 120 "$wine_run" "$folder/vortalin.exe" --print-loaded-case \
         'C:\users\Public\banka.vortalin' >"$work/window.txt" 2>&1
     check "installed window loads the case" grep -qF "2,5" "$work/window.txt"

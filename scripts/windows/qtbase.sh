@@ -46,9 +46,18 @@ VORTALIN_QT_OPTIONS=(
     -DFEATURE_testlib=ON
 )
 
+# Debian's qtbase 6.4.2 with Direct2D off: Qt's Gui builds its DirectWrite font engine only
+# with Direct2D, but the Windows print engine calls it whenever DirectWrite is on, and
+# Qt6PrintSupport fails to link. The print engine then takes its GDI font path.
+vortalin_patch_qt_source() {
+    sed -i 's/^#if QT_CONFIG(directwrite)$/#if QT_CONFIG(directwrite) \&\& QT_CONFIG(direct2d)/' \
+        "$1/src/printsupport/platform/windows/qprintengine_win.cpp"
+}
+
 vortalin_qt_key() {
     {
         echo "$VORTALIN_QT_SOURCE_VERSION"
+        declare -f vortalin_patch_qt_source
         printf '%s\n' "${VORTALIN_QT_OPTIONS[@]}"
         cat "$VORTALIN_TOOLCHAIN"
         x86_64-w64-mingw32-g++-posix --version | head -n 1
@@ -79,6 +88,7 @@ MSG
         return 1
     fi
     (cd "$dest" && dpkg-source -x --no-check qt6-base_*.dsc qtbase >/dev/null)
+    vortalin_patch_qt_source "$dest/qtbase"
 }
 
 # Sets VORTALIN_WINDOWS_QT to the cached qtbase for Windows, building it first when missing.

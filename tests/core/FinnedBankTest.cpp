@@ -142,6 +142,7 @@ TEST(FinnedBank, SmallTubeAtLowVelocityShowsTwoMessagesButNoneWhileSaving) {
         ++lines;
     }
     EXPECT_EQ(lines, 4); // header and three steps
+    in.close();          // Windows removes no file that is still open
     std::filesystem::remove(file);
 }
 

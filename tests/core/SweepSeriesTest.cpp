@@ -5,9 +5,9 @@
 #include "app/studies/SweepSeries.h"
 #include "app/compute/Calculator.h"
 #include "app/compute/ConversionError.h"
+#include "app/files/ResultsFile.h"
 #include "app/form/FormRecord.h"
 #include "app/format/NumberFormat.h"
-#include "app/files/ResultsFile.h"
 #include "tests/core/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +17,9 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <limits>
+#include <sstream>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -30,7 +32,8 @@ namespace fs = std::filesystem;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 std::vector<std::vector<std::string>> DataFields(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream file(path, std::ios::binary);
+    std::istringstream in(test::WithLineFeeds({std::istreambuf_iterator<char>(file), {}}));
     std::vector<std::vector<std::string>> rows;
     std::string line;
     std::getline(in, line); // the header
