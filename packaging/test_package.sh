@@ -91,7 +91,9 @@ grep -qF "<mediatype>$case_type</mediatype>" "$metainfo" || fail "metainfo lacks
 mime="$work/mime"
 mkdir -p "$mime/packages"
 cp "$root/usr/share/mime/packages/$id.xml" "$mime/packages/"
-mime_log=$(update-mime-database "$mime" 2>&1) || fail "update-mime-database: $mime_log"
+# (in the data folders searched, or it adds a note that it is not)
+mime_log=$(XDG_DATA_DIRS="$work" update-mime-database "$mime" 2>&1) ||
+    fail "update-mime-database: $mime_log"
 [[ -z "$mime_log" ]] || fail "update-mime-database: $mime_log"
 grep -qF ":$case_type:*.vortalin" "$mime/globs2" || fail "*.vortalin is not $case_type"
 grep -qF "$case_type application/json" "$mime/subclasses" || fail "$case_type is not JSON"
