@@ -1,16 +1,12 @@
 #include "app/files/ResultsFile.h"
 
+#include "app/files/Windows1250.h"
 #include "app/form/InputLabels.h"
 #include "app/format/NumberFormat.h"
 
 #include <cmath>
+#include <optional>
 #include <stdexcept>
-
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <iconv.h>
-#endif
 
 namespace vortalin {
 
@@ -23,46 +19,13 @@ constexpr std::string_view kHeaderUtf8 =
     ";Tep. vodivosť (W.m-1.K-1) ;Re (1) ;Pr (1) ;Pr pri stene (1) ;Nu (1) ;Súčiniteľ prestupu "
     "tepla (W.m-2.K-1) ";
 
-#ifdef _WIN32
-// Windows converts to its own code page 1250 (mingw has no iconv).
-std::string ToWindows1250(std::string_view utf8) {
-    const int inSize = static_cast<int>(utf8.size());
-    std::wstring wide(utf8.size(), L'\0');
-    wide.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS,
-                                                             utf8.data(), inSize, wide.data(),
-                                                             static_cast<int>(wide.size()))));
-    std::string out(wide.size(), '\0');
-    BOOL lost = FALSE;
-    const int written =
-        WideCharToMultiByte(1250, 0, wide.data(), static_cast<int>(wide.size()), out.data(),
-                            static_cast<int>(out.size()), nullptr, &lost);
-    if ((written == 0 && !utf8.empty()) || lost) {
+std::string HeaderBytes() {
+    const std::optional<std::string> bytes = ToWindows1250(kHeaderUtf8);
+    if (!bytes) {
         throw std::runtime_error("Hlavičku súboru výsledkov nemožno zapísať vo Windows-1250.");
     }
-    out.resize(static_cast<std::size_t>(written));
-    return out;
+    return *bytes;
 }
-#else
-std::string ToWindows1250(std::string_view utf8) {
-    iconv_t cd = iconv_open("WINDOWS-1250", "UTF-8");
-    if (cd == reinterpret_cast<iconv_t>(-1)) {
-        throw std::runtime_error("Kódovanie Windows-1250 nie je k dispozícii.");
-    }
-    std::string in(utf8);
-    std::string out(in.size(), '\0');
-    char* inPtr = in.data();
-    std::size_t inLeft = in.size();
-    char* outPtr = out.data();
-    std::size_t outLeft = out.size();
-    const std::size_t res = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-    iconv_close(cd);
-    if (res == static_cast<std::size_t>(-1) || inLeft != 0) {
-        throw std::runtime_error("Hlavičku súboru výsledkov nemožno zapísať vo Windows-1250.");
-    }
-    out.resize(out.size() - outLeft);
-    return out;
-}
-#endif
 
 } // namespace
 
@@ -89,7 +52,7 @@ std::string_view ResultsTitles() {
 }
 
 const std::string& ResultsHeader() {
-    static const std::string header = ToWindows1250(kHeaderUtf8) + std::string(kLineEnd);
+    static const std::string header = HeaderBytes() + std::string(kLineEnd);
     return header;
 }
 
