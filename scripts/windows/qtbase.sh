@@ -46,12 +46,17 @@ VORTALIN_QT_OPTIONS=(
     -DFEATURE_testlib=ON
 )
 
-# Debian's qtbase 6.4.2 with Direct2D off: Qt's Gui builds its DirectWrite font engine only
-# with Direct2D, but the Windows print engine calls it whenever DirectWrite is on, and
-# Qt6PrintSupport fails to link. The print engine then takes its GDI font path.
+# Two fixes to Debian's qtbase 6.4.2 for the features switched off here:
+# - Direct2D off: Qt's Gui builds its DirectWrite font engine only with Direct2D, but the
+#   Windows print engine calls it whenever DirectWrite is on, and Qt6PrintSupport fails to
+#   link. The print engine then takes its GDI font path.
+# - OpenGL off: the qwindows plugin still uses the dynamic-GL context when `dynamicgl` is
+#   on (it stays on by default), and fails to compile.
 vortalin_patch_qt_source() {
     sed -i 's/^#if QT_CONFIG(directwrite)$/#if QT_CONFIG(directwrite) \&\& QT_CONFIG(direct2d)/' \
         "$1/src/printsupport/platform/windows/qprintengine_win.cpp"
+    sed -i 's/^#if QT_CONFIG(dynamicgl)$/#if QT_CONFIG(dynamicgl) \&\& QT_CONFIG(opengl)/' \
+        "$1/src/plugins/platforms/windows/qwindowswindow.cpp"
 }
 
 vortalin_qt_key() {
