@@ -9,6 +9,8 @@
 # DLL to DLL, and every DLL found in Qt's or mingw's folders is shipped; the rest belong to
 # Windows itself.
 
+cmake_minimum_required(VERSION 3.25)
+
 foreach(var STAGE NSH OBJDUMP PROGRAMS QT PLUGINS DLL_DIRS)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "Deploy.cmake: ${var} is not set")

@@ -1,8 +1,8 @@
 // The parameter sweep from the user's side: the range dialog, the save-to-file toggle with
 // its save dialog, the results file written through a temporary file, and the progress bar.
 
-#include "tests/gui/GuiTestSupport.h"
 #include "app/ui/VortalinApplication.h"
+#include "tests/gui/GuiTestSupport.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
@@ -354,6 +354,9 @@ void SweepTest::resultsFileByTargetKind_data() {
 }
 
 void SweepTest::resultsFileByTargetKind() {
+#ifdef _WIN32 // FIFOs, links and devices are POSIX kinds; Windows has its own cli checks
+    QSKIP("POSIX file kinds");
+#else
     QFETCH(TargetKind, kind);
     const QString target = ResultsPath("ciel.txt");
     const QByteArray path = target.toLocal8Bit();
@@ -449,6 +452,7 @@ void SweepTest::resultsFileByTargetKind() {
          folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden)) {
         QVERIFY2(expected.contains(name), qPrintable(name));
     }
+#endif
 }
 
 void SweepTest::escapeStopsTheSweepAndLocksTheInputsMeanwhile() {
