@@ -1,7 +1,7 @@
 #include "correlations/HelicalPipe.h"
 
-#include "properties/Temperatures.h"
 #include "correlations/Engine.h"
+#include "properties/Temperatures.h"
 
 #include <cmath>
 #include <limits>

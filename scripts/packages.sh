@@ -1,7 +1,7 @@
 # Debian packages the build, the window, the package and the tests need (sourced by run.sh
 # and test.sh).
 VORTALIN_PACKAGES=(
-    build-essential cmake ninja-build pkg-config
+    build-essential cmake ninja-build pkg-config clang-format
     qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libgl-dev qt6-translations-l10n
     libgtest-dev libbenchmark-dev
     xvfb xauth fonts-dejavu-core

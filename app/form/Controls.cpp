@@ -24,44 +24,27 @@ constexpr std::array<std::string_view, kButtonCount> kButtonNames = {
 };
 
 // Default texts with a decimal comma; result fields start at 16 hyphens.
-constexpr std::string_view kSixteenHyphens = "----------------";
 constexpr std::array<std::string_view, kEditCount> kDefaults = {
-    "1",
-    "0,1",
-    "20",
-    "22",
-    "30",
-    kSixteenHyphens,
-    kSixteenHyphens, // Edit1..7
-    "1",             // Edit8
-    kSixteenHyphens,
-    kSixteenHyphens,
-    kSixteenHyphens,
-    kSixteenHyphens, // Edit9..12
-    kSixteenHyphens,
-    kSixteenHyphens,
-    kSixteenHyphens,
-    kSixteenHyphens, // Edit13..16
-    kSixteenHyphens,
-    kSixteenHyphens, // Edit17..18
+    "1",        "0,1",      "20",       "22",    "30", kStartText,
+    kStartText, // Edit1..7
+    "1",        // Edit8
+    kStartText, kStartText, kStartText,
+    kStartText, // Edit9..12
+    kStartText, kStartText, kStartText,
+    kStartText, // Edit13..16
+    kStartText,
+    kStartText, // Edit17..18
     "90",
     "1", // Edit19..20
-    "0,01",
-    "0,1",
+    "0,01",     "0,1",
     "0,02", // Edit21..23
     "0,01",
     "0,02", // Edit24..25
-    "0,01",
-    "0,02",
-    "0,02",
-    "0,005",
+    "0,01",     "0,02",     "0,02",     "0,005",
     "1", // Edit26..30
-    "53,6",
-    "25",
-    "0,44",
+    "53,6",     "25",       "0,44",
     "2,46", // Edit31..34
-    "0,1",
-    "0,2",
+    "0,1",      "0,2",
     "10", // Form2 Edit1..3
 };
 

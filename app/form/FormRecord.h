@@ -3,8 +3,8 @@
 // window's defaults, recording the texts set and the messages shown. The command-line
 // front end and most tests compute on it.
 
-#include "app/form/ParsedNumbers.h"
 #include "app/compute/WindowServices.h"
+#include "app/form/ParsedNumbers.h"
 
 #include <array>
 #include <functional>

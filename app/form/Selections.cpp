@@ -1,7 +1,7 @@
 #include "app/form/Selections.h"
 
-#include "app/form/InputNames.h"
 #include "app/compute/WindowServices.h"
+#include "app/form/InputNames.h"
 
 namespace vortalin {
 

@@ -49,6 +49,20 @@ ButtonId ButtonOf(RowCountMode m);
 // every tube geometry take their own diameters, so Edit2 is greyed out for them.
 bool UsesHydraulicDiameter(Geometry g);
 
+// What the enter handler of a geometry button does to Edit2: silver and disabled for the
+// geometries with their own diameters, window colour and enabled for the others.
+void GeometryButtonEnter(WindowServices& window, ButtonId geometryButton);
+
+// Selects a button as a click in the window does: the others of its group are cleared and,
+// for a geometry button, its enter handler greys or restores Edit2. Form is a record or the
+// window's services, both of which can select a button.
+template <class Form> void SelectAsClicked(Form& form, ButtonId button) {
+    form.Select(button);
+    if (GroupOf(button) == ButtonGroup::Geometry) {
+        GeometryButtonEnter(form, button);
+    }
+}
+
 // The selection as the window shows it now.
 Geometry SelectedGeometry(const WindowServices& window);
 Fluid SelectedFluid(const WindowServices& window);

@@ -1,6 +1,7 @@
 #include "app/studies/BatchTable.h"
 
 #include "app/compute/ConversionError.h"
+#include "app/form/Selections.h"
 #include "app/format/NumberFormat.h"
 
 #include <algorithm>

@@ -1,11 +1,11 @@
 #include "app/ui/ChartWindow.h"
 
+#include "app/compute/ResultDisplay.h"
+#include "app/form/InputLabels.h"
+#include "app/qt/UserFile.h"
 #include "app/ui/ChartImage.h"
 #include "app/ui/ChartPlot.h"
 #include "app/ui/ErrorBox.h"
-#include "app/form/InputLabels.h"
-#include "app/compute/ResultDisplay.h"
-#include "app/qt/UserFile.h"
 
 #include <QChart>
 #include <QChartView>

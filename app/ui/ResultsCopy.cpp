@@ -1,10 +1,10 @@
 #include "app/ui/ResultsCopy.h"
 
-#include "app/ui/FormControls.h"
-#include "app/form/InputLabels.h"
 #include "app/compute/Messages.h"
 #include "app/compute/ResultDisplay.h"
+#include "app/form/InputLabels.h"
 #include "app/form/Selections.h"
+#include "app/ui/FormControls.h"
 
 #include <QAction>
 #include <QClipboard>

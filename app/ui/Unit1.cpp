@@ -1,5 +1,8 @@
 #include "app/ui/Unit1.h"
 
+#include "app/compute/ConversionError.h"
+#include "app/form/Selections.h"
+#include "app/qt/CaseFile.h"
 #include "app/ui/ChartWindow.h"
 #include "app/ui/ErrorBox.h"
 #include "app/ui/FormControls.h"
@@ -9,9 +12,6 @@
 #include "app/ui/TextFitting.h"
 #include "app/ui/Unit2.h"
 #include "app/ui/WindowKeys.h"
-#include "app/compute/ConversionError.h"
-#include "app/form/Selections.h"
-#include "app/qt/CaseFile.h"
 #include "ui_Unit1.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "app/ui/VortalinApplication.h"
 
-#include "app/ui/ErrorBox.h"
 #include "app/Version.h"
+#include "app/ui/ErrorBox.h"
 
 #include <QIcon>
 #include <QLibraryInfo>

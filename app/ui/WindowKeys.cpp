@@ -1,10 +1,10 @@
 #include "app/ui/WindowKeys.h"
 
-#include "app/ui/FormControls.h"
+#include "app/compute/ResultDisplay.h"
 #include "app/form/InputLabels.h"
 #include "app/form/InputNames.h"
-#include "app/compute/ResultDisplay.h"
 #include "app/form/Selections.h"
+#include "app/ui/FormControls.h"
 
 #include <QEvent>
 #include <QKeyEvent>

@@ -2,12 +2,12 @@
 // order, their absence while saving to a file, and degenerate fins.
 
 #include "correlations/FinnedBank.h"
-#include "tests/core/TestSupport.h"
 #include "app/compute/Calculator.h"
 #include "app/compute/ConversionError.h"
-#include "app/form/FormRecord.h"
 #include "app/compute/Messages.h"
+#include "app/form/FormRecord.h"
 #include "correlations/Engine.h"
+#include "tests/core/TestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // of block at the regime bounds.
 
 #include "correlations/PipeFlow.h"
-#include "tests/core/TestSupport.h"
 #include "app/form/FormRecord.h"
 #include "correlations/Engine.h"
+#include "tests/core/TestSupport.h"
 
 #include <gtest/gtest.h>
 

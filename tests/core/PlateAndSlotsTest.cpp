@@ -3,8 +3,8 @@
 
 #include "correlations/PlateAndSlots.h"
 #include "app/compute/Calculator.h"
-#include "app/form/FormRecord.h"
 #include "app/compute/Messages.h"
+#include "app/form/FormRecord.h"
 #include "properties/FluidProperties.h"
 #include "properties/Temperatures.h"
 

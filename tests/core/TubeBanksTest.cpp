@@ -2,13 +2,13 @@
 // row-count correction, the geometry messages in their order, and undefined banks.
 
 #include "correlations/TubeBanks.h"
-#include "tests/core/TestSupport.h"
 #include "app/compute/Calculator.h"
 #include "app/compute/ConversionError.h"
-#include "app/form/FormRecord.h"
 #include "app/compute/Messages.h"
+#include "app/form/FormRecord.h"
 #include "correlations/Engine.h"
 #include "correlations/TubeRow.h"
+#include "tests/core/TestSupport.h"
 
 #include <gtest/gtest.h>
 

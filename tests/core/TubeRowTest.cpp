@@ -2,13 +2,13 @@
 // row's geometry messages, its two validity checks, and what a sweep writes for it.
 
 #include "correlations/TubeRow.h"
-#include "tests/core/TestSupport.h"
 #include "app/compute/Calculator.h"
-#include "app/form/FormRecord.h"
 #include "app/compute/Messages.h"
+#include "app/form/FormRecord.h"
 #include "app/format/NumberFormat.h"
 #include "correlations/Engine.h"
 #include "correlations/PlateAndSlots.h"
+#include "tests/core/TestSupport.h"
 
 #include <gtest/gtest.h>
 
