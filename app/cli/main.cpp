@@ -11,7 +11,7 @@
 #include "app/compute/Messages.h"
 #include "app/compute/ResultDisplay.h"
 #include "app/form/FormRecord.h"
-#include "app/form/InputLabels.h"
+#include "app/form/InputFields.h"
 #include "app/form/InputNames.h"
 #include "app/qt/CaseFile.h"
 #include "app/qt/UserFile.h"

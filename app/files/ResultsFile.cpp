@@ -1,6 +1,6 @@
 #include "app/files/ResultsFile.h"
 
-#include "app/form/InputLabels.h"
+#include "app/form/InputFields.h"
 #include "app/format/NumberFormat.h"
 
 #include <cmath>

@@ -1,6 +1,7 @@
 #include "app/form/FormRecord.h"
 
 #include "app/compute/ConversionError.h"
+#include "app/form/InputNames.h"
 #include "app/format/NumberFormat.h"
 
 #include <algorithm>

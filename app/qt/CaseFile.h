@@ -25,7 +25,7 @@ inline constexpr std::size_t kMaxCaseFileBytes = 1 << 20;
 // A case as plain data, independent of the front end.
 struct CaseInputs {
     char decimalSeparator = ',';
-    std::array<std::string, kFieldNames.size()> texts{};    // in the order of kFieldNames
+    std::array<std::string, kInputFields.size()> texts{};   // in the order of kInputFields
     std::array<ButtonId, kSelectionNames.size()> choices{}; // in the order of kSelectionNames
 
     bool operator==(const CaseInputs&) const = default;
@@ -69,8 +69,8 @@ std::string CaseNotSavedMessage(const std::string& path, const std::string& reas
 template <class Form> CaseInputs CaseOf(const Form& form) {
     CaseInputs inputs;
     inputs.decimalSeparator = form.DecimalSeparator();
-    for (std::size_t i = 0; i < kFieldNames.size(); ++i) {
-        inputs.texts[i] = form.Text(kFieldNames[i].field);
+    for (std::size_t i = 0; i < kInputFields.size(); ++i) {
+        inputs.texts[i] = form.Text(kInputFields[i].field);
     }
     for (std::size_t i = 0; i < kSelectionNames.size(); ++i) {
         inputs.choices[i] = kSelectionNames[i].values.front().button;
@@ -90,8 +90,8 @@ template <class Form> void ApplyCase(const CaseInputs& inputs, Form& form) {
     for (std::size_t i = 0; i < kSelectionNames.size(); ++i) {
         SelectAsClicked(form, converted.choices[i]);
     }
-    for (std::size_t i = 0; i < kFieldNames.size(); ++i) {
-        form.SetInputText(kFieldNames[i].field, converted.texts[i]);
+    for (std::size_t i = 0; i < kInputFields.size(); ++i) {
+        form.SetInputText(kInputFields[i].field, converted.texts[i]);
     }
 }
 

@@ -1,7 +1,7 @@
 #include "app/ui/ChartWindow.h"
 
 #include "app/compute/ResultDisplay.h"
-#include "app/form/InputLabels.h"
+#include "app/form/InputFields.h"
 #include "app/qt/UserFile.h"
 #include "app/ui/ChartImage.h"
 #include "app/ui/ChartPlot.h"

@@ -2,7 +2,7 @@
 
 #include "app/compute/ConversionError.h"
 #include "app/compute/ResultDisplay.h"
-#include "app/form/InputLabels.h"
+#include "app/form/InputFields.h"
 #include "app/format/NumberFormat.h"
 #include "app/qt/DecimalSeparator.h"
 #include "app/qt/UserFile.h"

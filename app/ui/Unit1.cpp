@@ -1,6 +1,7 @@
 #include "app/ui/Unit1.h"
 
 #include "app/compute/ConversionError.h"
+#include "app/form/Geometries.h"
 #include "app/form/Selections.h"
 #include "app/qt/CaseFile.h"
 #include "app/ui/ChartWindow.h"
@@ -38,7 +39,6 @@ static void RegisterSketches() {
 
 namespace {
 
-constexpr int kSketchCount = 11;
 constexpr QSize kOuterSize(955, 611); // frame included
 
 } // namespace
@@ -111,8 +111,9 @@ void TForm1::CreateCaseDialogs() {
 
 void TForm1::LoadSketches() {
     RegisterSketches();
-    for (int i = 1; i <= kSketchCount; ++i) {
-        const QString name = QStringLiteral("Image%1").arg(i);
+    for (const vortalin::GeometryEntry& geometry : vortalin::kGeometries) {
+        const QString name =
+            QString::fromUtf8(geometry.sketch.data(), qsizetype(geometry.sketch.size()));
         vortalin::FindControl<QSvgWidget>(*this, name.toStdString())
             .load(QStringLiteral(":/sketches/%1.svg").arg(name));
     }
@@ -130,8 +131,8 @@ void TForm1::ConnectHandlers() {
 }
 
 void TForm1::WatchGeometryButtonsFocus() {
-    for (ButtonId button : vortalin::kGeometryButtons) {
-        vortalin::FindButton(*this, button).installEventFilter(this);
+    for (const vortalin::GeometryEntry& geometry : vortalin::kGeometries) {
+        vortalin::FindButton(*this, geometry.button).installEventFilter(this);
     }
 }
 

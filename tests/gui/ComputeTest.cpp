@@ -2,6 +2,7 @@
 // "Vypočítaj", reading the result fields and the message boxes; the general error handler;
 // and the dialogs of "Súbor", which change nothing when cancelled.
 
+#include "app/form/InputFields.h"
 #include "app/ui/QtWindowServices.h"
 #include "app/ui/VortalinApplication.h"
 #include "tests/gui/GuiTestSupport.h"
