@@ -2,8 +2,8 @@
 
 #include "app/compute/ConversionError.h"
 #include "app/files/FileErrors.h"
+#include "app/files/UserFile.h"
 #include "app/format/NumberFormat.h"
-#include "app/qt/UserFile.h"
 
 #include <QFile>
 #include <QJsonDocument>

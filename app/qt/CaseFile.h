@@ -5,9 +5,9 @@
 // command line's --case/--write-case share this reader and writer.
 
 #include "app/compute/WindowServices.h"
+#include "app/files/UserFile.h"
 #include "app/form/InputNames.h"
 #include "app/form/Selections.h"
-#include "app/qt/UserFile.h"
 
 #include <array>
 #include <optional>

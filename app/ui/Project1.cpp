@@ -1,7 +1,7 @@
 // Vortalin: the desktop program. Start-up creates the application, the main window and
 // the hidden range dialog, then runs the event loop until the main window is closed.
 
-#include "app/qt/UserFile.h"
+#include "app/files/UserFile.h"
 #include "app/ui/ErrorBox.h"
 #include "app/ui/MainForms.h"
 #include "app/ui/StartupOptions.h"
