@@ -2,6 +2,7 @@
 
 #include "app/compute/WindowServices.h"
 #include "app/form/Geometries.h"
+#include "correlations/engine/EngineWindow.h"
 
 #include <algorithm>
 
@@ -30,7 +31,7 @@ ButtonId ButtonOf(RowCountMode m) {
     return ChoiceOf(kRowCountModes, m).button;
 }
 
-Geometry SelectedGeometry(const WindowServices& window) {
+Geometry SelectedGeometry(const EngineWindow& window) {
     for (const GeometryEntry& g : kGeometries) {
         if (window.IsSelected(g.button)) {
             return g.option;
@@ -39,7 +40,7 @@ Geometry SelectedGeometry(const WindowServices& window) {
     return kGeometries.front().option;
 }
 
-Fluid SelectedFluid(const WindowServices& window) {
+Fluid SelectedFluid(const EngineWindow& window) {
     for (const Choice<Fluid>& f : kFluids) {
         if (window.IsSelected(f.button)) {
             return f.option;

@@ -3,33 +3,15 @@
 // step that needs one asks the window which button is selected when it runs.
 
 #include "app/form/Controls.h"
+#include "correlations/equations/SelectionKinds.h"
 
 #include <array>
-#include <cstdint>
 #include <string_view>
 
 namespace vortalin {
 
+class EngineWindow;
 class WindowServices;
-
-enum class Geometry : std::uint8_t {
-    PipeFlow,
-    CrossFlowPipe,
-    Plate,
-    PlanarSlot,
-    SlotInsulatedOneSide,
-    HelicalPipe,
-    SingleRow,
-    InlineBank,
-    StaggeredBank,
-    PartlyStaggeredBank,
-    FinnedBank,
-};
-inline constexpr std::size_t kGeometryCount = 11;
-
-enum class Fluid : std::uint8_t { Air, Water, NaturalGas };
-enum class HeatingMode : std::uint8_t { ConstWallTemp, ConstHeatFlux };
-enum class RowCountMode : std::uint8_t { ManyRows, FewRows };
 
 // One button of a selection: the value it stands for, the button and the name of the value
 // on the command line, in case files and batch tables. The first row of a group is selected
@@ -83,9 +65,9 @@ template <class Form> void SelectAsClicked(Form& form, ButtonId button) {
     }
 }
 
-// The selection as the window shows it now.
-Geometry SelectedGeometry(const WindowServices& window);
-Fluid SelectedFluid(const WindowServices& window);
+// The selection as the window shows it now (the engine's view of the window suffices).
+Geometry SelectedGeometry(const EngineWindow& window);
+Fluid SelectedFluid(const EngineWindow& window);
 
 // Readable names used on the command line ("pipe", "cross-flow", ...).
 std::string_view GeometryName(Geometry g);

@@ -6,7 +6,7 @@
 #include "app/compute/Messages.h"
 #include "app/form/FormRecord.h"
 #include "app/form/InputFields.h"
-#include "correlations/Engine.h"
+#include "correlations/engine/Engine.h"
 
 #include <cmath>
 #include <string>
