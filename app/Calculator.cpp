@@ -8,6 +8,7 @@
 #include "NumberFormat.h"
 #include "ResultDisplay.h"
 #include "ResultsFile.h"
+#include "RunWarnings.h"
 #include "Selections.h"
 #include "SweepSeries.h"
 
@@ -188,6 +189,7 @@ private:
 
 void Calculator::Button1Click() {
     resultsShown_ = false;
+    warnings_.Clear();
     sweepError_.clear();
     sweepStopped_ = false;
     if (state_.sweep.saveToFile == 1) {
@@ -219,7 +221,15 @@ void Calculator::RunSinglePoint() {
     if (CheckValidity()) {
         ShowResults();
         resultsShown_ = true;
+        CollectWarnings(warnings_);
     }
+}
+
+void Calculator::CollectWarnings(WarningList& warnings) const {
+    const RowCountMode rows = window_.IsSelected(ButtonOf(RowCountMode::FewRows))
+                                  ? RowCountMode::FewRows
+                                  : RowCountMode::ManyRows;
+    vortalin::CollectWarnings(state_, {SelectedGeometry(window_), rows}, warnings);
 }
 
 void Calculator::ResetOutputs() {

@@ -7,9 +7,11 @@ bool CorrelationEngine::ComputeHeatTransfer() {
     // whole. There is no else-chain: the guards themselves keep the geometries apart, and
     // the five pipe guards split the Re axis without gaps.
     bool ran = false;
-    const auto run = [&ran](bool guard, auto&& block) {
+    s_.equation.Clear();
+    const auto run = [this, &ran](bool guard, auto&& block) {
         if (guard) {
             block();
+            RecordCommonTerms();
             ran = true;
         }
     };
@@ -36,6 +38,17 @@ bool CorrelationEngine::ComputeHeatTransfer() {
     run(Selected(ButtonId::RadioButton14), [&] { PartlyStaggeredBankBlock(); });
     run(Selected(ButtonId::RadioButton18), [&] { FinnedBankBlock(); });
     return ran;
+}
+
+void CorrelationEngine::RecordCommonTerms() {
+    // After the block, so that the Re of the geometries that replace it is the one recorded.
+    EquationRecord& r = s_.equation;
+    r.Set(Term::Re, s_.Re);
+    r.Set(Term::Pr, s_.Pr);
+    r.Set(Term::PrW, s_.PrW);
+    r.Set(Term::PrRatio, s_.Pr / s_.PrW);
+    r.Set(Term::Nu, s_.Nu);
+    r.Set(Term::Alpha, s_.alpha);
 }
 
 } // namespace vortalin

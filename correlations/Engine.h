@@ -27,6 +27,9 @@ private:
     double Read(EditId field) const { return window_.NumberFrom(field); }
     void ShowMessage(const std::string& text) { window_.ShowMessage(text); }
     void SetRegime(Regime regime) { window_.SetStatusText(RegimeText(regime)); }
+    // The similarity numbers and results every equation's record holds.
+    void RecordCommonTerms();
+    EquationRecord* Terms() { return &s_.equation; }
 
     // Pipe flow (PipeFlow.cpp), blocks 1 to 5.
     void PipeLaminarBlock(HeatingMode mode);
@@ -71,6 +74,7 @@ private:
 
     // Finned tube bank (FinnedBank.cpp), block 15.
     void FinnedBankBlock();
+    void RecordFinnedTerms(double d_a, double d_b, double f, double P_f);
 
     CalcState& s_;
     WindowServices& window_;

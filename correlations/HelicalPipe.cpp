@@ -37,16 +37,21 @@ double HelicalFrictionFactor(double Re, double x) {
     return 0.3164 / std::pow(Re, 0.25) + 0.03 * std::pow(x, 0.5);
 }
 
-double HelicalTurbulentNusselt(double Re, double x, double Pr, double PrW) {
-    const double xi8 = HelicalFrictionFactor(Re, x) * 0.125;
+double HelicalTurbulentNusselt(double Re, double x, double Pr, double PrW,
+                               EquationRecord* record) {
+    const double xi = HelicalFrictionFactor(Re, x);
+    Record(record, Term::Xi, xi);
+    const double xi8 = xi * 0.125;
     return std::pow(Pr / PrW, 0.14) * xi8 * Pr * Re /
            (1 + 12.7 * std::sqrt(xi8) * (std::pow(Pr, 0.66666) - 1));
 }
 
 double HelicalTransitionalNusselt(double gamma, double Recrit, double x, double m, double Pr,
-                                  double PrW) {
+                                  double PrW, EquationRecord* record) {
     const double nuLc = HelicalLaminarNusselt(Recrit, x, m, Pr, PrW);
     const double nuTc = HelicalTurbulentNusselt(kHelicalTurbulentReynolds, x, Pr, PrW);
+    Record(record, Term::NuL, nuLc);
+    Record(record, Term::NuT, nuTc);
     return std::pow(Pr / PrW, 0.14) * (gamma * nuLc + (1 - gamma) * nuTc);
 }
 
@@ -68,20 +73,29 @@ void CorrelationEngine::HelicalPipeBlock() {
     const double Re = s_.Re;
     const double gamma = HelicalTransitionalWeight(Re, Recrit);
     const double m = HelicalLaminarExponent(x);
+    EquationRecord& r = s_.equation;
+    r.Set(Term::CoilDiameter, Dw);
+    r.Set(Term::CurvatureRatio, x);
+    r.Set(Term::CriticalRe, Recrit);
 
     // An undefined Re passes none of the tests below; Nu is then undefined as well rather
     // than the value of an earlier run.
     s_.Nu = std::numeric_limits<double>::quiet_NaN();
     if (Re < Recrit) {
         s_.Nu = HelicalLaminarNusselt(Re, x, m, s_.Pr, s_.PrW);
+        r.Use(EquationId::HelicalLaminar);
+        r.Set(Term::M, m);
         SetRegime(Regime::Laminar);
     }
     if (Recrit <= Re && Re <= kHelicalTurbulentReynolds) {
-        s_.Nu = HelicalTransitionalNusselt(gamma, Recrit, x, m, s_.Pr, s_.PrW);
+        s_.Nu = HelicalTransitionalNusselt(gamma, Recrit, x, m, s_.Pr, s_.PrW, &r);
+        r.Use(EquationId::HelicalTransitional);
+        r.Set(Term::Gamma, gamma);
         SetRegime(Regime::Transitional);
     }
     if (Re > kHelicalTurbulentReynolds) {
-        s_.Nu = HelicalTurbulentNusselt(Re, x, s_.Pr, s_.PrW);
+        s_.Nu = HelicalTurbulentNusselt(Re, x, s_.Pr, s_.PrW, &r);
+        r.Use(EquationId::HelicalTurbulent);
         SetRegime(Regime::Turbulent);
     }
     s_.alpha = s_.Nu * s_.lambda / dt;

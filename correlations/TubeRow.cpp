@@ -36,10 +36,13 @@ double RowReynolds(double w, double flowLength, double nu, double psi) {
     return w * flowLength / (nu * psi);
 }
 
-double RowNusselt(double Re, double Pr, double PrW) {
+double RowNusselt(double Re, double Pr, double PrW, EquationRecord* record) {
     const double n = RowWallExponent(Pr, PrW);
     const double nuLam = PlateLaminarNusselt(Re, Pr);
     const double nuTurb = PlateTurbulentNusselt(Re, Pr);
+    Record(record, Term::N, n);
+    Record(record, Term::NuLam, nuLam);
+    Record(record, Term::NuTurb, nuTurb);
     return (0.3 + std::sqrt(std::pow(nuLam, 2) + std::pow(nuTurb, 2))) * std::pow(Pr / PrW, n);
 }
 
@@ -60,7 +63,11 @@ double CorrelationEngine::SingleRowNusselt(double dTube, double psi) {
     const double flowLength = TubeFlowLength(dTube);
     s_.d = flowLength;
     s_.Re = RowReynolds(s_.w, flowLength, s_.nu, psi);
-    return RowNusselt(s_.Re, s_.Pr, s_.PrW);
+    const double Nu0 = RowNusselt(s_.Re, s_.Pr, s_.PrW, Terms());
+    s_.equation.Set(Term::VoidFraction, psi);
+    s_.equation.Set(Term::FlowLength, flowLength);
+    s_.equation.Set(Term::Nu0, Nu0);
+    return Nu0;
 }
 
 void CorrelationEngine::SingleRowBlock() {
@@ -69,6 +76,7 @@ void CorrelationEngine::SingleRowBlock() {
     ShowMessages(SingleRowGeometryErrors(dTube, s1));
     const double psi = SingleRowVoidFraction(dTube, s1);
     // A single row takes no arrangement factor and no row-count correction.
+    s_.equation.Use(EquationId::SingleRow);
     s_.Nu = SingleRowNusselt(dTube, psi);
     s_.alpha = s_.Nu * s_.lambda / s_.d;
 }

@@ -5,6 +5,7 @@
 #include "CommandLine.h"
 #include "app/Calculator.h"
 #include "app/ConversionError.h"
+#include "app/EquationReport.h"
 #include "app/FormRecord.h"
 #include "app/InputLabels.h"
 #include "app/InputNames.h"
@@ -88,10 +89,17 @@ void PrintJson(std::ostream& out, const FormRecord& form, const Calculator& calc
     out << QJsonDocument(RunJson(form, calc, error)).toJson(QJsonDocument::Indented).toStdString();
 }
 
-void PrintText(std::ostream& out, const FormRecord& form) {
+void PrintText(std::ostream& out, const FormRecord& form, const Calculator& calc) {
     out << "status: " << form.StatusText() << '\n';
     for (const ResultLabel& line : kResultLabels) {
         out << line.label << ' ' << form.Text(line.field) << '\n';
+    }
+    const char separator = form.DecimalSeparator();
+    if (const EquationRow* row = ShownEquation(calc)) {
+        out << "equation: " << EquationLine(*row, separator) << '\n';
+    }
+    for (const Warning& warning : calc.Warnings()) {
+        out << "warning: " << WarningText(warning, separator) << '\n';
     }
 }
 
@@ -194,7 +202,7 @@ int Run(int argc, char* argv[]) {
     if (request.json) {
         PrintJson(report, form, calc, conversionError);
     } else {
-        PrintText(report, form);
+        PrintText(report, form, calc);
     }
     return code;
 }

@@ -86,9 +86,13 @@ for option in "--steps 3" "--from 1" "--to 2" "--out $work/x.txt"; do
 done
 
 # Undefined values are null in the state and named on screen.
-check "undefined dtLog" run 0 --json --t-in 21 --t-out 21
+check "undefined dtLog" run 0 --json --t-wall 21
 check "undefined dtLog null" has '"dtLog": null'
 check "undefined dtLog text" has '"Edit7": "nedefinované"'
+# Equal end temperatures give the limit |tWall − tIn| of the log-mean difference.
+check "equal end temperatures" run 0 --json --t-in 21 --t-out 21
+check "equal end temperatures limit" has '"dtLog": 9'
+check "equal end temperatures text" has '"Edit7": "9.000"'
 
 # Selection by control name, e.g. water and constant heat flux.
 check "select" run 0 --json --select RadioButton5 --select RadioButton4 --t-wall 60
