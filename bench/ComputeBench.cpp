@@ -3,9 +3,9 @@
 //
 //   build/bench/vortalin_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
-#include "app/Calculator.h"
-#include "app/FormRecord.h"
-#include "app/Selections.h"
+#include "app/compute/Calculator.h"
+#include "app/form/FormRecord.h"
+#include "app/form/Selections.h"
 
 #include <benchmark/benchmark.h>
 
@@ -46,9 +46,8 @@ BENCHMARK(BM_SinglePointCompute)->DenseRange(0, static_cast<int>(kGeometryCount)
 void BM_SweepLines(benchmark::State& st) {
     const auto geometry = static_cast<Geometry>(st.range(0));
     const int steps = static_cast<int>(st.range(1));
-    const std::filesystem::path file =
-        std::filesystem::temp_directory_path() /
-        ("vortalin-bench-" + std::to_string(::getpid()) + ".txt");
+    const std::filesystem::path file = std::filesystem::temp_directory_path() /
+                                       ("vortalin-bench-" + std::to_string(::getpid()) + ".txt");
     FormRecord form = RecordFor(geometry);
     form.SetInputText(EditId::Form2Edit3, std::to_string(steps));
     form.SetSaveDialogAnswer(file.string());

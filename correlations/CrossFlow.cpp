@@ -1,6 +1,6 @@
-#include "CrossFlow.h"
+#include "correlations/CrossFlow.h"
 
-#include "Engine.h"
+#include "correlations/Engine.h"
 
 #include <cmath>
 

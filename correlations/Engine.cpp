@@ -1,4 +1,4 @@
-#include "Engine.h"
+#include "correlations/Engine.h"
 
 namespace vortalin {
 

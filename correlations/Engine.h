@@ -7,10 +7,10 @@
 // geometry says so d and Re) into CalcState. The blocks are defined in the source file of
 // their geometry group.
 
-#include "../app/CalcState.h"
-#include "../app/Selections.h"
-#include "../app/WindowServices.h"
-#include "Regime.h"
+#include "app/compute/CalcState.h"
+#include "app/form/Selections.h"
+#include "app/compute/WindowServices.h"
+#include "correlations/Regime.h"
 
 namespace vortalin {
 

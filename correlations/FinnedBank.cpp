@@ -1,6 +1,6 @@
-#include "FinnedBank.h"
+#include "correlations/FinnedBank.h"
 
-#include "Engine.h"
+#include "correlations/Engine.h"
 
 #include <array>
 #include <cmath>

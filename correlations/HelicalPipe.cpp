@@ -1,7 +1,7 @@
-#include "HelicalPipe.h"
+#include "correlations/HelicalPipe.h"
 
-#include "../properties/Temperatures.h"
-#include "Engine.h"
+#include "properties/Temperatures.h"
+#include "correlations/Engine.h"
 
 #include <cmath>
 #include <limits>

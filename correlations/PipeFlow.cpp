@@ -1,6 +1,6 @@
-#include "PipeFlow.h"
+#include "correlations/PipeFlow.h"
 
-#include "Engine.h"
+#include "correlations/Engine.h"
 
 #include <cmath>
 

@@ -2,7 +2,7 @@
 // Forced convection inside a straight pipe (hydraulic diameter d, length L).
 // Regimes: laminar Re < 2300, transitional 2300 <= Re <= 10000, turbulent Re > 10000.
 
-#include "../app/Selections.h"
+#include "app/form/Selections.h"
 #include "correlations/EquationTerms.h"
 
 namespace vortalin {

@@ -1,6 +1,6 @@
-#include "PlateAndSlots.h"
+#include "correlations/PlateAndSlots.h"
 
-#include "Engine.h"
+#include "correlations/Engine.h"
 
 #include <cmath>
 

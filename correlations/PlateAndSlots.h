@@ -4,7 +4,7 @@
 // slots d is the hydraulic diameter 2·s of the gap s, and slotLength the length L in
 // the flow direction.
 
-#include "../app/Selections.h"
+#include "app/form/Selections.h"
 #include "correlations/EquationTerms.h"
 
 namespace vortalin {

@@ -1,4 +1,4 @@
-#include "Regime.h"
+#include "correlations/Regime.h"
 
 namespace vortalin {
 

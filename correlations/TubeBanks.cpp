@@ -1,7 +1,7 @@
-#include "TubeBanks.h"
+#include "correlations/TubeBanks.h"
 
-#include "Engine.h"
-#include "TubeRow.h"
+#include "correlations/Engine.h"
+#include "correlations/TubeRow.h"
 
 #include <cmath>
 #include <limits>

@@ -1,7 +1,7 @@
-#include "TubeRow.h"
+#include "correlations/TubeRow.h"
 
-#include "Engine.h"
-#include "PlateAndSlots.h"
+#include "correlations/Engine.h"
+#include "correlations/PlateAndSlots.h"
 
 #include <cmath>
 #include <limits>

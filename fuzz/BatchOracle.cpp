@@ -1,9 +1,9 @@
-#include "BatchOracle.h"
+#include "fuzz/BatchOracle.h"
 
-#include "app/Batch.h"
-#include "app/ConversionError.h"
-#include "app/InputNames.h"
-#include "app/NumberFormat.h"
+#include "app/studies/Batch.h"
+#include "app/compute/ConversionError.h"
+#include "app/form/InputNames.h"
+#include "app/format/NumberFormat.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,7 +1,7 @@
-#include "CaseFileOracle.h"
+#include "fuzz/CaseFileOracle.h"
 
-#include "app/FormRecord.h"
-#include "app/Selections.h"
+#include "app/form/FormRecord.h"
+#include "app/form/Selections.h"
 #include "app/qt/CaseFile.h"
 
 #include <QString>

@@ -1,5 +1,5 @@
 // libFuzzer target: the number parser and the two number formats.
-#include "Oracles.h"
+#include "fuzz/Oracles.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     return vortalin::fuzz::AbortOnViolation(vortalin::fuzz::CheckNumberFormats(data, size));

@@ -1,14 +1,14 @@
-#include "Oracles.h"
+#include "fuzz/Oracles.h"
 
-#include "app/Calculator.h"
-#include "app/ConversionError.h"
-#include "app/FormRecord.h"
-#include "app/InputLabels.h"
-#include "app/Messages.h"
-#include "app/NumberFormat.h"
-#include "app/ResultDisplay.h"
-#include "app/ResultsFile.h"
-#include "app/Selections.h"
+#include "app/compute/Calculator.h"
+#include "app/compute/ConversionError.h"
+#include "app/form/FormRecord.h"
+#include "app/form/InputLabels.h"
+#include "app/compute/Messages.h"
+#include "app/format/NumberFormat.h"
+#include "app/compute/ResultDisplay.h"
+#include "app/files/ResultsFile.h"
+#include "app/form/Selections.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "FluidProperties.h"
+#include "properties/FluidProperties.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "Temperatures.h"
+#include "properties/Temperatures.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
 // Runs the fuzz targets' property checks over the seed corpora and the stored findings.
 
-#include "BatchOracle.h"
-#include "Oracles.h"
+#include "fuzz/BatchOracle.h"
+#include "fuzz/Oracles.h"
 #ifdef VORTALIN_HAVE_CASE_FILES
-#include "CaseFileOracle.h"
+#include "fuzz/CaseFileOracle.h"
 #endif
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "app/cli/BatchCommand.h"
 
-#include "app/Batch.h"
+#include "app/studies/Batch.h"
 #include "app/cli/CommandLine.h"
 #include "app/cli/RunReport.h"
 

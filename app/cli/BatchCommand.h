@@ -3,7 +3,7 @@
 // NAME=FROM:TO:STEPS every case of a full grid, each as a single Compute on the record that
 // the other options filled; one line per case goes to --out or standard output.
 
-#include "app/FormRecord.h"
+#include "app/form/FormRecord.h"
 
 #include <QCommandLineParser>
 

@@ -1,7 +1,7 @@
-#include "CommandLine.h"
+#include "app/cli/CommandLine.h"
 
-#include "app/InputNames.h"
-#include "app/Selections.h"
+#include "app/form/InputNames.h"
+#include "app/form/Selections.h"
 #include "app/cli/BatchCommand.h"
 #include "app/qt/CaseFile.h"
 #include "app/qt/DecimalSeparator.h"

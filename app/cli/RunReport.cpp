@@ -1,6 +1,6 @@
 #include "app/cli/RunReport.h"
 
-#include "app/EquationReport.h"
+#include "app/compute/EquationReport.h"
 
 #include <QJsonArray>
 #include <QJsonValue>

@@ -2,9 +2,9 @@
 // What vortalin-cli reports of one run: the result fields with their labels, and the run as
 // one JSON object. A single run and each case of a batch report the same way.
 
-#include "app/Calculator.h"
-#include "app/FormRecord.h"
-#include "app/ResultDisplay.h"
+#include "app/compute/Calculator.h"
+#include "app/form/FormRecord.h"
+#include "app/compute/ResultDisplay.h"
 
 #include <QJsonObject>
 #include <QString>

@@ -1,8 +1,8 @@
-#include "CaseFile.h"
+#include "app/qt/CaseFile.h"
 
-#include "app/ConversionError.h"
-#include "app/FileErrors.h"
-#include "app/NumberFormat.h"
+#include "app/compute/ConversionError.h"
+#include "app/files/FileErrors.h"
+#include "app/format/NumberFormat.h"
 #include "app/qt/UserFile.h"
 
 #include <QFile>

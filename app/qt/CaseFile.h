@@ -4,8 +4,8 @@
 // whose keys are the command line's option names. The window's "Načítaj"/"Ulož" and the
 // command line's --case/--write-case share this reader and writer.
 
-#include "app/InputNames.h"
-#include "app/WindowServices.h"
+#include "app/form/InputNames.h"
+#include "app/compute/WindowServices.h"
 #include "app/qt/UserFile.h"
 
 #include <array>

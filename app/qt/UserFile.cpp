@@ -1,6 +1,6 @@
-#include "UserFile.h"
+#include "app/qt/UserFile.h"
 
-#include "app/FileErrors.h"
+#include "app/files/FileErrors.h"
 
 #include <QSaveFile>
 #include <QString>

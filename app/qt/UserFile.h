@@ -10,7 +10,7 @@
 //   written directly, in order, never replaced;
 // - a folder or any other kind: refused (the sink is not open), nothing changes.
 
-#include "app/ResultsSink.h"
+#include "app/files/ResultsSink.h"
 
 #include <memory>
 #include <string>

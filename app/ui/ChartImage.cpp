@@ -1,4 +1,4 @@
-#include "ChartImage.h"
+#include "app/ui/ChartImage.h"
 
 #include <QBuffer>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "ChartPlot.h"
+#include "app/ui/ChartPlot.h"
 
 #include <QChart>
 #include <QLegendMarker>

@@ -2,7 +2,7 @@
 // Drawing one result of a sweep into a Qt chart: the defined steps as lines that break
 // wherever the result is undefined, and the refused steps as hollow red markers.
 
-#include "app/SweepSeries.h"
+#include "app/studies/SweepSeries.h"
 
 #include <QColor>
 #include <QList>

@@ -1,10 +1,10 @@
-#include "ChartWindow.h"
+#include "app/ui/ChartWindow.h"
 
-#include "ChartImage.h"
-#include "ChartPlot.h"
-#include "ErrorBox.h"
-#include "app/InputLabels.h"
-#include "app/ResultDisplay.h"
+#include "app/ui/ChartImage.h"
+#include "app/ui/ChartPlot.h"
+#include "app/ui/ErrorBox.h"
+#include "app/form/InputLabels.h"
+#include "app/compute/ResultDisplay.h"
 #include "app/qt/UserFile.h"
 
 #include <QChart>

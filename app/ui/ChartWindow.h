@@ -4,7 +4,7 @@
 // anew when the user picks another result or axis scale. The data come from the sweep
 // itself (SweepSeries): the window only draws them.
 
-#include "app/SweepSeries.h"
+#include "app/studies/SweepSeries.h"
 
 #include <QString>
 #include <QWidget>

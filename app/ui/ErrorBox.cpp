@@ -1,4 +1,4 @@
-#include "ErrorBox.h"
+#include "app/ui/ErrorBox.h"
 
 #include <QMessageBox>
 

@@ -1,4 +1,4 @@
-#include "FormControls.h"
+#include "app/ui/FormControls.h"
 
 #include "app/qt/DecimalSeparator.h"
 

@@ -3,7 +3,7 @@
 // the range dialog's controls "Form2.Edit1", "Form2.RadioButton3"; in the dialog itself
 // they are plain "Edit1", "RadioButton3", as the form designer numbers them.
 
-#include "app/Controls.h"
+#include "app/form/Controls.h"
 
 #include <QLineEdit>
 #include <QRadioButton>

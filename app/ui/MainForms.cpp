@@ -1,4 +1,4 @@
-#include "MainForms.h"
+#include "app/ui/MainForms.h"
 
 namespace vortalin {
 

@@ -2,8 +2,8 @@
 // The program's windows, created in the start-up order: the main window Form1, shown as
 // the application's main window, then the range dialog Form2, hidden.
 
-#include "Unit1.h"
-#include "Unit2.h"
+#include "app/ui/Unit1.h"
+#include "app/ui/Unit2.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "OuterGeometry.h"
+#include "app/ui/OuterGeometry.h"
 
 #include <QEvent>
 #include <QScreen>

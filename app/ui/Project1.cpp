@@ -1,10 +1,10 @@
 // Vortalin: the desktop program. Start-up creates the application, the main window and
 // the hidden range dialog, then runs the event loop until the main window is closed.
 
-#include "ErrorBox.h"
-#include "MainForms.h"
-#include "StartupOptions.h"
-#include "VortalinApplication.h"
+#include "app/ui/ErrorBox.h"
+#include "app/ui/MainForms.h"
+#include "app/ui/StartupOptions.h"
+#include "app/ui/VortalinApplication.h"
 #include "app/qt/UserFile.h"
 
 #include <csignal>

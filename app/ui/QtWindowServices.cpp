@@ -1,11 +1,11 @@
-#include "QtWindowServices.h"
+#include "app/ui/QtWindowServices.h"
 
-#include "ErrorBox.h"
-#include "FormControls.h"
-#include "app/ConversionError.h"
-#include "app/InputLabels.h"
-#include "app/NumberFormat.h"
-#include "app/ResultDisplay.h"
+#include "app/ui/ErrorBox.h"
+#include "app/ui/FormControls.h"
+#include "app/compute/ConversionError.h"
+#include "app/form/InputLabels.h"
+#include "app/format/NumberFormat.h"
+#include "app/compute/ResultDisplay.h"
 #include "app/qt/DecimalSeparator.h"
 #include "app/qt/UserFile.h"
 

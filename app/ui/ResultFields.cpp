@@ -1,7 +1,7 @@
-#include "ResultFields.h"
+#include "app/ui/ResultFields.h"
 
-#include "FormControls.h"
-#include "app/ResultDisplay.h"
+#include "app/ui/FormControls.h"
+#include "app/compute/ResultDisplay.h"
 
 #include <QFontMetrics>
 #include <QLineEdit>

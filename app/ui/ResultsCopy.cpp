@@ -1,10 +1,10 @@
-#include "ResultsCopy.h"
+#include "app/ui/ResultsCopy.h"
 
-#include "FormControls.h"
-#include "app/InputLabels.h"
-#include "app/Messages.h"
-#include "app/ResultDisplay.h"
-#include "app/Selections.h"
+#include "app/ui/FormControls.h"
+#include "app/form/InputLabels.h"
+#include "app/compute/Messages.h"
+#include "app/compute/ResultDisplay.h"
+#include "app/form/Selections.h"
 
 #include <QAction>
 #include <QClipboard>

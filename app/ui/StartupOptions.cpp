@@ -1,4 +1,4 @@
-#include "StartupOptions.h"
+#include "app/ui/StartupOptions.h"
 
 #include "app/Version.h"
 

@@ -1,4 +1,4 @@
-#include "TextFitting.h"
+#include "app/ui/TextFitting.h"
 
 #include <QAbstractButton>
 #include <QFont>

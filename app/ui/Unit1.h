@@ -3,9 +3,9 @@
 // fields, progress bar, status bar and menu. It owns no calculation logic: its handlers
 // hand over to the Calculator, which reaches the widgets through QtWindowServices.
 
-#include "QtWindowServices.h"
-#include "ResultsCopy.h"
-#include "app/Calculator.h"
+#include "app/ui/QtWindowServices.h"
+#include "app/ui/ResultsCopy.h"
+#include "app/compute/Calculator.h"
 
 #include <QMainWindow>
 

@@ -1,8 +1,8 @@
-#include "Unit2.h"
+#include "app/ui/Unit2.h"
 
-#include "FormControls.h"
-#include "OuterGeometry.h"
-#include "TextFitting.h"
+#include "app/ui/FormControls.h"
+#include "app/ui/OuterGeometry.h"
+#include "app/ui/TextFitting.h"
 #include "ui_Unit2.h"
 
 namespace {

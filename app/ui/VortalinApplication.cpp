@@ -1,6 +1,6 @@
-#include "VortalinApplication.h"
+#include "app/ui/VortalinApplication.h"
 
-#include "ErrorBox.h"
+#include "app/ui/ErrorBox.h"
 #include "app/Version.h"
 
 #include <QIcon>

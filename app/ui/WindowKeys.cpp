@@ -1,10 +1,10 @@
-#include "WindowKeys.h"
+#include "app/ui/WindowKeys.h"
 
-#include "FormControls.h"
-#include "app/InputLabels.h"
-#include "app/InputNames.h"
-#include "app/ResultDisplay.h"
-#include "app/Selections.h"
+#include "app/ui/FormControls.h"
+#include "app/form/InputLabels.h"
+#include "app/form/InputNames.h"
+#include "app/compute/ResultDisplay.h"
+#include "app/form/Selections.h"
 
 #include <QEvent>
 #include <QKeyEvent>

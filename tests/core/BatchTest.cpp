@@ -1,10 +1,10 @@
 // Batch studies: the table reader, the grid, and every case running as a single Compute.
 
-#include "app/Batch.h"
-#include "app/InputNames.h"
-#include "app/NumberFormat.h"
-#include "app/ResultDisplay.h"
-#include "app/ResultsFile.h"
+#include "app/studies/Batch.h"
+#include "app/form/InputNames.h"
+#include "app/format/NumberFormat.h"
+#include "app/compute/ResultDisplay.h"
+#include "app/files/ResultsFile.h"
 #include "tests/core/TestSupport.h"
 
 #include <gtest/gtest.h>

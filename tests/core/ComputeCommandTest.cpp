@@ -1,11 +1,11 @@
 // The Compute command end to end on the window record: validity checks in their order,
 // conversion failures, temperatures no fit covers, undefined results.
 
-#include "app/Calculator.h"
-#include "app/ConversionError.h"
-#include "app/FormRecord.h"
-#include "app/Messages.h"
-#include "app/Selections.h"
+#include "app/compute/Calculator.h"
+#include "app/compute/ConversionError.h"
+#include "app/form/FormRecord.h"
+#include "app/compute/Messages.h"
+#include "app/form/Selections.h"
 
 #include <gtest/gtest.h>
 

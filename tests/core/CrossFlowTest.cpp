@@ -2,9 +2,9 @@
 // and the block as the Compute command runs it.
 
 #include "correlations/CrossFlow.h"
-#include "app/Calculator.h"
-#include "app/FormRecord.h"
-#include "app/Messages.h"
+#include "app/compute/Calculator.h"
+#include "app/form/FormRecord.h"
+#include "app/compute/Messages.h"
 
 #include <gtest/gtest.h>
 

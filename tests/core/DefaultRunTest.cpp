@@ -1,7 +1,7 @@
 // The window's defaults computed end to end, as the user sees them after "Vypočítaj".
 
-#include "app/Calculator.h"
-#include "app/FormRecord.h"
+#include "app/compute/Calculator.h"
+#include "app/form/FormRecord.h"
 
 #include <gtest/gtest.h>
 

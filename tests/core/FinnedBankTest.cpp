@@ -2,11 +2,11 @@
 // order, their absence while saving to a file, and degenerate fins.
 
 #include "correlations/FinnedBank.h"
-#include "TestSupport.h"
-#include "app/Calculator.h"
-#include "app/ConversionError.h"
-#include "app/FormRecord.h"
-#include "app/Messages.h"
+#include "tests/core/TestSupport.h"
+#include "app/compute/Calculator.h"
+#include "app/compute/ConversionError.h"
+#include "app/form/FormRecord.h"
+#include "app/compute/Messages.h"
 #include "correlations/Engine.h"
 
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 // the Compute command runs it (its own Re from the tube diameter of the coil).
 
 #include "correlations/HelicalPipe.h"
-#include "app/Calculator.h"
-#include "app/FormRecord.h"
+#include "app/compute/Calculator.h"
+#include "app/form/FormRecord.h"
 #include "properties/Temperatures.h"
 
 #include <gtest/gtest.h>

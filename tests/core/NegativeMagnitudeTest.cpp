@@ -1,13 +1,13 @@
 // Negative magnitudes (velocity, diameters, lengths, pitches, row count) are refused by the
 // field's label; temperatures, the angle and the shift s3 are not magnitudes.
 
-#include "app/Calculator.h"
-#include "app/ConversionError.h"
-#include "app/FormRecord.h"
-#include "app/InputLabels.h"
-#include "app/InputNames.h"
-#include "app/Messages.h"
-#include "app/ResultsFile.h"
+#include "app/compute/Calculator.h"
+#include "app/compute/ConversionError.h"
+#include "app/form/FormRecord.h"
+#include "app/form/InputLabels.h"
+#include "app/form/InputNames.h"
+#include "app/compute/Messages.h"
+#include "app/files/ResultsFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Fixed and exponent formats of the display and the results file, and strict parsing.
 
-#include "app/NumberFormat.h"
-#include "app/ConversionError.h"
+#include "app/format/NumberFormat.h"
+#include "app/compute/ConversionError.h"
 
 #include <gtest/gtest.h>
 

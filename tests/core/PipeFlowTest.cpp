@@ -2,8 +2,8 @@
 // of block at the regime bounds.
 
 #include "correlations/PipeFlow.h"
-#include "TestSupport.h"
-#include "app/FormRecord.h"
+#include "tests/core/TestSupport.h"
+#include "app/form/FormRecord.h"
 #include "correlations/Engine.h"
 
 #include <gtest/gtest.h>

@@ -2,9 +2,9 @@
 // two constant terms, and both blocks as the Compute command runs them.
 
 #include "correlations/PlateAndSlots.h"
-#include "app/Calculator.h"
-#include "app/FormRecord.h"
-#include "app/Messages.h"
+#include "app/compute/Calculator.h"
+#include "app/form/FormRecord.h"
+#include "app/compute/Messages.h"
 #include "properties/FluidProperties.h"
 #include "properties/Temperatures.h"
 

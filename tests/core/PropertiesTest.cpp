@@ -1,6 +1,6 @@
 // Property fits of air, water and natural gas, the temperatures and the similarity numbers.
 
-#include "TestSupport.h"
+#include "tests/core/TestSupport.h"
 #include "properties/FluidProperties.h"
 #include "properties/Temperatures.h"
 

@@ -2,12 +2,12 @@
 // are those the single-point run refuses, undefined values stay undefined, and a long sweep
 // keeps a bounded number of points with every extreme.
 
-#include "app/SweepSeries.h"
-#include "app/Calculator.h"
-#include "app/ConversionError.h"
-#include "app/FormRecord.h"
-#include "app/NumberFormat.h"
-#include "app/ResultsFile.h"
+#include "app/studies/SweepSeries.h"
+#include "app/compute/Calculator.h"
+#include "app/compute/ConversionError.h"
+#include "app/form/FormRecord.h"
+#include "app/format/NumberFormat.h"
+#include "app/files/ResultsFile.h"
 #include "tests/core/TestSupport.h"
 
 #include <gtest/gtest.h>

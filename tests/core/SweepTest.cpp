@@ -1,10 +1,10 @@
 // The parameter sweep and its results file.
 
-#include "app/Calculator.h"
-#include "app/ConversionError.h"
-#include "app/FileErrors.h"
-#include "app/FormRecord.h"
-#include "app/Messages.h"
+#include "app/compute/Calculator.h"
+#include "app/compute/ConversionError.h"
+#include "app/files/FileErrors.h"
+#include "app/form/FormRecord.h"
+#include "app/compute/Messages.h"
 #include "tests/core/TestSupport.h"
 
 #include <gtest/gtest.h>

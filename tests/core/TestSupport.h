@@ -1,10 +1,10 @@
 #pragma once
 // Helpers shared by the core tests.
 
-#include "app/Calculator.h"
-#include "app/ConversionError.h"
-#include "app/FormRecord.h"
-#include "app/Messages.h"
+#include "app/compute/Calculator.h"
+#include "app/compute/ConversionError.h"
+#include "app/form/FormRecord.h"
+#include "app/compute/Messages.h"
 #include "correlations/Engine.h"
 
 #include <cmath>

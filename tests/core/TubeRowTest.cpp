@@ -2,11 +2,11 @@
 // row's geometry messages, its two validity checks, and what a sweep writes for it.
 
 #include "correlations/TubeRow.h"
-#include "TestSupport.h"
-#include "app/Calculator.h"
-#include "app/FormRecord.h"
-#include "app/Messages.h"
-#include "app/NumberFormat.h"
+#include "tests/core/TestSupport.h"
+#include "app/compute/Calculator.h"
+#include "app/form/FormRecord.h"
+#include "app/compute/Messages.h"
+#include "app/format/NumberFormat.h"
 #include "correlations/Engine.h"
 #include "correlations/PlateAndSlots.h"
 

@@ -1,11 +1,11 @@
 // Case files from the user's side: "Ulož" and "Načítaj" with their dialogs, a case saved in
 // the window and run by vortalin-cli, refused files, and "Koniec".
 
-#include "FormControls.h"
-#include "GuiTestSupport.h"
-#include "ResultsCopy.h"
-#include "VortalinApplication.h"
-#include "app/InputNames.h"
+#include "app/ui/FormControls.h"
+#include "tests/gui/GuiTestSupport.h"
+#include "app/ui/ResultsCopy.h"
+#include "app/ui/VortalinApplication.h"
+#include "app/form/InputNames.h"
 
 #include <QAction>
 #include <QClipboard>

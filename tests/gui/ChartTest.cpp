@@ -2,11 +2,11 @@
 // completed sweep with the values of the results file, the refused steps as hollow red
 // markers with their message, breaks where a value is undefined, and exports PNG and SVG.
 
-#include "ChartPlot.h"
-#include "ChartWindow.h"
-#include "GuiTestSupport.h"
-#include "VortalinApplication.h"
-#include "app/NumberFormat.h"
+#include "app/ui/ChartPlot.h"
+#include "app/ui/ChartWindow.h"
+#include "tests/gui/GuiTestSupport.h"
+#include "app/ui/VortalinApplication.h"
+#include "app/format/NumberFormat.h"
 
 #include <QAction>
 #include <QChart>

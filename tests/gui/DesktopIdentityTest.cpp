@@ -2,8 +2,8 @@
 // built with, the window icon (the drawing installed for the desktop, at every icon size)
 // and the caption's version.
 
-#include "GuiTestSupport.h"
-#include "VortalinApplication.h"
+#include "tests/gui/GuiTestSupport.h"
+#include "app/ui/VortalinApplication.h"
 #include "app/Version.h"
 
 #include <QIcon>

@@ -1,4 +1,4 @@
-#include "GuiTestSupport.h"
+#include "tests/gui/GuiTestSupport.h"
 
 #include "app/ui/FileNameField.h"
 

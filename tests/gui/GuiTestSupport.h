@@ -3,7 +3,7 @@
 // name, typing like a user, and a watcher that answers modal dialogs and records every
 // message box.
 
-#include "MainForms.h"
+#include "app/ui/MainForms.h"
 
 #include <QAbstractButton>
 #include <QDialog>

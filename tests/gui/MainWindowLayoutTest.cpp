@@ -1,8 +1,8 @@
 // The windows as they open: captions, sizes, every control with its name, default text,
 // selection and place, and no caption cut off or control covering another.
 
-#include "GuiTestSupport.h"
-#include "VortalinApplication.h"
+#include "tests/gui/GuiTestSupport.h"
+#include "app/ui/VortalinApplication.h"
 
 #include <QAction>
 #include <QFileDialog>

@@ -3,17 +3,17 @@
 // and Tab, Qt's own texts in Slovak, a readable greyed field, result texts that fit, and
 // the copied results.
 
-#include "GuiTestSupport.h"
-#include "ResultFields.h"
-#include "ResultsCopy.h"
-#include "VortalinApplication.h"
-#include "app/Calculator.h"
-#include "app/FormRecord.h"
-#include "app/InputLabels.h"
-#include "app/Messages.h"
-#include "app/NumberFormat.h"
-#include "app/ResultDisplay.h"
-#include "app/Selections.h"
+#include "tests/gui/GuiTestSupport.h"
+#include "app/ui/ResultFields.h"
+#include "app/ui/ResultsCopy.h"
+#include "app/ui/VortalinApplication.h"
+#include "app/compute/Calculator.h"
+#include "app/form/FormRecord.h"
+#include "app/form/InputLabels.h"
+#include "app/compute/Messages.h"
+#include "app/format/NumberFormat.h"
+#include "app/compute/ResultDisplay.h"
+#include "app/form/Selections.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -4,9 +4,9 @@
 //
 //   vortalin-chart-screenshot docs/chart.png
 
-#include "FormControls.h"
-#include "MainForms.h"
-#include "VortalinApplication.h"
+#include "app/ui/FormControls.h"
+#include "app/ui/MainForms.h"
+#include "app/ui/VortalinApplication.h"
 #include "app/ui/FileNameField.h"
 
 #include <QAction>

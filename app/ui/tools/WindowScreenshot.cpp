@@ -3,9 +3,9 @@
 //
 //   vortalin-screenshot docs/window.png
 
-#include "FormControls.h"
-#include "MainForms.h"
-#include "VortalinApplication.h"
+#include "app/ui/FormControls.h"
+#include "app/ui/MainForms.h"
+#include "app/ui/VortalinApplication.h"
 
 #include <QPixmap>
 #include <QPushButton>

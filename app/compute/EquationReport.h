@@ -1,0 +1,23 @@
+#pragma once
+// What the front ends report of the equation a Compute command used and of its warnings.
+
+#include "app/compute/Calculator.h"
+#include "correlations/EquationTable.h"
+
+#include <string>
+#include <string_view>
+
+namespace vortalin {
+
+// The row of the equation whose results the last Compute command showed; nullptr when it
+// showed none (a refused run uses no equation as far as the user is concerned).
+const EquationRow* ShownEquation(const Calculator& calc);
+
+// "Gnielinski ...: Rúra, ..." as one line: the name and the source.
+std::string EquationLine(const EquationRow& row, char separator);
+
+// The warning texts joined with `joint`, appended to `out`.
+void AppendWarningTexts(std::string& out, const WarningList& warnings, char separator,
+                        std::string_view joint);
+
+} // namespace vortalin

@@ -1,0 +1,22 @@
+#pragma once
+// The warnings of a run the validity check let through: the used equation's literature
+// ranges, and the physical premises of the calculation that no check refuses.
+
+#include "app/compute/CalcState.h"
+#include "app/form/Selections.h"
+#include "correlations/EquationWarnings.h"
+
+namespace vortalin {
+
+// What the premises look at besides the calculation record.
+struct RunSelections {
+    Geometry geometry;
+    RowCountMode rowCountMode;
+};
+
+// Replaces `warnings` by those of the run in `s`: the ranges first, in the row's order,
+// then velocity 0, a wall temperature that is not outside the fluid's temperatures, and
+// for the tube banks a row count that contradicts the row-count selection or is not whole.
+void CollectWarnings(const CalcState& s, const RunSelections& selections, WarningList& warnings);
+
+} // namespace vortalin
