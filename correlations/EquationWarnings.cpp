@@ -6,8 +6,13 @@ namespace vortalin {
 
 namespace {
 
+// Four significant digits in plain form; two in exponent form ("1,0E+08"), enough to
+// see how far a value lies outside a range.
 std::string ValueText(double value, const TermInfo& info, char separator) {
-    std::string text = ShortNumber(value * info.scale, separator, 4, 2);
+    const double shown = value * info.scale;
+    const double magnitude = std::fabs(shown);
+    const bool plain = magnitude == 0 || (magnitude >= 1e-3 && magnitude < 1e5);
+    std::string text = ShortNumber(shown, separator, plain ? 4 : 2, 2);
     if (!info.unit.empty()) {
         text += ' ';
         text += info.unit;
@@ -34,6 +39,39 @@ void AddRangeWarnings(const EquationRecord& record, WarningList& warnings) {
                       value < range.low ? range.low : range.high, range.low, range.high,
                       range.term});
     }
+}
+
+std::string WarningRuleText(const Warning& w, char separator) {
+    switch (w.kind) {
+    case WarningKind::OutsideRange:
+        return std::string(InfoOf(w.term).symbol) + " je mimo overeného rozsahu rovnice (" +
+               RangeText({w.term, w.low, w.high}, separator) + ").";
+    case WarningKind::WallAmongFluid:
+        return "Teplota steny nie je mimo teplôt tekutiny: teplo netečie jedným smerom.";
+    case WarningKind::RowCountBelowTen:
+        return "Počet radov nezodpovedá voľbe „Počet radov >= 10“.";
+    case WarningKind::RowCountTenOrMore:
+        return "Počet radov nezodpovedá voľbe „Počet radov < 10“.";
+    case WarningKind::RowCountNotWhole:
+        return "Počet radov nie je celé číslo.";
+    case WarningKind::NoForcedFlow:
+        break;
+    }
+    return WarningText(w, separator);
+}
+
+std::uint64_t WarningRulesKey(EquationId equation, const WarningList& warnings) {
+    // A range warning is known by its equation and term (one range per term and equation),
+    // the other rules by their kind: one bit each below bit 48, the equation above.
+    static_assert(kTermCount + 8 <= 48, "terms and kinds fit below the equation's bits");
+    std::uint64_t key = std::uint64_t{static_cast<std::uint8_t>(equation)} << 48;
+    for (const Warning& w : warnings) {
+        const unsigned bit = w.kind == WarningKind::OutsideRange
+                                 ? static_cast<unsigned>(w.term)
+                                 : static_cast<unsigned>(kTermCount) + static_cast<unsigned>(w.kind);
+        key |= std::uint64_t{1} << bit;
+    }
+    return key;
 }
 
 std::string WarningText(const Warning& w, char separator) {

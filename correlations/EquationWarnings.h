@@ -63,5 +63,11 @@ void AddRangeWarnings(const EquationRecord& record, WarningList& warnings);
 
 // The warning as one short Slovak sentence, with the given decimal separator.
 std::string WarningText(const Warning& warning, char separator);
+// The rule the warning breaks, without the run's value: the same text for every step of a
+// study that breaks it ("Re je mimo overeného rozsahu rovnice (10000 až 1E+06).").
+std::string WarningRuleText(const Warning& warning, char separator);
+// One number per equation and combination of rules broken: equal for steps whose
+// WarningRuleTexts agree.
+std::uint64_t WarningRulesKey(EquationId equation, const WarningList& warnings);
 
 } // namespace vortalin

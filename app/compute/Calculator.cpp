@@ -269,8 +269,13 @@ std::optional<EditId> Calculator::SweptField() const {
     return std::nullopt;
 }
 
-void Calculator::CollectChartPoint(SweepSeries& series) const {
-    series.Add(SweptValue(), state_, fresh_, RefusalMessage());
+void Calculator::CollectChartPoint(SweepSeries& series, WarningList& warnings) const {
+    const std::optional<std::string> refusal = RefusalMessage();
+    warnings.Clear();
+    if (!refusal) {
+        CollectWarnings(warnings);
+    }
+    series.Add(SweptValue(), state_, fresh_, refusal, warnings);
 }
 
 void Calculator::ReadInputs() {
@@ -476,6 +481,7 @@ Calculator::SweepEnd Calculator::WriteSweepSteps(ResultsSink& file, SweepSeries&
     bool written = file.Write(ResultsHeader());
     bool stopped = false;
     std::string line;
+    WarningList stepWarnings; // reused from step to step
     for (sw.sweepIndex = 0; written && !stopped && sw.sweepIndex < sw.sweepLast + 1;
          ++sw.sweepIndex) {
         ReadSweepInputs();
@@ -487,7 +493,7 @@ Calculator::SweepEnd Calculator::WriteSweepSteps(ResultsSink& file, SweepSeries&
         line.clear();
         AppendResultsLine(line, state_, fresh_, separator);
         written = file.Write(line);
-        CollectChartPoint(chart);
+        CollectChartPoint(chart, stepWarnings);
         progress.StepDone(sw.sweepIndex);
         window_.KeepAlive();
         stopped = window_.StopRequested();

@@ -79,7 +79,7 @@ private:
     void ReadCommonInputs(bool sweeping);
     double SweptValue() const;
     std::optional<EditId> SweptField() const;
-    void CollectChartPoint(SweepSeries& series) const;
+    void CollectChartPoint(SweepSeries& series, WarningList& warnings) const;
     std::optional<std::string> UncoveredTemperatureRefusal() const;
     std::optional<std::string> NegativeMagnitudeRefusal() const;
     double ValueRead(EditId field) const;
