@@ -8,8 +8,8 @@
 // their geometry group.
 
 #include "app/compute/CalcState.h"
-#include "app/form/Selections.h"
 #include "app/compute/WindowServices.h"
+#include "app/form/Selections.h"
 #include "correlations/Regime.h"
 
 namespace vortalin {

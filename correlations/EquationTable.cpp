@@ -13,45 +13,16 @@ namespace {
 
 // In the order of Term.
 constexpr std::array<TermInfo, kTermCount> kTermInfo = {{
-    {"Re", "", 1},
-    {"Pr", "", 1},
-    {"Pr_w", "", 1},
-    {"Pr/Pr_w", "", 1},
-    {"Pe", "", 1},
-    {"d/L", "", 1},
-    {"Nu1", "", 1},
-    {"Nu2", "", 1},
-    {"X", "", 1},
-    {"Nu_L", "", 1},
-    {"Nu_T", "", 1},
-    {"γ", "", 1},
-    {"ξ", "", 1},
-    {"ψ_φ", "", 1},
-    {"K", "", 1},
-    {"m", "", 1},
-    {"n", "", 1},
-    {"Nu_lam", "", 1},
-    {"Nu_turb", "", 1},
-    {"G", "", 1},
-    {"D_w", "m", 1},
-    {"x", "", 1},
-    {"Re_krit", "", 1},
-    {"ψ", "", 1},
-    {"l", "m", 1},
-    {"Nu0", "", 1},
-    {"a", "", 1},
-    {"b", "", 1},
-    {"c", "", 1},
-    {"f_A", "", 1},
-    {"n_R", "", 1},
-    {"d_b", "mm", 1000},
-    {"h", "mm", 1000},
-    {"f", "mm", 1000},
-    {"P_f", "mm", 1000},
-    {"s/h", "", 1},
-    {"s/f", "", 1},
-    {"Nu", "", 1},
-    {"α", "W.m-2.K-1", 1},
+    {"Re", "", 1},     {"Pr", "", 1},     {"Pr_w", "", 1},       {"Pr/Pr_w", "", 1},
+    {"Pe", "", 1},     {"d/L", "", 1},    {"Nu1", "", 1},        {"Nu2", "", 1},
+    {"X", "", 1},      {"Nu_L", "", 1},   {"Nu_T", "", 1},       {"γ", "", 1},
+    {"ξ", "", 1},      {"ψ_φ", "", 1},    {"K", "", 1},          {"m", "", 1},
+    {"n", "", 1},      {"Nu_lam", "", 1}, {"Nu_turb", "", 1},    {"G", "", 1},
+    {"D_w", "m", 1},   {"x", "", 1},      {"Re_krit", "", 1},    {"ψ", "", 1},
+    {"l", "m", 1},     {"Nu0", "", 1},    {"a", "", 1},          {"b", "", 1},
+    {"c", "", 1},      {"f_A", "", 1},    {"n_R", "", 1},        {"d_b", "mm", 1000},
+    {"h", "mm", 1000}, {"f", "mm", 1000}, {"P_f", "mm", 1000},   {"s/h", "", 1},
+    {"s/f", "", 1},    {"Nu", "", 1},     {"α", "W.m-2.K-1", 1},
 }};
 
 // Where the properties are taken, the same for every equation with a wall factor.
@@ -192,8 +163,8 @@ constexpr std::array<EquationRow, kEquationCount> kRows = {{
     {EquationId::CrossFlowLow, "cross-flow-low-re", "Priečne obtekanie rúry, Re ≤ 1000",
      "Nu = 0.5 · Re^0.5 · Pr^0.38 · (Pr/Pr_w)^0.25; α = ψ_φ · Nu · λ/d; "
      "ψ_φ = 1 − 0.54 · cos(φ)^3.3333",
-     "Re = w · d / ν; d – vonkajší priemer rúry, w – rýchlosť nabiehajúceho prúdu",
-     kBulkAndWall, kCrossFlowLowRanges,
+     "Re = w · d / ν; d – vonkajší priemer rúry, w – rýchlosť nabiehajúceho prúdu", kBulkAndWall,
+     kCrossFlowLowRanges,
      "Žukauskas 1972 (Adv. Heat Transfer 8); uhlový faktor ψ_φ s exponentom 3.3333: zdroj "
      "nenájdený (najbližší: tabuľka ε_φ pre šikmé obtekanie, Micheev 1977, tvar 1 − 0.54 · "
      "cos²φ)",
@@ -202,8 +173,8 @@ constexpr std::array<EquationRow, kEquationCount> kRows = {{
      "Priečne obtekanie rúry, 1000 < Re ≤ 2E+05",
      "Nu = 0.25 · Re^0.6 · Pr^0.38 · (Pr/Pr_w)^0.25; α = ψ_φ · Nu · λ/d; "
      "ψ_φ = 1 − 0.54 · cos(φ)^3.3333",
-     "Re = w · d / ν; d – vonkajší priemer rúry, w – rýchlosť nabiehajúceho prúdu",
-     kBulkAndWall, kCrossFlowMiddleRanges,
+     "Re = w · d / ν; d – vonkajší priemer rúry, w – rýchlosť nabiehajúceho prúdu", kBulkAndWall,
+     kCrossFlowMiddleRanges,
      "Žukauskas 1972 (Adv. Heat Transfer 8); uhlový faktor ψ_φ s exponentom 3.3333: zdroj "
      "nenájdený (najbližší: tabuľka ε_φ pre šikmé obtekanie, Micheev 1977, tvar 1 − 0.54 · "
      "cos²φ)",
@@ -211,8 +182,8 @@ constexpr std::array<EquationRow, kEquationCount> kRows = {{
     {EquationId::CrossFlowHigh, "cross-flow-high-re", "Priečne obtekanie rúry, Re > 2E+05",
      "Nu = 0.023 · Re^0.8 · Pr^0.37 · (Pr/Pr_w)^0.25; α = ψ_φ · Nu · λ/d; "
      "ψ_φ = 1 − 0.54 · cos(φ)^3.3333",
-     "Re = w · d / ν; d – vonkajší priemer rúry, w – rýchlosť nabiehajúceho prúdu",
-     kBulkAndWall, kCrossFlowHighRanges,
+     "Re = w · d / ν; d – vonkajší priemer rúry, w – rýchlosť nabiehajúceho prúdu", kBulkAndWall,
+     kCrossFlowHighRanges,
      "Žukauskas 1972 (Adv. Heat Transfer 8); uhlový faktor ψ_φ s exponentom 3.3333: zdroj "
      "nenájdený (najbližší: tabuľka ε_φ pre šikmé obtekanie, Micheev 1977, tvar 1 − 0.54 · "
      "cos²φ)",
@@ -228,34 +199,41 @@ constexpr std::array<EquationRow, kEquationCount> kRows = {{
      "Nu_lam = {Nu_lam}; Nu_turb = {Nu_turb}; Nu = √({Nu_lam}² + {Nu_turb}²) · "
      "({Pr}/{Pr_w})^0.25 = {Nu}"},
     {EquationId::PlanarSlot, "planar-slot", "Rovinná štrbina, laminárne prúdenie",
-     "Nu = (7.541³ + G³)^0.3333 · (Pr/Pr_w)^0.14; G = 1.841 · (Pe · d_h/L)^0.3333",
-     kSlotReynolds, kBulkAndWall, kSlotRanges,
+     "Nu = (7.541³ + G³)^0.3333 · (Pr/Pr_w)^0.14; G = 1.841 · (Pe · d_h/L)^0.3333", kSlotReynolds,
+     kBulkAndWall, kSlotRanges,
      "VDI-Wärmeatlas (2010), kap. G2 (Gnielinski): rovinná štrbina ohrievaná z oboch strán, "
      "Nu∞ = 7.541 (Shah a London 1978); faktor (Pr/Pr_w)^0.14: zdroj nenájdený",
      "G = 1.841 · ({Pe} · {d/L})^0.3333 = {G}; Nu = ({K}³ + {G}³)^0.3333 · ({Pr}/{Pr_w})^0.14 = "
      "{Nu}"},
     {EquationId::SlotInsulatedOneSide, "slot-insulated-one-side",
      "Štrbina jednostranne izolovaná, laminárne prúdenie",
-     "Nu = (4.861³ + G³)^0.3333 · (Pr/Pr_w)^0.14; G = 1.841 · (Pe · d_h/L)^0.3333",
-     kSlotReynolds, kBulkAndWall, kSlotRanges,
+     "Nu = (4.861³ + G³)^0.3333 · (Pr/Pr_w)^0.14; G = 1.841 · (Pe · d_h/L)^0.3333", kSlotReynolds,
+     kBulkAndWall, kSlotRanges,
      "VDI-Wärmeatlas (2010), kap. G2 (Gnielinski): rovinná štrbina, jedna stena izolovaná, "
      "Nu∞ = 4.861 (Shah a London 1978); faktor (Pr/Pr_w)^0.14: zdroj nenájdený",
      "G = 1.841 · ({Pe} · {d/L})^0.3333 = {G}; Nu = ({K}³ + {G}³)^0.3333 · ({Pr}/{Pr_w})^0.14 = "
      "{Nu}"},
-    {EquationId::HelicalLaminar, "helical-laminar", "Skrutkovicová rúra, laminárne prúdenie",
+    {EquationId::HelicalLaminar,
+     "helical-laminar",
+     "Skrutkovicová rúra, laminárne prúdenie",
      "Nu = (Pr/Pr_w)^0.14 · (3.66 + 0.08 · (1 + 0.8 · x^0.9) · Re^m · Pr^0.33333); "
      "m = 0.5 + 0.2903 · x^0.194; x = d/D_w; D_w = D · (1 + (h/(3.1415 · D))²); "
      "Re < Re_krit = 2300 · (1 + 8.6 · x^0.45)",
-     kHelicalReynolds, kBulkAndWall, {},
+     kHelicalReynolds,
+     kBulkAndWall,
+     {},
      "Gnielinski 1986 (8th IHTC), VDI-Wärmeatlas (2010), kap. G3; Re_krit podľa Schmidta 1967",
      "D_w = {D_w}; x = {x}; Re_krit = {Re_krit}; m = {m}; Nu = ({Pr}/{Pr_w})^0.14 · (3.66 + "
      "0.08 · (1 + 0.8 · {x}^0.9) · {Re}^{m} · {Pr}^0.33333) = {Nu}"},
-    {EquationId::HelicalTransitional, "helical-transitional",
+    {EquationId::HelicalTransitional,
+     "helical-transitional",
      "Skrutkovicová rúra, prechodová oblasť",
      "Nu = (Pr/Pr_w)^0.14 · (γ · Nu_L + (1 − γ) · Nu_T); γ = (22000 − Re)/(22000 − Re_krit); "
      "Nu_L – laminárna rovnica pri Re_krit, Nu_T – turbulentná pri Re = 22000 "
      "(obe s faktorom (Pr/Pr_w)^0.14)",
-     kHelicalReynolds, kBulkAndWall, {},
+     kHelicalReynolds,
+     kBulkAndWall,
+     {},
      "Gnielinski 1986 (8th IHTC), VDI-Wärmeatlas (2010), kap. G3; faktor (Pr/Pr_w)^0.14 aj na "
      "celej interpolácii: zdroj nenájdený (VDI G3 ho má len v koncových hodnotách)",
      "x = {x}; Re_krit = {Re_krit}; γ = (22000 − {Re})/(22000 − {Re_krit}) = {γ}; Nu_L = {Nu_L}; "
@@ -300,8 +278,8 @@ constexpr std::array<EquationRow, kEquationCount> kRows = {{
      "a = {a}; b = {b}; c = {c}; ψ = {ψ}; Nu0 = {Nu0}; f_A = {f_A}; n_R = {n_R}; Nu = {Nu}"},
     {EquationId::PartlyStaggeredStaggered, "partly-staggered-staggered-factor",
      "Čiastočne striedavá rúrkovnica, f_A striedavej",
-     "ako striedavá rúrkovnica, keďže c ≥ a/4: f_A = 1 + 2 / (3 · b)", kRowReynolds,
-     kBulkAndWall, kRowRanges,
+     "ako striedavá rúrkovnica, keďže c ≥ a/4: f_A = 1 + 2 / (3 · b)", kRowReynolds, kBulkAndWall,
+     kRowRanges,
      "zdroj nenájdený (voľba f_A podľa c ≥ a/4); najbližší: Gnielinski, VDI-Wärmeatlas (2010), "
      "kap. G7, f_A striedavého zväzku",
      "a = {a}; b = {b}; c = {c}; ψ = {ψ}; Nu0 = {Nu0}; f_A = {f_A}; n_R = {n_R}; Nu = {Nu}"},
@@ -342,8 +320,7 @@ std::string Scientific(double value, int digits, int minDigits) {
     }
     std::array<char, 8> exp{};
     const auto expEnd =
-        std::to_chars(exp.data(), exp.data() + exp.size(), exponent < 0 ? -exponent : exponent)
-            .ptr;
+        std::to_chars(exp.data(), exp.data() + exp.size(), exponent < 0 ? -exponent : exponent).ptr;
     mantissa += exponent < 0 ? "E-" : "E+";
     if (expEnd - exp.data() < 2) {
         mantissa += '0';

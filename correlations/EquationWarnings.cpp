@@ -66,9 +66,10 @@ std::uint64_t WarningRulesKey(EquationId equation, const WarningList& warnings) 
     static_assert(kTermCount + 8 <= 48, "terms and kinds fit below the equation's bits");
     std::uint64_t key = std::uint64_t{static_cast<std::uint8_t>(equation)} << 48;
     for (const Warning& w : warnings) {
-        const unsigned bit = w.kind == WarningKind::OutsideRange
-                                 ? static_cast<unsigned>(w.term)
-                                 : static_cast<unsigned>(kTermCount) + static_cast<unsigned>(w.kind);
+        const unsigned bit =
+            w.kind == WarningKind::OutsideRange
+                ? static_cast<unsigned>(w.term)
+                : static_cast<unsigned>(kTermCount) + static_cast<unsigned>(w.kind);
         key |= std::uint64_t{1} << bit;
     }
     return key;

@@ -1,7 +1,7 @@
 #include "correlations/HelicalPipe.h"
 
-#include "properties/Temperatures.h"
 #include "correlations/Engine.h"
+#include "properties/Temperatures.h"
 
 #include <cmath>
 #include <limits>
@@ -37,8 +37,7 @@ double HelicalFrictionFactor(double Re, double x) {
     return 0.3164 / std::pow(Re, 0.25) + 0.03 * std::pow(x, 0.5);
 }
 
-double HelicalTurbulentNusselt(double Re, double x, double Pr, double PrW,
-                               EquationRecord* record) {
+double HelicalTurbulentNusselt(double Re, double x, double Pr, double PrW, EquationRecord* record) {
     const double xi = HelicalFrictionFactor(Re, x);
     Record(record, Term::Xi, xi);
     const double xi8 = xi * 0.125;

@@ -3,8 +3,8 @@
 // one JSON object. A single run and each case of a batch report the same way.
 
 #include "app/compute/Calculator.h"
-#include "app/form/FormRecord.h"
 #include "app/compute/ResultDisplay.h"
+#include "app/form/FormRecord.h"
 
 #include <QJsonObject>
 #include <QString>

@@ -2,18 +2,18 @@
 // plain record of the window's fields; the Compute command runs on it exactly as on the
 // window, and the messages, the status text and the twelve results are printed.
 
+#include "app/Version.h"
+#include "app/cli/BatchCommand.h"
 #include "app/cli/CommandLine.h"
+#include "app/cli/RunReport.h"
 #include "app/compute/Calculator.h"
 #include "app/compute/ConversionError.h"
+#include "app/compute/EquationReport.h"
+#include "app/compute/Messages.h"
+#include "app/compute/ResultDisplay.h"
 #include "app/form/FormRecord.h"
 #include "app/form/InputLabels.h"
 #include "app/form/InputNames.h"
-#include "app/compute/Messages.h"
-#include "app/compute/ResultDisplay.h"
-#include "app/compute/EquationReport.h"
-#include "app/Version.h"
-#include "app/cli/BatchCommand.h"
-#include "app/cli/RunReport.h"
 #include "app/qt/CaseFile.h"
 #include "app/qt/UserFile.h"
 

@@ -1,16 +1,16 @@
 #include "app/compute/Calculator.h"
 
+#include "app/compute/Messages.h"
+#include "app/compute/ResultDisplay.h"
+#include "app/compute/RunWarnings.h"
+#include "app/files/ResultsFile.h"
+#include "app/form/InputLabels.h"
+#include "app/form/Selections.h"
+#include "app/format/NumberFormat.h"
+#include "app/studies/SweepSeries.h"
 #include "correlations/Engine.h"
 #include "properties/FluidProperties.h"
 #include "properties/Temperatures.h"
-#include "app/form/InputLabels.h"
-#include "app/compute/Messages.h"
-#include "app/format/NumberFormat.h"
-#include "app/compute/ResultDisplay.h"
-#include "app/files/ResultsFile.h"
-#include "app/form/Selections.h"
-#include "app/studies/SweepSeries.h"
-#include "app/compute/RunWarnings.h"
 
 #include <algorithm>
 #include <array>

@@ -21,7 +21,8 @@ void AddWallPremise(const CalcState& s, WarningList& warnings) {
     const double low = std::min(s.tIn, s.tOut);
     const double high = std::max(s.tIn, s.tOut);
     if (s.tWall >= low && s.tWall <= high) {
-        warnings.Add({WarningKind::WallAmongFluid, "tWall", s.tWall, kNone, low, high, Term::Count});
+        warnings.Add(
+            {WarningKind::WallAmongFluid, "tWall", s.tWall, kNone, low, high, Term::Count});
     }
 }
 
@@ -35,8 +36,8 @@ void AddRowCountPremises(double rowCount, RowCountMode mode, WarningList& warnin
             {WarningKind::RowCountTenOrMore, "rowCount", rowCount, 10, kNone, kNone, Term::Count});
     }
     if (std::isfinite(rowCount) && rowCount != std::floor(rowCount)) {
-        warnings.Add(
-            {WarningKind::RowCountNotWhole, "rowCount", rowCount, kNone, kNone, kNone, Term::Count});
+        warnings.Add({WarningKind::RowCountNotWhole, "rowCount", rowCount, kNone, kNone, kNone,
+                      Term::Count});
     }
 }
 

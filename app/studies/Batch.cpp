@@ -1,10 +1,10 @@
 #include "app/studies/Batch.h"
 
 #include "app/compute/ConversionError.h"
+#include "app/compute/EquationReport.h"
+#include "app/files/ResultsFile.h"
 #include "app/form/InputNames.h"
 #include "app/format/NumberFormat.h"
-#include "app/files/ResultsFile.h"
-#include "app/compute/EquationReport.h"
 
 #include <algorithm>
 #include <charconv>

@@ -14,8 +14,8 @@
 
 #include "app/compute/CalcState.h"
 #include "app/compute/Calculator.h"
-#include "app/form/Controls.h"
 #include "app/compute/ResultDisplay.h"
+#include "app/form/Controls.h"
 #include "correlations/EquationWarnings.h"
 
 #include <array>
@@ -29,9 +29,9 @@
 namespace vortalin {
 
 struct ChartPoint {
-    double x;    // the swept variable of the step
-    double y;    // the result; NaN where the step did not compute it or it is not finite
-    int refusal; // index into SweepSeries::Refusals(), or SweepSeries::kAccepted
+    double x;         // the swept variable of the step
+    double y;         // the result; NaN where the step did not compute it or it is not finite
+    int refusal;      // index into SweepSeries::Refusals(), or SweepSeries::kAccepted
     int warning = -1; // index into SweepSeries::WarningTexts(), or SweepSeries::kNoWarning
     bool Defined() const { return !std::isnan(y); }
 };

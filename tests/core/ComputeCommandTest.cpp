@@ -3,8 +3,8 @@
 
 #include "app/compute/Calculator.h"
 #include "app/compute/ConversionError.h"
-#include "app/form/FormRecord.h"
 #include "app/compute/Messages.h"
+#include "app/form/FormRecord.h"
 #include "app/form/Selections.h"
 
 #include <gtest/gtest.h>
