@@ -117,6 +117,7 @@ constexpr std::array<EquationRow, kEquationCount> kRows = {{
      "Gnielinski, VDI-Wärmeatlas (2010), kap. G1: stredné Nu hydrodynamicky vyvinutého "
      "laminárneho prúdenia pri konšt. teplote steny; faktor (Pr/Pr_w)^0.14: zdroj nenájdený "
      "(najbližší: Sieder a Tate 1936, (η/η_w)^0.14)",
+     "Gnielinski, VDI G1",
      "Nu2 = 1.615 · ({Pe} · {d/L})^0.333333 = {Nu2}; Nu = ({Pr}/{Pr_w})^0.14 · (3.66³ + 0.7³ + "
      "({Nu2} − 0.7)³)^0.33333 = {Nu}"},
     {EquationId::PipeLaminarHeatFlux, "pipe-laminar-heat-flux",
@@ -127,6 +128,7 @@ constexpr std::array<EquationRow, kEquationCount> kRows = {{
      "Gnielinski, VDI-Wärmeatlas (2010), kap. G1: stredné Nu hydrodynamicky vyvinutého "
      "laminárneho prúdenia pri konšt. tepelnom toku; faktor (Pr/Pr_w)^0.14: zdroj nenájdený "
      "(najbližší: Sieder a Tate 1936, (η/η_w)^0.14)",
+     "Gnielinski, VDI G1",
      "Nu2 = 1.953 · ({Pe} · {d/L})^0.333333 = {Nu2}; Nu = ({Pr}/{Pr_w})^0.14 · (4.364³ + 0.6³ + "
      "({Nu2} − 0.6)³)^0.33333 = {Nu}"},
     {EquationId::PipeTransitionalWallTemp, "pipe-transitional-wall-temperature",
@@ -138,6 +140,7 @@ constexpr std::array<EquationRow, kEquationCount> kRows = {{
      kPipeReynolds, kBulkAndWall, kPipeTransitionalRanges,
      "Gnielinski 1995 (Forsch. Ing.-Wes. 61), VDI-Wärmeatlas (2010), kap. G1: lineárna "
      "interpolácia medzi laminárnou hodnotou pri Re = 2300 a turbulentnou pri Re = 10⁴",
+     "Gnielinski 1995, VDI G1",
      "γ = ({Re} − 2300)/7700 = {γ}; X = {X}; Nu_L = {Nu_L}; Nu_T = {Nu_T}; Nu = ({Pr}/{Pr_w})^0.11 "
      "· ((1 − {γ}) · {Nu_L} + {γ} · {Nu_T}) = {Nu}"},
     {EquationId::PipeTransitionalHeatFlux, "pipe-transitional-heat-flux",
@@ -150,6 +153,7 @@ constexpr std::array<EquationRow, kEquationCount> kRows = {{
      "Gnielinski 1995 (Forsch. Ing.-Wes. 61), VDI-Wärmeatlas (2010), kap. G1: lineárna "
      "interpolácia medzi laminárnou hodnotou pri Re = 2300 a turbulentnou pri Re = 10⁴ "
      "(konšt. tepelný tok)",
+     "Gnielinski 1995, VDI G1",
      "γ = ({Re} − 2300)/7700 = {γ}; X = {X}; Nu_L = {Nu_L}; Nu_T = {Nu_T}; Nu = ({Pr}/{Pr_w})^0.11 "
      "· ((1 − {γ}) · {Nu_L} + {γ} · {Nu_T}) = {Nu}"},
     {EquationId::PipeTurbulent, "pipe-turbulent", "Rúra, turbulentné prúdenie",
@@ -158,6 +162,7 @@ constexpr std::array<EquationRow, kEquationCount> kRows = {{
      kPipeReynolds, kBulkAndWall, kPipeTurbulentRanges,
      "Gnielinski 1976 (Int. Chem. Eng. 16), VDI-Wärmeatlas (2010), kap. G1, tvar pre "
      "Re ≥ 10⁴; trecí súčiniteľ Konakov 1954; faktor (Pr/Pr_w)^0.11 pre kvapaliny",
+     "Gnielinski 1976, VDI G1",
      "ξ = (1.8 · log10 {Re} − 1.5)^−2 = {ξ}; Nu = ({Pr}/{Pr_w})^0.11 · (1 + {d/L}^0.66666) · "
      "({ξ}/8) · {Pe} / (1 + 12.7 · √({ξ}/8) · ({Pr}^0.66666 − 1)) = {Nu}"},
     {EquationId::CrossFlowLow, "cross-flow-low-re", "Priečne obtekanie rúry, Re ≤ 1000",
@@ -168,6 +173,7 @@ constexpr std::array<EquationRow, kEquationCount> kRows = {{
      "Žukauskas 1972 (Adv. Heat Transfer 8); uhlový faktor ψ_φ s exponentom 3.3333: zdroj "
      "nenájdený (najbližší: tabuľka ε_φ pre šikmé obtekanie, Micheev 1977, tvar 1 − 0.54 · "
      "cos²φ)",
+     "Žukauskas 1972",
      "Nu = {K} · {Re}^{m} · {Pr}^{n} · ({Pr}/{Pr_w})^0.25 = {Nu}; ψ_φ = {ψ_φ}; α = {α}"},
     {EquationId::CrossFlowMiddle, "cross-flow-middle-re",
      "Priečne obtekanie rúry, 1000 < Re ≤ 2E+05",
@@ -178,6 +184,7 @@ constexpr std::array<EquationRow, kEquationCount> kRows = {{
      "Žukauskas 1972 (Adv. Heat Transfer 8); uhlový faktor ψ_φ s exponentom 3.3333: zdroj "
      "nenájdený (najbližší: tabuľka ε_φ pre šikmé obtekanie, Micheev 1977, tvar 1 − 0.54 · "
      "cos²φ)",
+     "Žukauskas 1972",
      "Nu = {K} · {Re}^{m} · {Pr}^{n} · ({Pr}/{Pr_w})^0.25 = {Nu}; ψ_φ = {ψ_φ}; α = {α}"},
     {EquationId::CrossFlowHigh, "cross-flow-high-re", "Priečne obtekanie rúry, Re > 2E+05",
      "Nu = 0.023 · Re^0.8 · Pr^0.37 · (Pr/Pr_w)^0.25; α = ψ_φ · Nu · λ/d; "
@@ -187,6 +194,7 @@ constexpr std::array<EquationRow, kEquationCount> kRows = {{
      "Žukauskas 1972 (Adv. Heat Transfer 8); uhlový faktor ψ_φ s exponentom 3.3333: zdroj "
      "nenájdený (najbližší: tabuľka ε_φ pre šikmé obtekanie, Micheev 1977, tvar 1 − 0.54 · "
      "cos²φ)",
+     "Žukauskas 1972",
      "Nu = {K} · {Re}^{m} · {Pr}^{n} · ({Pr}/{Pr_w})^0.25 = {Nu}; ψ_φ = {ψ_φ}; α = {α}"},
     {EquationId::Plate, "plate", "Obtekanie dosky",
      "Nu = √(Nu_lam² + Nu_turb²) · (Pr/Pr_w)^0.25; Nu_lam = 0.664 · √Re · Pr^0.33333; "
@@ -196,6 +204,7 @@ constexpr std::array<EquationRow, kEquationCount> kRows = {{
      kBulkAndWall, kPlateRanges,
      "Gnielinski 1975 (Forsch. Ing.-Wes. 41), VDI-Wärmeatlas (2010), kap. G4; laminárny člen "
      "Pohlhausen 1921, turbulentný Petukhov",
+     "Gnielinski 1975, VDI G4",
      "Nu_lam = {Nu_lam}; Nu_turb = {Nu_turb}; Nu = √({Nu_lam}² + {Nu_turb}²) · "
      "({Pr}/{Pr_w})^0.25 = {Nu}"},
     {EquationId::PlanarSlot, "planar-slot", "Rovinná štrbina, laminárne prúdenie",
@@ -203,6 +212,7 @@ constexpr std::array<EquationRow, kEquationCount> kRows = {{
      kBulkAndWall, kSlotRanges,
      "VDI-Wärmeatlas (2010), kap. G2 (Gnielinski): rovinná štrbina ohrievaná z oboch strán, "
      "Nu∞ = 7.541 (Shah a London 1978); faktor (Pr/Pr_w)^0.14: zdroj nenájdený",
+     "VDI G2",
      "G = 1.841 · ({Pe} · {d/L})^0.3333 = {G}; Nu = ({K}³ + {G}³)^0.3333 · ({Pr}/{Pr_w})^0.14 = "
      "{Nu}"},
     {EquationId::SlotInsulatedOneSide, "slot-insulated-one-side",
@@ -211,6 +221,7 @@ constexpr std::array<EquationRow, kEquationCount> kRows = {{
      kBulkAndWall, kSlotRanges,
      "VDI-Wärmeatlas (2010), kap. G2 (Gnielinski): rovinná štrbina, jedna stena izolovaná, "
      "Nu∞ = 4.861 (Shah a London 1978); faktor (Pr/Pr_w)^0.14: zdroj nenájdený",
+     "VDI G2",
      "G = 1.841 · ({Pe} · {d/L})^0.3333 = {G}; Nu = ({K}³ + {G}³)^0.3333 · ({Pr}/{Pr_w})^0.14 = "
      "{Nu}"},
     {EquationId::HelicalLaminar,
@@ -223,6 +234,7 @@ constexpr std::array<EquationRow, kEquationCount> kRows = {{
      kBulkAndWall,
      {},
      "Gnielinski 1986 (8th IHTC), VDI-Wärmeatlas (2010), kap. G3; Re_krit podľa Schmidta 1967",
+     "Gnielinski 1986, VDI G3",
      "D_w = {D_w}; x = {x}; Re_krit = {Re_krit}; m = {m}; Nu = ({Pr}/{Pr_w})^0.14 · (3.66 + "
      "0.08 · (1 + 0.8 · {x}^0.9) · {Re}^{m} · {Pr}^0.33333) = {Nu}"},
     {EquationId::HelicalTransitional,
@@ -236,6 +248,7 @@ constexpr std::array<EquationRow, kEquationCount> kRows = {{
      {},
      "Gnielinski 1986 (8th IHTC), VDI-Wärmeatlas (2010), kap. G3; faktor (Pr/Pr_w)^0.14 aj na "
      "celej interpolácii: zdroj nenájdený (VDI G3 ho má len v koncových hodnotách)",
+     "Gnielinski 1986, VDI G3",
      "x = {x}; Re_krit = {Re_krit}; γ = (22000 − {Re})/(22000 − {Re_krit}) = {γ}; Nu_L = {Nu_L}; "
      "Nu_T = {Nu_T}; Nu = ({Pr}/{Pr_w})^0.14 · ({γ} · {Nu_L} + (1 − {γ}) · {Nu_T}) = {Nu}"},
     {EquationId::HelicalTurbulent, "helical-turbulent", "Skrutkovicová rúra, turbulentné prúdenie",
@@ -244,6 +257,7 @@ constexpr std::array<EquationRow, kEquationCount> kRows = {{
      kHelicalReynolds, kBulkAndWall, kHelicalTurbulentRanges,
      "Gnielinski 1986 (8th IHTC), VDI-Wärmeatlas (2010), kap. G3; trecí súčiniteľ Mishra a "
      "Gupta 1979; rozsah Re podľa meraní Schmidta 1967",
+     "Gnielinski 1986, VDI G3",
      "x = {x}; ξ = 0.3164 / {Re}^0.25 + 0.03 · {x}^0.5 = {ξ}; Nu = ({Pr}/{Pr_w})^0.14 · ({ξ}/8) "
      "· {Pr} · {Re} / (1 + 12.7 · √({ξ}/8) · ({Pr}^0.66666 − 1)) = {Nu}"},
     {EquationId::SingleRow, "single-row", "Jeden rad rúrok",
@@ -252,6 +266,7 @@ constexpr std::array<EquationRow, kEquationCount> kRows = {{
      "ψ = 1 − 3.1415 · d / (4 · s1); n = 0.25 (Pr/Pr_w ≥ 1) alebo 0.11",
      kRowReynolds, kBulkAndWall, kRowRanges,
      "Gnielinski, VDI-Wärmeatlas (2010), kap. G7 (rad rúrok; jednotlivá rúra kap. G6)",
+     "Gnielinski, VDI G7",
      "ψ = {ψ}; l = {l}; Nu_lam = {Nu_lam}; Nu_turb = {Nu_turb}; Nu = (0.3 + √({Nu_lam}² + "
      "{Nu_turb}²)) · ({Pr}/{Pr_w})^{n} = {Nu}"},
     {EquationId::InlineBank, "inline-bank", "Usporiadaná rúrkovnica",
@@ -260,12 +275,14 @@ constexpr std::array<EquationRow, kEquationCount> kRows = {{
      "ψ = 1 − 3.1415 / (4 · a) (b ≥ 1) alebo 1 − 3.1415 / (4 · a · b)",
      kRowReynolds, kBulkAndWall, kRowRanges,
      "Gnielinski, VDI-Wärmeatlas (2010), kap. G7: zväzok rúrok, usporiadané uloženie",
+     "Gnielinski, VDI G7",
      "a = {a}; b = {b}; ψ = {ψ}; Nu0 = {Nu0}; f_A = {f_A}; n_R = {n_R}; Nu = {Nu}"},
     {EquationId::StaggeredBank, "staggered-bank", "Striedavá rúrkovnica",
      "Nu = f_A · Nu0 (≥ 10 radov) alebo (1 + (n_R − 1) · f_A) · Nu0 / n_R; Nu0 – rovnica "
      "jedného radu s ψ zväzku; f_A = 1 + 2 / (3 · b)",
      kRowReynolds, kBulkAndWall, kRowRanges,
      "Gnielinski, VDI-Wärmeatlas (2010), kap. G7: zväzok rúrok, striedavé uloženie",
+     "Gnielinski, VDI G7",
      "a = {a}; b = {b}; ψ = {ψ}; Nu0 = {Nu0}; f_A = 1 + 2 / (3 · {b}) = {f_A}; n_R = {n_R}; "
      "Nu = {Nu}"},
     {EquationId::PartlyStaggeredInline, "partly-staggered-inline-factor",
@@ -275,6 +292,7 @@ constexpr std::array<EquationRow, kEquationCount> kRows = {{
      kRowReynolds, kBulkAndWall, kRowRanges,
      "zdroj nenájdený (voľba f_A podľa c < a/4); najbližší: Gnielinski, VDI-Wärmeatlas (2010), "
      "kap. G7, f_A usporiadaného zväzku",
+     "zdroj nenájdený; VDI G7",
      "a = {a}; b = {b}; c = {c}; ψ = {ψ}; Nu0 = {Nu0}; f_A = {f_A}; n_R = {n_R}; Nu = {Nu}"},
     {EquationId::PartlyStaggeredStaggered, "partly-staggered-staggered-factor",
      "Čiastočne striedavá rúrkovnica, f_A striedavej",
@@ -282,6 +300,7 @@ constexpr std::array<EquationRow, kEquationCount> kRows = {{
      kRowRanges,
      "zdroj nenájdený (voľba f_A podľa c ≥ a/4); najbližší: Gnielinski, VDI-Wärmeatlas (2010), "
      "kap. G7, f_A striedavého zväzku",
+     "zdroj nenájdený; VDI G7",
      "a = {a}; b = {b}; c = {c}; ψ = {ψ}; Nu0 = {Nu0}; f_A = {f_A}; n_R = {n_R}; Nu = {Nu}"},
     {EquationId::FinnedBank, "finned-bank", "Rebrovaná rúrkovnica",
      "Nu = 0.134 · Re^0.681 · Pr^0.33333 · (s/h)^0.2 · (s/f)^0.1134; s = P_f − f; "
@@ -293,6 +312,7 @@ constexpr std::array<EquationRow, kEquationCount> kRows = {{
      kFinnedRanges,
      "Briggs a Young 1963 (Chem. Eng. Prog. Symp. Ser. 59, č. 41): 6 radov, rovnostranný "
      "trojuholník; rozsahy podľa Krögera 2004",
+     "Briggs a Young 1963",
      "s/h = {s/h}; s/f = {s/f}; Nu = 0.134 · {Re}^0.681 · {Pr}^0.33333 · {s/h}^0.2 · "
      "{s/f}^0.1134 = {Nu}"},
 }};

@@ -41,6 +41,7 @@ struct EquationRow {
     std::string_view properties;
     std::span<const ValidityRange> ranges; // empty where the source states none
     std::string_view source;
+    std::string_view citation; // the source in a few words, for a status line
     // The formula over named terms: "{Gamma}" stands for the recorded value of Term::Gamma.
     std::string_view pattern;
 };

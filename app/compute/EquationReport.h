@@ -2,7 +2,10 @@
 // What the front ends report of the equation a Compute command used and of its warnings.
 
 #include "app/compute/Calculator.h"
+#include "app/form/Controls.h"
 #include "correlations/EquationTable.h"
+
+#include <span>
 
 #include <string>
 #include <string_view>
@@ -15,6 +18,14 @@ const EquationRow* ShownEquation(const Calculator& calc);
 
 // "Gnielinski ...: Rúra, ..." as one line: the name and the source.
 std::string EquationLine(const EquationRow& row, char separator);
+
+// The input or result fields that hold the value a warning names, for marking them; empty
+// for a term no field shows.
+std::span<const EditId> FieldsOf(const Warning& warning, EquationId equation);
+
+// Everything the table says of the row, one item a line, and the formula with the run's
+// numbers put in: the text of a tooltip or a calculation sheet.
+std::string EquationDetails(const EquationRow& row, const EquationRecord& record, char separator);
 
 // The warning texts joined with `joint`, appended to `out`.
 void AppendWarningTexts(std::string& out, const WarningList& warnings, char separator,

@@ -1,6 +1,10 @@
 #include "app/ui/Unit1.h"
 
+#include "app/compute/ConversionError.h"
+#include "app/form/Selections.h"
+#include "app/qt/CaseFile.h"
 #include "app/ui/ChartWindow.h"
+#include "app/ui/EquationPanel.h"
 #include "app/ui/ErrorBox.h"
 #include "app/ui/FormControls.h"
 #include "app/ui/OuterGeometry.h"
@@ -9,9 +13,6 @@
 #include "app/ui/TextFitting.h"
 #include "app/ui/Unit2.h"
 #include "app/ui/WindowKeys.h"
-#include "app/compute/ConversionError.h"
-#include "app/form/Selections.h"
-#include "app/qt/CaseFile.h"
 #include "ui_Unit1.h"
 
 #include <QApplication>
@@ -61,6 +62,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui_(std::make_unique<Ui::
     services_ = std::make_unique<vortalin::QtWindowServices>(*this);
     calculator_ = std::make_unique<vortalin::Calculator>(*services_);
     chartWindow_ = new vortalin::ChartWindow(this);
+    equationPanel_ = new vortalin::EquationPanel(*this);
     ConnectHandlers();
     WatchGeometryButtonsFocus();
 }
@@ -162,6 +164,7 @@ void TForm1::Button1Click() {
     });
     ui_->Button1->setEnabled(true);
     copiedResults_.ComputeEnded(*this, calculator_->ResultsShown());
+    equationPanel_->ShowRun(*calculator_, services_->DecimalSeparator());
     if (calculator_->LastSweep() != sweepBefore) {
         SweepCompleted();
     }
@@ -255,6 +258,7 @@ void TForm1::LoadCase(const std::string& path) {
     }
     // No result of the previous inputs may stay on screen.
     calculator_->ResetOutputs();
+    equationPanel_->Clear();
     caseFile_ = path;
     if (!reading.unknownKeys.empty()) {
         services_->ShowMessage(vortalin::UnknownKeysMessage(path, reading.unknownKeys));

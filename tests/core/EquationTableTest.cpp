@@ -50,8 +50,8 @@ TEST(EquationTable, EveryRowIsCompleteAndNamesOnlyKnownTerms) {
         const EquationRow& row = EquationTable()[i];
         EXPECT_EQ(static_cast<std::size_t>(row.id), i) << row.key;
         EXPECT_TRUE(keys.insert(row.key).second) << "duplicate " << row.key;
-        for (std::string_view text :
-             {row.name, row.formula, row.reynolds, row.properties, row.source, row.pattern}) {
+        for (std::string_view text : {row.name, row.formula, row.reynolds, row.properties,
+                                      row.source, row.citation, row.pattern}) {
             EXPECT_FALSE(text.empty()) << row.key;
         }
         for (const std::string& symbol : PatternSymbols(row.pattern)) {
