@@ -455,7 +455,7 @@ void Calculator::RunSweep() {
     const int steps = window_.IntegerFrom(EditId::Form2Edit3);
     sw.sweepLast = steps == INT_MIN ? INT_MIN : steps - 1; // N <= 0: the header only
 
-    SweepSeries chart(SweptField(), sw.sweepLast + 1LL);
+    SweepSeries chart(SweptField(), sw.sweepLast + 1LL, window_.DecimalSeparator());
     const SweepEnd end = WriteSweepSteps(*file, chart);
     if (end == SweepEnd::Stopped) {
         sweepStopped_ = true;

@@ -43,8 +43,8 @@ double StepValue(std::size_t result, const CalcState& state, const Freshness& co
     return ColumnValue(kResultsColumns[kColumnOfResult[result]], state, computed);
 }
 
-SweepSeries::SweepSeries(std::optional<EditId> sweptField, long long steps)
-    : sweptField_(sweptField), bucketSize_(BucketSizeFor(steps)) {
+SweepSeries::SweepSeries(std::optional<EditId> sweptField, long long steps, char separator)
+    : sweptField_(sweptField), separator_(separator), bucketSize_(BucketSizeFor(steps)) {
     const long long expected = std::max(0LL, steps);
     const auto reserved =
         static_cast<std::size_t>(std::min(expected, static_cast<long long>(kMaxPoints)));
@@ -98,7 +98,7 @@ int SweepSeries::WarningIndex(EquationId equation, const WarningList& warnings) 
         if (!text.empty()) {
             text += ' ';
         }
-        text += WarningRuleText(w, '.');
+        text += WarningRuleText(w, separator_);
     }
     warningKeys_.push_back(key);
     warningTexts_.push_back(std::move(text));

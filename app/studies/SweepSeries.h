@@ -47,8 +47,9 @@ public:
 
     SweepSeries() = default; // no sweep yet: no steps, no points
     // A sweep of `steps` steps (none when not positive) over the input of `sweptField`
-    // (Edit1 to Edit5; nullopt when no variable is selected).
-    SweepSeries(std::optional<EditId> sweptField, long long steps);
+    // (Edit1 to Edit5; nullopt when no variable is selected); warning texts are written with
+    // the decimal separator given.
+    SweepSeries(std::optional<EditId> sweptField, long long steps, char separator = '.');
 
     // Records the next step: the swept value, the results as the step left them, and the
     // message of the check that refuses the step (nullopt when it passes every check).
@@ -90,6 +91,7 @@ private:
     void FlushBuckets();
 
     std::optional<EditId> sweptField_;
+    char separator_ = '.';
     long long bucketSize_ = 1;
     long long stepsAdded_ = 0;
     long long refusedSteps_ = 0;

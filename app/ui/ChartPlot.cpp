@@ -23,6 +23,8 @@ constexpr qreal kStepMarkerSize = 6;
 constexpr qreal kRefusedMarkerSize = 11;
 constexpr qreal kRefusedMarkerPen = 2;
 const QColor kRefusedColour(0xd6, 0x27, 0x28);
+// Amber: a step whose results stand, with a warning.
+const QColor kWarnedColour(0xe0, 0x9a, 0x00);
 // Share of the span added on each side of a linear axis.
 constexpr double kMargin = 0.04;
 // Factor added on each side of a logarithmic axis.
@@ -123,17 +125,18 @@ QXYSeries* AddLine(QChart& chart, const QList<QPointF>& run, QAbstractAxis& x, Q
     return line;
 }
 
-QXYSeries* AddRefusedMarkers(QChart& chart, const QList<QPointF>& refused, QAbstractAxis& x,
-                             QAbstractAxis& y) {
+// Hollow circles over the steps of one kind, refused or warned.
+QXYSeries* AddMarkers(QChart& chart, const QList<QPointF>& steps, QAbstractAxis& x,
+                      QAbstractAxis& y, const char* legend, const QColor& colour) {
     auto* markers = new QScatterSeries;
-    markers->setName(QString::fromUtf8(kRefusedLegend));
+    markers->setName(QString::fromUtf8(legend));
     markers->setMarkerShape(QScatterSeries::MarkerShapeCircle);
     markers->setMarkerSize(kRefusedMarkerSize);
     markers->setBrush(Qt::NoBrush); // hollow: the line stays visible through it
-    QPen pen(kRefusedColour);
+    QPen pen(colour);
     pen.setWidthF(kRefusedMarkerPen);
     markers->setPen(pen);
-    markers->replace(refused);
+    markers->replace(steps);
     chart.addSeries(markers);
     markers->attachAxis(&x);
     markers->attachAxis(&y);
@@ -157,6 +160,17 @@ std::vector<QList<QPointF>> DefinedRuns(const std::vector<ChartPoint>& points) {
         runs.back().append(QPointF(p.x, p.y));
     }
     return runs;
+}
+
+QList<QPointF> WarnedPoints(const std::vector<ChartPoint>& points) {
+    QList<QPointF> warned;
+    for (const ChartPoint& p : points) {
+        if (Finite(p) && p.refusal == SweepSeries::kAccepted &&
+            p.warning != SweepSeries::kNoWarning) {
+            warned.append(QPointF(p.x, p.y));
+        }
+    }
+    return warned;
 }
 
 QList<QPointF> RefusedPoints(const std::vector<ChartPoint>& points) {
@@ -257,14 +271,18 @@ QList<QXYSeries*> PlotResult(QChart& chart, const std::vector<ChartPoint>& point
         }
         added.append(line);
     }
-    const QList<QPointF> refused = RefusedPoints(points);
-    if (!refused.isEmpty()) {
-        QXYSeries* markers = AddRefusedMarkers(chart, refused, x, y);
+    const auto mark = [&](const QList<QPointF>& steps, const char* legend, const QColor& colour) {
+        if (steps.isEmpty()) {
+            return;
+        }
+        QXYSeries* markers = AddMarkers(chart, steps, x, y, legend, colour);
         if (!refusedInLegend) {
             HideFromLegend(chart, *markers);
         }
         added.append(markers);
-    }
+    };
+    mark(RefusedPoints(points), kRefusedLegend, kRefusedColour);
+    mark(WarnedPoints(points), kWarnedLegend, kWarnedColour);
     return added;
 }
 

@@ -23,6 +23,8 @@ std::vector<QList<QPointF>> DefinedRuns(const std::vector<ChartPoint>& points);
 
 // The defined steps that the validity checks refuse.
 QList<QPointF> RefusedPoints(const std::vector<ChartPoint>& points);
+// The defined steps that pass the checks with a warning.
+QList<QPointF> WarnedPoints(const std::vector<ChartPoint>& points);
 
 // Smallest and largest finite value; nullopt when there is none.
 struct ValueRange {
@@ -52,10 +54,13 @@ QAbstractAxis* NewAxis(std::optional<ValueRange> range, bool logarithmic, const 
 
 // Legend text of the refused steps.
 inline constexpr const char* kRefusedLegend = "mimo platnosti rovnice";
+// Legend text of the steps with a warning.
+inline constexpr const char* kWarnedLegend = "s upozornením";
 
 // Adds one result's series to the chart on the given axes; returns every series added
-// (lines first, then the refused markers when there are any) so that the caller can
-// connect their hover signals. The first line carries the legend entry `name`.
+// (lines first, then the refused and the warned markers when there are any) so that the
+// caller can connect their hover signals. The first line carries the legend entry `name`;
+// the markers have legend entries when `refusedInLegend`.
 QList<QXYSeries*> PlotResult(QChart& chart, const std::vector<ChartPoint>& points, QAbstractAxis& x,
                              QAbstractAxis& y, const QString& name, const QColor& colour,
                              bool refusedInLegend);

@@ -1,11 +1,11 @@
 #include "app/ui/ChartWindow.h"
 
+#include "app/compute/ResultDisplay.h"
+#include "app/form/InputLabels.h"
+#include "app/qt/UserFile.h"
 #include "app/ui/ChartImage.h"
 #include "app/ui/ChartPlot.h"
 #include "app/ui/ErrorBox.h"
-#include "app/form/InputLabels.h"
-#include "app/compute/ResultDisplay.h"
-#include "app/qt/UserFile.h"
 
 #include <QChart>
 #include <QChartView>
@@ -208,7 +208,7 @@ void ChartWindow::Redraw() {
     }
     PlotQuantity(ChosenResult(*leftQuantity_), *x, false, true);
     if (rightShown_->isChecked()) {
-        const bool leftHasRefused = !RefusedPoints(left).isEmpty();
+        const bool leftHasRefused = !RefusedPoints(left).isEmpty() || !WarnedPoints(left).isEmpty();
         PlotQuantity(ChosenResult(*rightQuantity_), *x, true, !leftHasRefused);
     }
 }
@@ -303,6 +303,9 @@ QString ChartWindow::PointText(std::size_t result, const ChartPoint& point) cons
     if (point.refusal != SweepSeries::kAccepted) {
         text += QStringLiteral("\nMimo platnosti rovnice: ") +
                 QString::fromStdString(sweep_->Refusals().at(point.refusal));
+    } else if (point.warning != SweepSeries::kNoWarning) {
+        text += QStringLiteral("\nUpozornenie: ") +
+                QString::fromStdString(sweep_->WarningTexts().at(point.warning));
     }
     return text;
 }
@@ -311,9 +314,11 @@ QString ChartWindow::Summary() const {
     if (!sweep_) {
         return QString::fromUtf8(kHint);
     }
-    QString text = QStringLiteral("Počet krokov: %1, z toho mimo platnosti rovnice: %2.")
-                       .arg(sweep_->Steps())
-                       .arg(sweep_->RefusedSteps());
+    QString text =
+        QStringLiteral("Počet krokov: %1, z toho mimo platnosti rovnice: %2, s upozornením: %3.")
+            .arg(sweep_->Steps())
+            .arg(sweep_->RefusedSteps())
+            .arg(sweep_->WarnedSteps());
     if (sweep_->BucketSize() > 1) {
         text += QStringLiteral(" Z každých %1 krokov sú zobrazené najmenšia a najväčšia hodnota.")
                     .arg(sweep_->BucketSize());

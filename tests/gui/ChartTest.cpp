@@ -2,11 +2,11 @@
 // completed sweep with the values of the results file, the refused steps as hollow red
 // markers with their message, breaks where a value is undefined, and exports PNG and SVG.
 
+#include "app/format/NumberFormat.h"
 #include "app/ui/ChartPlot.h"
 #include "app/ui/ChartWindow.h"
-#include "tests/gui/GuiTestSupport.h"
 #include "app/ui/VortalinApplication.h"
-#include "app/format/NumberFormat.h"
+#include "tests/gui/GuiTestSupport.h"
 
 #include <QAction>
 #include <QChart>
@@ -120,6 +120,7 @@ private slots:
     void menuOpensTheEmptyChartWithItsHint();
     void fiveStepSweepDrawsTheValuesOfTheFile();
     void refusedStepsAreHollowRedMarkersWithTheirMessage();
+    void warnedStepsAreAmberMarkersApartFromRefusedOnes();
     void undefinedStepBreaksTheLine();
     void secondQuantityAndLogarithmicAxes();
     void axisNumbersHaveOneNotation_data();
@@ -143,13 +144,28 @@ private:
         }
         return lines;
     }
-    QScatterSeries* Refused() {
+    QScatterSeries* Markers(const QString& legend) {
         for (QAbstractSeries* s : Plot().series()) {
-            if (auto* markers = qobject_cast<QScatterSeries*>(s)) {
+            auto* markers = qobject_cast<QScatterSeries*>(s);
+            if (markers != nullptr && markers->name() == legend) {
                 return markers;
             }
         }
         return nullptr;
+    }
+    QScatterSeries* Refused() { return Markers("mimo platnosti rovnice"); }
+    QScatterSeries* Warned() { return Markers("s upozornením"); }
+    // The tooltip of a marked step, hovered on the chart's own window (the main window may
+    // lie over it on the screen).
+    QString HoverText(QScatterSeries& markers, int index) {
+        auto* view = Find<QChartView>(Chart(), "ChartView");
+        const QPointF scene = Plot().mapToPosition(markers.points().at(index), &markers);
+        const QPoint inWindow = view->viewport()->mapTo(&Chart(), view->mapFromScene(scene));
+        QTest::mouseMove(Chart().windowHandle(), inWindow + QPoint(3, 2));
+        if (!QTest::qWaitFor([] { return QToolTip::isVisible(); })) {
+            return QString();
+        }
+        return QToolTip::text();
     }
     QList<QPointF> LinePoints() {
         QList<QPointF> points;
@@ -258,18 +274,32 @@ void ChartTest::refusedStepsAreHollowRedMarkersWithTheirMessage() {
     QCOMPARE(refusedX, (QList<qreal>{160, 170, 180, 190, 200}));
     QCOMPARE(LinePoints().size(), 11); // refused steps are drawn too, only marked
     QVERIFY(Find<QLabel>(Chart(), "ChartSummary")->text().contains("mimo platnosti rovnice: 5"));
+    QCOMPARE(Warned(), nullptr);
 
     // Hovering a refused step names the check that refuses it.
-    auto* view = Find<QChartView>(Chart(), "ChartView");
-    const QPointF scene = Plot().mapToPosition(refused->points().at(2), refused);
-    // Moved on the chart's own window: the main window may lie over it on the screen.
-    const QPoint inWindow = view->viewport()->mapTo(&Chart(), view->mapFromScene(scene));
-    QTest::mouseMove(Chart().windowHandle(), inWindow + QPoint(3, 2));
-    QTRY_VERIFY(QToolTip::isVisible());
-    const QString tip = QToolTip::text();
+    const QString tip = HoverText(*refused, 2);
     QVERIFY2(tip.contains("Reynoldsovo kritérium je nad limit 1.0e6 !!!"), qPrintable(tip));
     QVERIFY2(tip.contains("Rýchlosť tekutiny (m.s-1): 180"), qPrintable(tip));
     QVERIFY2(tip.contains("Súčiniteľ prestupu tepla (W.m-2.K-1): "), qPrintable(tip));
+}
+
+void ChartTest::warnedStepsAreAmberMarkersApartFromRefusedOnes() {
+    OpenChart();
+    Find<QRadioButton>(run_->windows->form1, "RadioButton5")->setChecked(true); // water
+    TypeInto(*Find<QLineEdit>(run_->windows->form1, "Edit5"), "60");
+    Sweep("1", "10", "10", "RadioButton1"); // Re above 10^6 only at 10 m/s
+    QCOMPARE(Refused(), nullptr);
+    QScatterSeries* warned = Warned();
+    QVERIFY(warned != nullptr);
+    QCOMPARE(warned->pen().color(), QColor(0xe0, 0x9a, 0x00));
+    QCOMPARE(warned->points().size(), 1);
+    QCOMPARE(warned->points().front().x(), 10.0);
+    QVERIFY(Find<QLabel>(Chart(), "ChartSummary")
+                ->text()
+                .contains("mimo platnosti rovnice: 0, s upozornením: 1."));
+    const QString tip = HoverText(*warned, 0);
+    QVERIFY2(tip.contains("Upozornenie: Re je mimo overeného rozsahu rovnice (10000 až 1E+06)."),
+             qPrintable(tip));
 }
 
 void ChartTest::undefinedStepBreaksTheLine() {
