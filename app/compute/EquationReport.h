@@ -3,7 +3,7 @@
 
 #include "app/compute/Calculator.h"
 #include "app/form/Controls.h"
-#include "correlations/EquationTable.h"
+#include "correlations/equations/EquationTable.h"
 
 #include <span>
 

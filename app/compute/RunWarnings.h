@@ -4,7 +4,7 @@
 
 #include "app/compute/CalcState.h"
 #include "app/form/Selections.h"
-#include "correlations/EquationWarnings.h"
+#include "correlations/equations/EquationWarnings.h"
 
 namespace vortalin {
 

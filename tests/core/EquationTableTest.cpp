@@ -2,14 +2,14 @@
 // warnings at the bounds of every range, the published limiting values of the equations,
 // and the warnings of the physical premises.
 
-#include "correlations/EquationTable.h"
+#include "correlations/equations/EquationTable.h"
 #include "app/compute/Calculator.h"
 #include "app/compute/EquationReport.h"
 #include "app/form/FormRecord.h"
 #include "app/studies/SweepSeries.h"
-#include "correlations/EquationWarnings.h"
-#include "correlations/PipeFlow.h"
-#include "correlations/PlateAndSlots.h"
+#include "correlations/equations/EquationWarnings.h"
+#include "correlations/equations/PipeFlow.h"
+#include "correlations/equations/PlateAndSlots.h"
 #include "tests/core/TestSupport.h"
 
 #include <gtest/gtest.h>
