@@ -107,10 +107,27 @@ TEST(EquationTable, AnUnusedEquationOrAnUnrecordedTermWarnsOfNothing) {
     EXPECT_TRUE(warnings.Empty());
 }
 
+using Texts = std::vector<std::pair<EditId, const char*>>;
+
+// One Compute on the window record after selecting buttons and typing texts.
+struct ComputedCase {
+    ComputedCase(const std::vector<ButtonId>& select, const Texts& texts) {
+        for (ButtonId b : select) {
+            form.Select(b);
+        }
+        for (const auto& [field, text] : texts) {
+            form.SetInputText(field, text);
+        }
+        calc.Button1Click();
+    }
+    FormRecord form{','};
+    Calculator calc{form};
+};
+
 struct RowCase {
     EquationId expected;
     std::vector<ButtonId> select;
-    std::vector<std::pair<EditId, const char*>> texts;
+    Texts texts;
 };
 
 // One run per row, air at the window's defaults unless changed: the engine names the row
@@ -141,15 +158,8 @@ const std::vector<RowCase> kRowCases = {
 TEST(EquationTable, EachRunRecordsTheRowItUsedAndEveryTermOfIt) {
     std::set<EquationId> covered;
     for (const RowCase& c : kRowCases) {
-        FormRecord form(',');
-        for (ButtonId b : c.select) {
-            form.Select(b);
-        }
-        for (const auto& [field, text] : c.texts) {
-            form.SetInputText(field, text);
-        }
-        Calculator calc(form);
-        calc.Button1Click();
+        ComputedCase run(c.select, c.texts);
+        const Calculator& calc = run.calc;
         const EquationRow& row = RowOf(c.expected);
         ASSERT_TRUE(calc.ResultsShown()) << row.key;
         EXPECT_EQ(calc.State().equation.Id(), c.expected) << row.key;
@@ -233,7 +243,7 @@ TEST(EquationTable, WarningTextNamesValueAndRange) {
 struct PremiseCase {
     const char* name;
     std::vector<ButtonId> select;
-    std::vector<std::pair<EditId, const char*>> texts;
+    Texts texts;
     std::vector<std::string> warnings; // the texts, in order
 };
 
@@ -276,15 +286,8 @@ const std::vector<PremiseCase> kPremiseCases = {
 
 TEST(EquationTable, PremisesOfForcedConvectionWarnWithoutStoppingTheRun) {
     for (const PremiseCase& c : kPremiseCases) {
-        FormRecord form(',');
-        for (ButtonId b : c.select) {
-            form.Select(b);
-        }
-        for (const auto& [field, text] : c.texts) {
-            form.SetInputText(field, text);
-        }
-        Calculator calc(form);
-        calc.Button1Click();
+        ComputedCase run(c.select, c.texts);
+        const Calculator& calc = run.calc;
         std::vector<std::string> texts;
         for (const Warning& w : calc.Warnings()) {
             texts.push_back(WarningText(w, ','));
