@@ -1,9 +1,11 @@
 #include "app/ui/Unit1.h"
 
 #include "app/compute/ConversionError.h"
+#include "app/form/Geometries.h"
 #include "app/form/Selections.h"
 #include "app/qt/CaseFile.h"
 #include "app/ui/ChartWindow.h"
+#include "app/ui/EquationPanel.h"
 #include "app/ui/ErrorBox.h"
 #include "app/ui/FormControls.h"
 #include "app/ui/OuterGeometry.h"
@@ -26,7 +28,6 @@
 
 namespace {
 
-constexpr int kSketchCount = 11;
 constexpr QSize kOuterSize(955, 611); // frame included
 
 } // namespace
@@ -49,6 +50,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui_(std::make_unique<Ui::
     services_ = std::make_unique<vortalin::QtWindowServices>(*this);
     calculator_ = std::make_unique<vortalin::Calculator>(*services_);
     chartWindow_ = new vortalin::ChartWindow(this);
+    equationPanel_ = new vortalin::EquationPanel(*this);
     ConnectHandlers();
     WatchGeometryButtonsFocus();
 }
@@ -98,8 +100,9 @@ void TForm1::CreateCaseDialogs() {
 }
 
 void TForm1::LoadSketches() {
-    for (int i = 1; i <= kSketchCount; ++i) {
-        const QString name = QStringLiteral("Image%1").arg(i);
+    for (const vortalin::GeometryEntry& geometry : vortalin::kGeometries) {
+        const QString name =
+            QString::fromUtf8(geometry.sketch.data(), qsizetype(geometry.sketch.size()));
         vortalin::FindControl<vortalin::Sketch>(*this, name.toStdString()).Load(name);
     }
 }
@@ -116,8 +119,8 @@ void TForm1::ConnectHandlers() {
 }
 
 void TForm1::WatchGeometryButtonsFocus() {
-    for (ButtonId button : vortalin::kGeometryButtons) {
-        vortalin::FindButton(*this, button).installEventFilter(this);
+    for (const vortalin::GeometryEntry& geometry : vortalin::kGeometries) {
+        vortalin::FindButton(*this, geometry.button).installEventFilter(this);
     }
 }
 
@@ -139,6 +142,7 @@ void TForm1::Button1Click() {
     // start a second one.
     ui_->Button1->setEnabled(false);
     const auto sweepBefore = calculator_->LastSweep();
+    equationPanel_->Clear(); // nothing of the previous run stays marked while this one runs
     vortalin::RunCommand(this, [this, &conversionFailure] {
         try {
             calculator_->Button1Click();
@@ -148,6 +152,7 @@ void TForm1::Button1Click() {
     });
     ui_->Button1->setEnabled(true);
     copiedResults_.ComputeEnded(*this, calculator_->ResultsShown());
+    equationPanel_->ShowRun(*calculator_, services_->DecimalSeparator());
     if (calculator_->LastSweep() != sweepBefore) {
         SweepCompleted();
     }
@@ -245,6 +250,7 @@ void TForm1::LoadCase(const std::string& path) {
     }
     // No result of the previous inputs may stay on screen.
     calculator_->ResetOutputs();
+    equationPanel_->Clear();
     caseFile_ = path;
     if (!reading.unknownKeys.empty()) {
         services_->ShowMessage(vortalin::UnknownKeysMessage(path, reading.unknownKeys));

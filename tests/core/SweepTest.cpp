@@ -341,12 +341,11 @@ TEST_F(Sweep, NewFileGetsTheUsualPermissions) {
     ASSERT_EQ(::stat(file.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0666 & ~mask);
 }
+#endif
 
 // A stop after k steps: the earlier file stays, the command ends without its single-point
 // run, one message says so and the bar is reset. The bar moves once per percent and stands
 // at its end after a completed sweep, one step included.
-#endif
-
 TEST_F(Sweep, StopAfterAnyStepKeepsTheEarlierFileAndEndsTheCommand) {
     for (int stopAfter : {1, 2, 10}) {
         SCOPED_TRACE(stopAfter);
