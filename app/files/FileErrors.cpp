@@ -19,11 +19,10 @@ constexpr CommonFileError kCommonFileErrors[] = {
     {ENOENT, "No such file or directory", "priečinok neexistuje"},
     {EACCES, "Permission denied", "chýba povolenie na zápis"},
     {EPERM, "Operation not permitted", "chýba povolenie na zápis"},
-#ifdef _WIN32 // the Windows writer's words for a read-only file and one open elsewhere
-    {EROFS, "Read-only file system", "súbor je len na čítanie"},
-    {EBUSY, "Resource device", "súbor je otvorený v inom programe"},
-#else
     {EROFS, "Read-only file system", "súborový systém je len na čítanie"},
+#ifdef _WIN32 // the numbers PlatformFileWindows.cpp gives a read-only file and one open elsewhere
+    {ENOTSUP, "Not supported", "súbor je len na čítanie"},
+    {EBUSY, "Resource device", "súbor je otvorený v inom programe"},
 #endif
     {ENOSPC, "No space left on device", "na disku nie je voľné miesto"},
 #ifdef EDQUOT // not in mingw's errno.h: Windows has no disk quotas

@@ -3,7 +3,7 @@
 // folder and put in place with MoveFileExW; a target that is read-only, or open in another
 // program without sharing (the everyday case: a results file shown in a spreadsheet), is
 // refused before anything is written, with the earlier file untouched. Windows' error
-// codes are mapped onto errno values (EROFS: read-only file, EBUSY: open in another
+// codes are mapped onto errno values (ENOTSUP: read-only file, EBUSY: open in another
 // program), whose Slovak words FileErrors gives. Devices (NUL, CON, ...) and pipes are
 // written directly.
 
@@ -117,7 +117,7 @@ int WriteRefusal(const std::string& path) {
     }
     if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
         (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
-        return EROFS;
+        return ENOTSUP; // FileErrors: a read-only file, on Windows
     }
     // Replacing a file needs the right to delete it, which a program that has it open
     // (a spreadsheet showing the results file) does not share.
