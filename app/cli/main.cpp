@@ -2,9 +2,11 @@
 // plain record of the window's fields; the Compute command runs on it exactly as on the
 // window, and the messages, the status text and the twelve results are printed.
 
+#include "app/BuildId.h"
 #include "app/Version.h"
 #include "app/cli/BatchCommand.h"
 #include "app/cli/CommandLine.h"
+#include "app/cli/ReportCommand.h"
 #include "app/cli/RunReport.h"
 #include "app/compute/Calculator.h"
 #include "app/compute/ConversionError.h"
@@ -16,6 +18,8 @@
 #include "app/form/InputNames.h"
 #include "app/qt/CaseFile.h"
 #include "app/qt/UserFile.h"
+#include "app/report/SheetContent.h"
+#include "app/report/SheetJson.h"
 
 #include <QCoreApplication>
 #include <QJsonDocument>
@@ -103,6 +107,25 @@ void PrintText(std::ostream& out, const FormRecord& form, const Calculator& calc
     }
 }
 
+// The calculation sheet of the run just made; false (and said why) when it was not written.
+bool WriteRunReport(const CliRequest& request, const FormRecord& form, const Calculator& calc,
+                    const QString& conversionError) {
+    std::optional<std::string> stopped;
+    if (!conversionError.isEmpty()) {
+        stopped = conversionError.toStdString();
+    }
+    const RunSnapshot run = SnapshotOf(form, calc, form.StatusText(), form.Messages(), stopped);
+    const Sheet sheet = BuildSheet(run, request.identity, CurrentSheetHead(request.caseFile));
+    std::string problem;
+    if (WriteReport(sheet, request.reportFile, problem)) {
+        return true;
+    }
+    if (!problem.empty()) {
+        std::cerr << "vortalin-cli: " << problem << '\n';
+    }
+    return false;
+}
+
 int Run(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vortalin-cli"));
@@ -119,7 +142,7 @@ int Run(int argc, char* argv[]) {
         return kShown;
     }
     if (parser.isSet(QStringLiteral("version"))) {
-        std::cout << "vortalin-cli " << kVersion << '\n';
+        std::cout << "vortalin-cli " << kVersion << " (" << BuildId() << ")\n";
         return kShown;
     }
 
@@ -140,8 +163,10 @@ int Run(int argc, char* argv[]) {
         std::cerr << "vortalin-cli: " << request.caseWarning << '\n';
     }
     if (!request.writeCaseFile.empty()) {
+        CaseInputs inputs = CaseOf(form);
+        inputs.identity = request.identity;
         const std::string failure =
-            WriteAll(*OpenOutput(request.writeCaseFile), CaseFileText(CaseOf(form)));
+            WriteAll(*OpenOutput(request.writeCaseFile), CaseFileText(inputs));
         if (!failure.empty()) {
             std::cerr << "vortalin-cli: " << CaseNotSavedMessage(request.writeCaseFile, failure)
                       << '\n';
@@ -203,6 +228,9 @@ int Run(int argc, char* argv[]) {
         PrintJson(report, form, calc, conversionError);
     } else {
         PrintText(report, form, calc);
+    }
+    if (!request.reportFile.empty() && !WriteRunReport(request, form, calc, conversionError)) {
+        return kFileFailed;
     }
     return code;
 }

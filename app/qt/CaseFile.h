@@ -4,9 +4,10 @@
 // whose keys are the command line's option names. The window's "Načítaj"/"Ulož" and the
 // command line's --case/--write-case share this reader and writer.
 
-#include "app/form/InputNames.h"
 #include "app/compute/WindowServices.h"
+#include "app/form/InputNames.h"
 #include "app/qt/UserFile.h"
+#include "app/report/CaseIdentity.h"
 
 #include <array>
 #include <optional>
@@ -26,6 +27,7 @@ struct CaseInputs {
     char decimalSeparator = ',';
     std::array<std::string, kFieldNames.size()> texts{};    // in the order of kFieldNames
     std::array<ButtonId, kSelectionNames.size()> choices{}; // in the order of kSelectionNames
+    CaseIdentity identity; // not part of the window's fields: front ends keep it themselves
 
     bool operator==(const CaseInputs&) const = default;
 };
@@ -63,7 +65,8 @@ std::string UnknownKeysMessage(const std::string& path, const std::vector<std::s
 std::string CaseNotSavedMessage(const std::string& path, const std::string& reason);
 
 // --- A front end's inputs: FormRecord and the Qt window both provide Text, IsSelected,
-// SetInputText and Select, and are WindowServices. ---
+// SetInputText and Select, and are WindowServices. The identity is not among them: CaseOf
+// leaves it empty and ApplyCase does not touch it. ---
 
 template <class Form> CaseInputs CaseOf(const Form& form) {
     CaseInputs inputs;
