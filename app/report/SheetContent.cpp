@@ -187,7 +187,8 @@ SheetSection CriteriaSection(const RunSnapshot& run, const EquationRow* row) {
     section.rows.push_back(ResultRow(run, EditId::Edit18, WallPrandtlNote(run)));
     if (std::isfinite(run.state.Pe)) {
         section.rows.push_back({"Pécletovo číslo (1)",
-                                FormatFixed(run.state.Pe, 10, 0, run.separator), "Pe = Re · Pr"});
+                                FormatFixed(run.state.Pe, 10, 0, run.separator),
+                                "Pe = Re · Pr, s Re = w · d / ν"});
     }
     if (!run.status.empty()) {
         section.rows.push_back({"Oblasť prúdenia", run.status, {}});

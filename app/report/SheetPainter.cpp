@@ -31,9 +31,9 @@ namespace {
 constexpr double kMarginMm = 15;
 constexpr double kSketchWidthMm = 52;
 constexpr double kSketchHeightMm = 36;
-constexpr double kLabelColumnMm = 48;
+constexpr double kLabelColumnMm = 56;
 constexpr double kHeadLabelColumnMm = 28;
-constexpr double kValueColumnMm = 40;
+constexpr double kValueColumnMm = 36;
 constexpr double kGapMm = 3;
 
 QString Q(const std::string& text) {
