@@ -100,7 +100,7 @@ void PrintText(std::ostream& out, const FormRecord& form, const Calculator& calc
     }
     const char separator = form.DecimalSeparator();
     if (const EquationRow* row = ShownEquation(calc)) {
-        out << "equation: " << EquationLine(*row, separator) << '\n';
+        out << "equation: " << EquationLine(*row) << '\n';
     }
     for (const Warning& warning : calc.Warnings()) {
         out << "warning: " << WarningText(warning, separator) << '\n';

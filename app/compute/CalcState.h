@@ -2,7 +2,7 @@
 // The calculation record. It exists once per calculator, starts with every number 0 and
 // is never reset as a whole: each step overwrites only the fields it owns.
 
-#include "correlations/EquationTerms.h"
+#include "correlations/equations/EquationTerms.h"
 
 #include <string>
 

@@ -8,7 +8,7 @@
 #include "app/form/Selections.h"
 #include "app/format/NumberFormat.h"
 #include "app/studies/SweepSeries.h"
-#include "correlations/Engine.h"
+#include "correlations/engine/Engine.h"
 #include "properties/FluidProperties.h"
 #include "properties/Temperatures.h"
 
@@ -226,10 +226,12 @@ void Calculator::RunSinglePoint() {
 }
 
 void Calculator::CollectWarnings(WarningList& warnings) const {
-    const RowCountMode rows = window_.IsSelected(ButtonOf(RowCountMode::FewRows))
-                                  ? RowCountMode::FewRows
-                                  : RowCountMode::ManyRows;
-    vortalin::CollectWarnings(state_, {SelectedGeometry(window_), rows}, warnings);
+    // The window is asked for the row-count selection only where a bank's row count is
+    // judged: a sweep step of any other geometry costs a few comparisons.
+    const bool fewRows =
+        IsBankEquation(state_.equation.Id()) && window_.IsSelected(ButtonOf(RowCountMode::FewRows));
+    vortalin::CollectWarnings(state_, fewRows ? RowCountMode::FewRows : RowCountMode::ManyRows,
+                              warnings);
 }
 
 void Calculator::ResetOutputs() {

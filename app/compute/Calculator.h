@@ -4,7 +4,7 @@
 
 #include "app/compute/CalcState.h"
 #include "app/compute/WindowServices.h"
-#include "correlations/EquationWarnings.h"
+#include "correlations/equations/EquationWarnings.h"
 
 #include <cstdint>
 #include <memory>

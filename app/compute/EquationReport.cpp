@@ -86,10 +86,12 @@ const EquationRow* ShownEquation(const Calculator& calc) {
     return &RowOf(record.Id());
 }
 
-std::string EquationLine(const EquationRow& row, char separator) {
-    std::string line(row.name);
+std::string EquationLine(const EquationRow& row) {
+    std::string line(row.key);
+    line += " – ";
+    line += row.name;
     line += " (";
-    line += LocalDecimals(std::string(row.source), separator);
+    line += row.citation;
     line += ')';
     return line;
 }

@@ -3,7 +3,7 @@
 
 #include "app/compute/Calculator.h"
 #include "app/form/Controls.h"
-#include "correlations/EquationTable.h"
+#include "correlations/equations/EquationTable.h"
 
 #include <span>
 
@@ -16,8 +16,9 @@ namespace vortalin {
 // showed none (a refused run uses no equation as far as the user is concerned).
 const EquationRow* ShownEquation(const Calculator& calc);
 
-// "Gnielinski ...: Rúra, ..." as one line: the name and the source.
-std::string EquationLine(const EquationRow& row, char separator);
+// The identifier, the name and the source in a few words, as one line:
+// "pipe-turbulent – Rúra, turbulentné prúdenie (Gnielinski 1976, VDI G1)".
+std::string EquationLine(const EquationRow& row);
 
 // The input or result fields that hold the value a warning names, for marking them; empty
 // for a term no field shows.

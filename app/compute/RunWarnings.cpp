@@ -10,11 +10,6 @@ namespace {
 
 constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
 
-bool IsBank(Geometry g) {
-    return g == Geometry::InlineBank || g == Geometry::StaggeredBank ||
-           g == Geometry::PartlyStaggeredBank;
-}
-
 // Heat flows one way only when the wall is warmer, or colder, than the fluid everywhere
 // between inlet and outlet.
 void AddWallPremise(const CalcState& s, WarningList& warnings) {
@@ -43,15 +38,21 @@ void AddRowCountPremises(double rowCount, RowCountMode mode, WarningList& warnin
 
 } // namespace
 
-void CollectWarnings(const CalcState& s, const RunSelections& selections, WarningList& warnings) {
+bool IsBankEquation(EquationId equation) {
+    return equation == EquationId::InlineBank || equation == EquationId::StaggeredBank ||
+           equation == EquationId::PartlyStaggeredInline ||
+           equation == EquationId::PartlyStaggeredStaggered;
+}
+
+void CollectWarnings(const CalcState& s, RowCountMode rowCountMode, WarningList& warnings) {
     warnings.Clear();
     AddRangeWarnings(s.equation, warnings);
     if (s.w == 0) {
         warnings.Add({WarningKind::NoForcedFlow, "w", s.w, 0, kNone, kNone, Term::Count});
     }
     AddWallPremise(s, warnings);
-    if (IsBank(selections.geometry) && s.equation.Has(Term::RowCount)) {
-        AddRowCountPremises(s.equation.Value(Term::RowCount), selections.rowCountMode, warnings);
+    if (IsBankEquation(s.equation.Id())) {
+        AddRowCountPremises(s.equation.Value(Term::RowCount), rowCountMode, warnings);
     }
 }
 

@@ -16,7 +16,7 @@
 #include "app/compute/Calculator.h"
 #include "app/compute/ResultDisplay.h"
 #include "app/form/Controls.h"
-#include "correlations/EquationWarnings.h"
+#include "correlations/equations/EquationWarnings.h"
 
 #include <array>
 #include <cmath>

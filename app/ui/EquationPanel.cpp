@@ -87,20 +87,26 @@ void EquationPanel::ShowWarnings(const Calculator& calc, char separator) {
 }
 
 void EquationPanel::Mark(QLineEdit& field, const QString& warning) {
-    const auto known = std::find_if(marked_.begin(), marked_.end(),
-                                    [&field](const auto& m) { return m.first == &field; });
+    auto known = std::find_if(marked_.begin(), marked_.end(),
+                              [&field](const Marked& m) { return m.field == &field; });
     if (known == marked_.end()) {
-        marked_.emplace_back(&field, field.toolTip());
+        marked_.push_back({&field, field.toolTip(), QString()});
+        known = marked_.end() - 1;
         field.setStyleSheet(QLatin1String(kMarkedStyle));
     }
-    const QString before = field.toolTip();
-    field.setToolTip(before.isEmpty() ? warning : before + QLatin1Char('\n') + warning);
+    const QString current = field.toolTip();
+    known->marked = current.isEmpty() ? warning : current + QLatin1Char('\n') + warning;
+    field.setToolTip(known->marked);
 }
 
 void EquationPanel::UnmarkFields() {
-    for (auto& [field, toolTip] : marked_) {
-        field->setStyleSheet(QString());
-        field->setToolTip(toolTip);
+    for (const Marked& m : marked_) {
+        m.field->setStyleSheet(QString());
+        // A result field writes its own tooltip with every new text; only a tooltip the
+        // mark still stands in is given back.
+        if (m.field->toolTip() == m.marked) {
+            m.field->setToolTip(m.before);
+        }
     }
     marked_.clear();
 }

@@ -11,7 +11,6 @@
 #include <QObject>
 #include <QString>
 
-#include <utility>
 #include <vector>
 
 class QLabel;
@@ -40,8 +39,13 @@ private:
     QMainWindow& window_;
     QLabel* equation_;
     QLabel* warnings_;
-    // The marked fields with the tooltip each had before.
-    std::vector<std::pair<QLineEdit*, QString>> marked_;
+    // A marked field, the tooltip it had before and the one the mark gave it.
+    struct Marked {
+        QLineEdit* field;
+        QString before;
+        QString marked;
+    };
+    std::vector<Marked> marked_;
 };
 
 } // namespace vortalin

@@ -158,6 +158,7 @@ void TForm1::Button1Click() {
     ui_->Button1->setEnabled(false);
     const auto sweepBefore = calculator_->LastSweep();
     services_->ForgetShownMessages();
+    equationPanel_->Clear(); // nothing of the previous run stays marked while this one runs
     vortalin::RunCommand(this, [this, &conversionFailure] {
         try {
             calculator_->Button1Click();

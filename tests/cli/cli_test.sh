@@ -281,7 +281,7 @@ check "SIGTERM stops the sweep" interrupted_by TERM 143
 
 # The equation used and the warnings: plain lines, JSON fields, batch columns.
 check "equation line" run 0
-check "equation named" has "equation: Rúra, prechodová oblasť, konšt. teplota steny (Gnielinski 1995"
+check "equation named" has "equation: pipe-transitional-wall-temperature – Rúra, prechodová oblasť, konšt. teplota steny (Gnielinski 1995, VDI G1)"
 check "no warning inside the ranges" bash -c "! grep -q '^warning:' '$work/out'"
 check "water far beyond the range" run 0 --fluid water --t-wall 60 --w 1000
 check "range warning line" has "warning: Re = 1.0E+08 je mimo overeného rozsahu rovnice (10000 až 1E+06)."

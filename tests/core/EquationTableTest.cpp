@@ -2,21 +2,24 @@
 // warnings at the bounds of every range, the published limiting values of the equations,
 // and the warnings of the physical premises.
 
-#include "correlations/EquationTable.h"
+#include "correlations/equations/EquationTable.h"
 #include "app/compute/Calculator.h"
 #include "app/compute/EquationReport.h"
 #include "app/form/FormRecord.h"
 #include "app/studies/SweepSeries.h"
-#include "correlations/EquationWarnings.h"
-#include "correlations/PipeFlow.h"
-#include "correlations/PlateAndSlots.h"
+#include "correlations/equations/EquationWarnings.h"
+#include "correlations/equations/PipeFlow.h"
+#include "correlations/equations/PlateAndSlots.h"
 #include "tests/core/TestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <set>
+#include <span>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -107,10 +110,27 @@ TEST(EquationTable, AnUnusedEquationOrAnUnrecordedTermWarnsOfNothing) {
     EXPECT_TRUE(warnings.Empty());
 }
 
+using Texts = std::vector<std::pair<EditId, const char*>>;
+
+// One Compute on the window record after selecting buttons and typing texts.
+struct ComputedCase {
+    ComputedCase(const std::vector<ButtonId>& select, const Texts& texts) {
+        for (ButtonId b : select) {
+            form.Select(b);
+        }
+        for (const auto& [field, text] : texts) {
+            form.SetInputText(field, text);
+        }
+        calc.Button1Click();
+    }
+    FormRecord form{','};
+    Calculator calc{form};
+};
+
 struct RowCase {
     EquationId expected;
     std::vector<ButtonId> select;
-    std::vector<std::pair<EditId, const char*>> texts;
+    Texts texts;
 };
 
 // One run per row, air at the window's defaults unless changed: the engine names the row
@@ -141,15 +161,8 @@ const std::vector<RowCase> kRowCases = {
 TEST(EquationTable, EachRunRecordsTheRowItUsedAndEveryTermOfIt) {
     std::set<EquationId> covered;
     for (const RowCase& c : kRowCases) {
-        FormRecord form(',');
-        for (ButtonId b : c.select) {
-            form.Select(b);
-        }
-        for (const auto& [field, text] : c.texts) {
-            form.SetInputText(field, text);
-        }
-        Calculator calc(form);
-        calc.Button1Click();
+        ComputedCase run(c.select, c.texts);
+        const Calculator& calc = run.calc;
         const EquationRow& row = RowOf(c.expected);
         ASSERT_TRUE(calc.ResultsShown()) << row.key;
         EXPECT_EQ(calc.State().equation.Id(), c.expected) << row.key;
@@ -233,7 +246,7 @@ TEST(EquationTable, WarningTextNamesValueAndRange) {
 struct PremiseCase {
     const char* name;
     std::vector<ButtonId> select;
-    std::vector<std::pair<EditId, const char*>> texts;
+    Texts texts;
     std::vector<std::string> warnings; // the texts, in order
 };
 
@@ -276,15 +289,8 @@ const std::vector<PremiseCase> kPremiseCases = {
 
 TEST(EquationTable, PremisesOfForcedConvectionWarnWithoutStoppingTheRun) {
     for (const PremiseCase& c : kPremiseCases) {
-        FormRecord form(',');
-        for (ButtonId b : c.select) {
-            form.Select(b);
-        }
-        for (const auto& [field, text] : c.texts) {
-            form.SetInputText(field, text);
-        }
-        Calculator calc(form);
-        calc.Button1Click();
+        ComputedCase run(c.select, c.texts);
+        const Calculator& calc = run.calc;
         std::vector<std::string> texts;
         for (const Warning& w : calc.Warnings()) {
             texts.push_back(WarningText(w, ','));
@@ -334,6 +340,88 @@ TEST(EquationTable, SweepCountsWarnedStepsApartFromRefusedOnesAndSharesTheirText
     EXPECT_EQ(points[1].warning, 0);
     EXPECT_EQ(points[2].warning, 0);
     EXPECT_EQ(points[3].warning, SweepSeries::kNoWarning);
+}
+
+} // namespace
+} // namespace vortalin
+
+namespace vortalin {
+namespace {
+
+// The fields the window marks for each warning: the value's own input or result field.
+TEST(EquationTable, EachWarningNamesTheFieldsOfItsValue) {
+    const auto range = [](Term term) {
+        return Warning{WarningKind::OutsideRange, "", 0, 0, 0, 0, term};
+    };
+    const auto rule = [](WarningKind kind) { return Warning{kind, "", 0, 0, 0, 0, Term::Count}; };
+    const std::vector<std::tuple<Warning, EquationId, std::vector<EditId>>> cases = {
+        {range(Term::Re), EquationId::PipeTurbulent, {EditId::Edit14}},
+        {range(Term::Pr), EquationId::CrossFlowLow, {EditId::Edit15}},
+        {range(Term::PrRatio), EquationId::PipeTurbulent, {EditId::Edit15, EditId::Edit18}},
+        {range(Term::DiameterOverLength),
+         EquationId::PipeTurbulent,
+         {EditId::Edit2, EditId::Edit8}},
+        {range(Term::DiameterOverLength), EquationId::PlanarSlot, {EditId::Edit2, EditId::Edit20}},
+        {range(Term::FinRootDiameter), EquationId::FinnedBank, {EditId::Edit32}},
+        {range(Term::FinHeight), EquationId::FinnedBank, {EditId::Edit31, EditId::Edit32}},
+        {range(Term::FinThickness), EquationId::FinnedBank, {EditId::Edit33}},
+        {range(Term::FinPitch), EquationId::FinnedBank, {EditId::Edit34}},
+        {range(Term::GapOverHeight), EquationId::FinnedBank, {EditId::Edit33, EditId::Edit34}},
+        {rule(WarningKind::NoForcedFlow), EquationId::Plate, {EditId::Edit1}},
+        {rule(WarningKind::WallAmongFluid), EquationId::Plate, {EditId::Edit5}},
+        {rule(WarningKind::RowCountNotWhole), EquationId::InlineBank, {EditId::Edit30}},
+        {range(Term::Nu0), EquationId::InlineBank, {}},
+    };
+    for (const auto& [warning, equation, fields] : cases) {
+        const std::span<const EditId> found = FieldsOf(warning, equation);
+        EXPECT_EQ(std::vector<EditId>(found.begin(), found.end()), fields)
+            << InfoOf(warning.term).symbol << " " << RowOf(equation).key;
+    }
+}
+
+// Over every geometry and velocities from creeping to very fast flow: a shown run warns of
+// a range exactly when its recorded value lies outside it, and names the row it used.
+TEST(EquationTable, RangeWarningsAgreeWithTheRecordedValuesOverEveryGeometry) {
+    int warned = 0;
+    for (const RowCase& c : kRowCases) {
+        for (const char* w : {"0,001", "0,3", "3", "30", "300"}) {
+            Texts texts = c.texts;
+            texts.emplace_back(EditId::Edit1, w);
+            ComputedCase run(c.select, texts);
+            if (!run.calc.ResultsShown()) {
+                continue;
+            }
+            const EquationRecord& r = run.calc.State().equation;
+            ASSERT_TRUE(r.Used());
+            for (const ValidityRange& range : RowOf(r.Id()).ranges) {
+                const double v = r.Value(range.term);
+                const bool outside = v < range.low || v > range.high;
+                const bool named = std::any_of(
+                    run.calc.Warnings().begin(), run.calc.Warnings().end(), [&](const Warning& x) {
+                        return x.kind == WarningKind::OutsideRange && x.term == range.term;
+                    });
+                EXPECT_EQ(named, outside) << RowOf(r.Id()).key << " w " << w << " "
+                                          << InfoOf(range.term).symbol << " = " << v;
+                warned += named;
+            }
+        }
+    }
+    EXPECT_GT(warned, 5);
+}
+
+TEST(EquationTable, DetailsGiveEveryPartOfTheRowAndTheRunsNumbers) {
+    FormRecord form(',');
+    form.Select(ButtonId::RadioButton18);
+    Calculator calc(form);
+    calc.Button1Click();
+    const std::string details =
+        EquationDetails(RowOf(EquationId::FinnedBank), calc.State().equation, ',');
+    for (const char* part : {"Rebrovaná rúrkovnica\n", "Vzorec: Nu = 0,134 · Re^0,681",
+                             "Reynoldsovo číslo: Re = w · d_b", "Vlastnosti: ",
+                             "Overený rozsah: Re: 1100 až 18000; d_b: 11,13 až 40,89 mm",
+                             "Zdroj: Briggs a Young 1963", "S hodnotami výpočtu: s/h = 0,14126"}) {
+        EXPECT_NE(details.find(part), std::string::npos) << part << "\n" << details;
+    }
 }
 
 } // namespace

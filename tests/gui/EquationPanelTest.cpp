@@ -122,13 +122,20 @@ void EquationPanelTest::aRefusedRunShowsNoEquation() {
 }
 
 void EquationPanelTest::theNextRunClearsTheMarks() {
+    vortalin::test::Click(*Find<QRadioButton>(windows_->form1, "RadioButton5")); // water
     TypeInto(Edit("Edit5"), "21");
+    TypeInto(Edit("Edit1"), "1000"); // Re about 10^8, a result field is marked too
     Compute();
     QVERIFY(Amber(Edit("Edit5")));
-    TypeInto(Edit("Edit5"), "30");
+    QVERIFY(Amber(Edit("Edit14")));
+    TypeInto(Edit("Edit5"), "60");
+    TypeInto(Edit("Edit1"), "1");
     Compute();
     QVERIFY(!Amber(Edit("Edit5")));
+    QVERIFY(!Amber(Edit("Edit14")));
     QVERIFY(Edit("Edit5").toolTip().isEmpty());
+    // The result field's tooltip is its own whole text again, not the earlier run's.
+    QCOMPARE(Edit("Edit14").toolTip(), Edit("Edit14").text());
     QVERIFY(!Label("WarningsPanel").isVisible());
     QVERIFY(Label("EquationPanel").isVisible());
 }

@@ -6,7 +6,7 @@
 // The ranges are those of the literature, not the refusals of the validity check: a run
 // that passes the check but leaves one of these ranges gets a warning, never a refusal.
 
-#include "correlations/EquationTerms.h"
+#include "correlations/equations/EquationTerms.h"
 
 #include <limits>
 #include <span>

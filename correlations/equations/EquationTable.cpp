@@ -1,4 +1,4 @@
-#include "correlations/EquationTable.h"
+#include "correlations/equations/EquationTable.h"
 
 #include <algorithm>
 #include <array>

@@ -11,7 +11,7 @@
 // Undefined cases (a void fraction psi <= 0, a tube diameter or pitch <= 0) give NaN, never a
 // made-up finite number.
 
-#include "correlations/EquationTerms.h"
+#include "correlations/equations/EquationTerms.h"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "correlations/EquationWarnings.h"
+#include "correlations/equations/EquationWarnings.h"
 
 #include <cmath>
 

@@ -6,7 +6,7 @@
 // Checking costs a few comparisons per run; a warning keeps only its quantity, value and
 // bounds, and its Slovak sentence is built when someone asks for it.
 
-#include "correlations/EquationTable.h"
+#include "correlations/equations/EquationTable.h"
 
 #include <array>
 #include <cstddef>

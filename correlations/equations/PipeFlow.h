@@ -2,12 +2,20 @@
 // Forced convection inside a straight pipe (hydraulic diameter d, length L).
 // Regimes: laminar Re < 2300, transitional 2300 <= Re <= 10000, turbulent Re > 10000.
 
-#include "app/form/Selections.h"
-#include "correlations/EquationTerms.h"
+#include "correlations/equations/EquationTerms.h"
+#include "correlations/equations/Regime.h"
+#include "correlations/equations/SelectionKinds.h"
+
+#include <optional>
 
 namespace vortalin {
 
-// Every function records its terms into `record` when one is given.
+// Regime of pipe flow, the bounds exactly as compared:
+//   laminar Re < 2300, transitional 2300 <= Re <= 10000, turbulent Re > 10000.
+// A Re that is not a number has no regime.
+std::optional<Regime> PipeRegime(double Re);
+
+// Every Nusselt function records its terms into `record` when one is given.
 
 // Laminar, thermally developing flow in a hydrodynamically developed profile (the mean
 // Nusselt superposition of VDI-Wärmeatlas chapter G1, Gnielinski):
