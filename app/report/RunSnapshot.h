@@ -8,7 +8,7 @@
 #include "app/form/Controls.h"
 #include "app/form/InputLabels.h"
 #include "app/form/Selections.h"
-#include "correlations/EquationWarnings.h"
+#include "correlations/equations/EquationWarnings.h"
 
 #include <optional>
 #include <string>

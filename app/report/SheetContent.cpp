@@ -3,7 +3,7 @@
 #include "app/compute/ResultDisplay.h"
 #include "app/format/NumberFormat.h"
 #include "app/report/Captions.h"
-#include "correlations/EquationTable.h"
+#include "correlations/equations/EquationTable.h"
 #include "properties/FitDeviations.h"
 
 #include <algorithm>
