@@ -168,6 +168,10 @@ TEST_P(ReportPerGeometry, SheetHoldsWhatTheJsonSays) {
     for (const QJsonValue warning : json.value("warnings").toArray()) {
         EXPECT_TRUE(all.contains(Squeezed(warning.toObject().value("text").toString())));
     }
+    // The geometry's sketch is an image of the page.
+    const ProcessRun images = Start(QStringLiteral("pdfimages"), {"-list", pdf});
+    EXPECT_TRUE(QString::fromUtf8(images.out).contains(QRegularExpression(" 1 +0 image ")))
+        << images.out.toStdString();
     // One page, with the program and its build in the footer.
     EXPECT_TRUE(HasLine(lines, "Strana 1 z 1"));
     EXPECT_FALSE(HasLine(lines, "Strana 2"));
