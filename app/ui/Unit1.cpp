@@ -11,6 +11,7 @@
 #include "app/ui/ResultFields.h"
 #include "app/ui/ResultsCopy.h"
 #include "app/ui/SheetCommands.h"
+#include "app/ui/Sketch.h"
 #include "app/ui/TextFitting.h"
 #include "app/ui/Unit2.h"
 #include "app/ui/WindowKeys.h"
@@ -22,21 +23,8 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QPointer>
-#include <QSvgWidget>
 
 #include <optional>
-
-// The sketches are compiled into the library; a static library needs them registered, from
-// outside any namespace.
-static void RegisterSketches() {
-#ifdef VORTALIN_HAVE_SKETCHES
-    static const bool registered = [] {
-        Q_INIT_RESOURCE(sketches);
-        return true;
-    }();
-    (void)registered;
-#endif
-}
 
 namespace {
 
@@ -114,11 +102,9 @@ void TForm1::CreateCaseDialogs() {
 }
 
 void TForm1::LoadSketches() {
-    RegisterSketches();
     for (int i = 1; i <= kSketchCount; ++i) {
         const QString name = QStringLiteral("Image%1").arg(i);
-        vortalin::FindControl<QSvgWidget>(*this, name.toStdString())
-            .load(QStringLiteral(":/sketches/%1.svg").arg(name));
+        vortalin::FindControl<vortalin::Sketch>(*this, name.toStdString()).Load(name);
     }
 }
 
@@ -262,6 +248,10 @@ void TForm1::Nataj1Click() {
             LoadCase(*path);
         }
     });
+}
+
+void TForm1::OpenCase(const std::string& path) {
+    vortalin::RunCommand(this, [&] { LoadCase(path); });
 }
 
 void TForm1::LoadCase(const std::string& path) {

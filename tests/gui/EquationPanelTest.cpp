@@ -51,7 +51,7 @@ void EquationPanelTest::defaultsNameTheEquationWithoutWarnings() {
     QVERIFY(equation.toolTip().contains("Overený rozsah: Re: 2300 až 10000; Pr: 0,6 až 1000"));
     QVERIFY(equation.toolTip().contains("γ = (6588,3 − 2300)/7700 = 0,55692"));
     QVERIFY(!Label("WarningsPanel").isVisible());
-    // The specified regime text stays where it was.
+    // The regime text stays where it was.
     QCOMPARE(Label("StatusPanel0").text(),
              QString("Nachádzate sa v prechodovej oblasti prúdenia."));
     QVERIFY(watcher.Texts().isEmpty());
@@ -106,7 +106,7 @@ void EquationPanelTest::warningsMarkTheirFieldsWithoutAMessageBox() {
     QVERIFY2(strip.toolTip().split('\n').contains(warning), qPrintable(strip.toolTip()));
     QVERIFY(strip.text().startsWith("Upozornenie: "));
     QVERIFY(!Amber(Edit("Edit3"))); // a field no warning names stays as it was
-    QVERIFY(watcher.Texts().isEmpty() || button == "RadioButton18"); // the specified boxes only
+    QVERIFY(watcher.Texts().isEmpty() || button == "RadioButton18"); // the bank's own range boxes
     QVERIFY(!watcher.Texts().contains(warning));
 }
 
