@@ -177,7 +177,10 @@ TEST_P(ReportPerGeometry, SheetHoldsWhatTheJsonSays) {
     EXPECT_FALSE(HasLine(lines, "Strana 2"));
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryGeometry, ReportPerGeometry, ::testing::ValuesIn(kCases));
+INSTANTIATE_TEST_SUITE_P(EveryGeometry, ReportPerGeometry, ::testing::ValuesIn(kCases),
+                         [](const ::testing::TestParamInfo<SheetCase>& info) {
+                             return QString(info.param.geometry).replace('-', '_').toStdString();
+                         });
 
 TEST(Report, RefusedCaseHoldsTheRefusalAndNoResult) {
     QTemporaryDir dir;
