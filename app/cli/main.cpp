@@ -13,11 +13,11 @@
 #include "app/compute/EquationReport.h"
 #include "app/compute/Messages.h"
 #include "app/compute/ResultDisplay.h"
+#include "app/files/UserFile.h"
 #include "app/form/FormRecord.h"
-#include "app/form/InputLabels.h"
+#include "app/form/InputFields.h"
 #include "app/form/InputNames.h"
 #include "app/qt/CaseFile.h"
-#include "app/qt/UserFile.h"
 #include "app/report/SheetContent.h"
 #include "app/report/SheetJson.h"
 

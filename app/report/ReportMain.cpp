@@ -4,7 +4,7 @@
 // window: unless told otherwise it uses Qt's offscreen platform, also without a display.
 // Exit codes: 0 written, 2 no sheet on standard input or a wrong call, 3 not written.
 
-#include "app/qt/UserFile.h"
+#include "app/files/UserFile.h"
 #include "app/report/SheetJson.h"
 #include "app/report/SheetPainter.h"
 

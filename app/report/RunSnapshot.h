@@ -6,7 +6,7 @@
 #include "app/compute/Messages.h"
 #include "app/compute/ResultDisplay.h"
 #include "app/form/Controls.h"
-#include "app/form/InputLabels.h"
+#include "app/form/Geometries.h"
 #include "app/form/Selections.h"
 #include "correlations/equations/EquationWarnings.h"
 

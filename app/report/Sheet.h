@@ -12,6 +12,7 @@ struct SheetRow {
     std::string label;
     std::string value;
     std::string note;
+    bool noteOnlyIfOneLine = false; // a remark the painter leaves out where it would wrap
 
     bool operator==(const SheetRow&) const = default;
 };

@@ -1,6 +1,8 @@
 #include "app/report/SheetContent.h"
 
 #include "app/compute/ResultDisplay.h"
+#include "app/form/Geometries.h"
+#include "app/form/InputFields.h"
 #include "app/format/NumberFormat.h"
 #include "app/report/Captions.h"
 #include "correlations/equations/EquationTable.h"
@@ -121,10 +123,23 @@ SheetSection CaseSection(const RunSnapshot& run) {
     return section;
 }
 
+// The field table's description of an input; for the hydraulic diameter, what it stands for
+// in the run's geometry.
+std::string InputNote(const InputField& input, Geometry geometry) {
+    if (input.field == EditId::Edit2) {
+        return Str(GeometryOf(geometry).diameterMeaning);
+    }
+    return Str(input.description);
+}
+
 SheetSection InputsSection(const RunSnapshot& run) {
     SheetSection section{"Vstupné údaje", {}, {}, false};
     for (const auto& [field, text] : run.inputs) {
-        section.rows.push_back({Str(LabelOf(field)), text, {}});
+        const InputField* input = InputFieldOf(field);
+        if (input == nullptr) {
+            continue;
+        }
+        section.rows.push_back({Str(input->label), text, InputNote(*input, run.geometry), true});
     }
     return section;
 }

@@ -22,7 +22,11 @@ QString Q(const std::string& text) {
 QJsonArray RowsArray(const std::vector<SheetRow>& rows) {
     QJsonArray array;
     for (const SheetRow& row : rows) {
-        array.append(QJsonArray{Q(row.label), Q(row.value), Q(row.note)});
+        QJsonArray cells{Q(row.label), Q(row.value), Q(row.note)};
+        if (row.noteOnlyIfOneLine) {
+            cells.append(true);
+        }
+        array.append(cells);
     }
     return array;
 }
@@ -45,10 +49,11 @@ bool ReadRows(const QJsonValue& value, std::vector<SheetRow>& rows) {
     }
     for (const QJsonValue& item : value.toArray()) {
         const QJsonArray cells = item.toArray();
-        if (cells.size() != 3) {
+        if (cells.size() != 3 && !(cells.size() == 4 && cells[3].isBool())) {
             return false;
         }
-        rows.push_back({Text(cells[0]), Text(cells[1]), Text(cells[2])});
+        rows.push_back({Text(cells[0]), Text(cells[1]), Text(cells[2]),
+                        cells.size() == 4 && cells[3].toBool()});
     }
     return true;
 }

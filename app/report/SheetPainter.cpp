@@ -143,14 +143,21 @@ private:
         const double valueWidth =
             row.note.empty() ? x + width - valueX : Mm(prominent ? 40 : kValueColumnMm);
         const double noteX = valueX + valueWidth + Mm(kGapMm);
-        const double height = std::max(
-            {Measure(Q(row.label), label, labelWidth), Measure(Q(row.value), value, valueWidth),
-             row.note.empty() ? 0.0 : Measure(Q(row.note), note, x + width - noteX)});
+        const double noteWidth = x + width - noteX;
+        double noteHeight = row.note.empty() ? 0.0 : Measure(Q(row.note), note, noteWidth);
+        const bool noteShown =
+            !row.note.empty() &&
+            !(row.noteOnlyIfOneLine && noteHeight > Measure(QStringLiteral("X"), note, noteWidth));
+        if (!noteShown) {
+            noteHeight = 0;
+        }
+        const double height = std::max({Measure(Q(row.label), label, labelWidth),
+                                        Measure(Q(row.value), value, valueWidth), noteHeight});
         Reserve(height);
         Text(Q(row.label), label, x, y_, labelWidth);
         Text(Q(row.value), value, valueX, y_, valueWidth);
-        if (!row.note.empty()) {
-            Text(Q(row.note), note, noteX, y_ + Mm(0.3), x + width - noteX);
+        if (noteShown) {
+            Text(Q(row.note), note, noteX, y_ + Mm(0.3), noteWidth);
         }
         return height + Mm(prominent ? 1.5 : 0.4);
     }

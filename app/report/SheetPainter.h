@@ -3,7 +3,7 @@
 // as tables of label, value and remark, the results large, and a footer with the program,
 // its build and the page number on every page. Needs QtGui (a QGuiApplication).
 
-#include "app/qt/UserFile.h"
+#include "app/files/UserFile.h"
 #include "app/report/Sheet.h"
 
 #include <QByteArray>

@@ -1,8 +1,8 @@
 #include "app/ui/ChartWindow.h"
 
 #include "app/compute/ResultDisplay.h"
-#include "app/form/InputLabels.h"
-#include "app/qt/UserFile.h"
+#include "app/files/UserFile.h"
+#include "app/form/InputFields.h"
 #include "app/ui/ChartImage.h"
 #include "app/ui/ChartPlot.h"
 #include "app/ui/ErrorBox.h"

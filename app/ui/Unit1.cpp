@@ -1,6 +1,7 @@
 #include "app/ui/Unit1.h"
 
 #include "app/compute/ConversionError.h"
+#include "app/form/Geometries.h"
 #include "app/form/Selections.h"
 #include "app/qt/CaseFile.h"
 #include "app/ui/ChartWindow.h"
@@ -28,7 +29,6 @@
 
 namespace {
 
-constexpr int kSketchCount = 11;
 constexpr QSize kOuterSize(955, 611); // frame included
 
 } // namespace
@@ -102,8 +102,9 @@ void TForm1::CreateCaseDialogs() {
 }
 
 void TForm1::LoadSketches() {
-    for (int i = 1; i <= kSketchCount; ++i) {
-        const QString name = QStringLiteral("Image%1").arg(i);
+    for (const vortalin::GeometryEntry& geometry : vortalin::kGeometries) {
+        const QString name =
+            QString::fromUtf8(geometry.sketch.data(), qsizetype(geometry.sketch.size()));
         vortalin::FindControl<vortalin::Sketch>(*this, name.toStdString()).Load(name);
     }
 }
@@ -120,8 +121,8 @@ void TForm1::ConnectHandlers() {
 }
 
 void TForm1::WatchGeometryButtonsFocus() {
-    for (ButtonId button : vortalin::kGeometryButtons) {
-        vortalin::FindButton(*this, button).installEventFilter(this);
+    for (const vortalin::GeometryEntry& geometry : vortalin::kGeometries) {
+        vortalin::FindButton(*this, geometry.button).installEventFilter(this);
     }
 }
 

@@ -3,7 +3,8 @@
 // written; and the GUI libraries loaded only for a sheet.
 
 #include "app/compute/ResultDisplay.h"
-#include "app/form/InputLabels.h"
+#include "app/form/Geometries.h"
+#include "app/form/InputFields.h"
 #include "app/form/InputNames.h"
 #include "app/report/SheetContent.h"
 
@@ -99,7 +100,7 @@ const SheetCase kCases[] = {
 std::map<EditId, QString> InputTexts(const SheetCase& c) {
     std::map<EditId, QString> texts;
     for (qsizetype i = 0; i + 1 < c.options.size(); i += 2) {
-        if (const FieldName* field = FieldByName(c.options[i].mid(2).toStdString())) {
+        if (const InputField* field = FieldByName(c.options[i].mid(2).toStdString())) {
             texts[field->field] = c.options[i + 1];
         }
     }

@@ -1,6 +1,7 @@
 // Property fits of air, water and natural gas, the temperatures and the similarity numbers.
 
 #include "properties/FluidProperties.h"
+#include "properties/SimilarityNumbers.h"
 #include "properties/Temperatures.h"
 #include "tests/core/TestSupport.h"
 

@@ -108,6 +108,25 @@ TEST(SheetContent, OnlyTheInputsTheGeometryReads) {
                                                 "Teplota na vstupe (°C)", "Teplota na výstupe (°C)",
                                                 "Teplota steny (°C)", "d (m)", "D (m)", "h (m)"}));
     EXPECT_EQ(sheet.sketch, "Image6");
+    // The short symbols are explained by the field table's description.
+    EXPECT_EQ(NoteOf(SectionOf(sheet, "Vstupné údaje"), "D (m)"),
+              "Priemer závitov skrutkovice D v m.");
+    // and the painter may leave them out where the column beside the sketch is too narrow.
+    for (const SheetRow& row : SectionOf(sheet, "Vstupné údaje").rows) {
+        EXPECT_TRUE(row.noteOnlyIfOneLine) << row.label;
+    }
+}
+
+// The hydraulic diameter's note says what it stands for in the run's geometry.
+TEST(SheetContent, DiameterNoteFollowsTheGeometry) {
+    const Sheet plate =
+        SheetAfter([](FormRecord& form) { SelectAsClicked(form, ButtonOf(Geometry::Plate)); });
+    EXPECT_EQ(NoteOf(SectionOf(plate, "Vstupné údaje"), "Hydraulický priemer"),
+              "Pri doske sa sem zadáva jej dĺžka L v smere prúdenia (m).");
+    const Sheet pipe = SheetAfter([](FormRecord&) {});
+    EXPECT_NE(NoteOf(SectionOf(pipe, "Vstupné údaje"), "Hydraulický priemer")
+                  .find("Hydraulický priemer potrubia d (m)"),
+              std::string::npos);
 }
 
 // Which fit the properties come from and what the sheet says of its deviation.
