@@ -1,15 +1,15 @@
 #include "app/compute/Calculator.h"
 
+#include "app/compute/Messages.h"
+#include "app/compute/ResultDisplay.h"
+#include "app/files/ResultsFile.h"
+#include "app/form/InputLabels.h"
+#include "app/form/Selections.h"
+#include "app/format/NumberFormat.h"
+#include "app/studies/SweepSeries.h"
 #include "correlations/Engine.h"
 #include "properties/FluidProperties.h"
 #include "properties/Temperatures.h"
-#include "app/form/InputLabels.h"
-#include "app/compute/Messages.h"
-#include "app/format/NumberFormat.h"
-#include "app/compute/ResultDisplay.h"
-#include "app/files/ResultsFile.h"
-#include "app/form/Selections.h"
-#include "app/studies/SweepSeries.h"
 
 #include <algorithm>
 #include <array>
@@ -465,7 +465,7 @@ Calculator::SweepEnd Calculator::WriteSweepSteps(ResultsSink& file, SweepSeries&
     const char separator = window_.DecimalSeparator();
     bool written = file.Write(ResultsHeader());
     bool stopped = false;
-    std::string line;
+    ResultsBlocks lines(file);
     for (sw.sweepIndex = 0; written && !stopped && sw.sweepIndex < sw.sweepLast + 1;
          ++sw.sweepIndex) {
         ReadSweepInputs();
@@ -474,14 +474,13 @@ Calculator::SweepEnd Calculator::WriteSweepSteps(ResultsSink& file, SweepSeries&
         ComputeCriteria();
         ComputeHeatTransfer();
         FindNegativeMagnitude();
-        line.clear();
-        AppendResultsLine(line, state_, fresh_, separator);
-        written = file.Write(line);
+        written = lines.AddLine(state_, fresh_, separator);
         CollectChartPoint(chart);
         progress.StepDone(sw.sweepIndex);
         window_.KeepAlive();
         stopped = window_.StopRequested();
     }
+    written = written && (stopped || lines.Finish());
     return stopped ? SweepEnd::Stopped : written ? SweepEnd::AllWritten : SweepEnd::WriteFailed;
 }
 
