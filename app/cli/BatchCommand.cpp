@@ -1,11 +1,9 @@
 #include "app/cli/BatchCommand.h"
 
-#include "app/studies/Batch.h"
 #include "app/cli/CommandLine.h"
 #include "app/cli/RunReport.h"
+#include "app/studies/Batch.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QStringList>
 
 #include <cerrno>
@@ -26,17 +24,13 @@ const QString kGridOption = QStringLiteral("grid");
 const QString kOutOption = QStringLiteral("out");
 
 // JSON Lines: per case the object a single run prints with --json, on one line, with the
-// case's line number added.
+// case's line number added; written straight into the batch's output buffer.
 class JsonLinesWriter final : public CaseWriter {
 public:
     void AppendHeader(std::string& /*out*/, std::span<const BatchColumn> /*columns*/) override {}
     void AppendCase(std::string& out, const CaseOutcome& outcome) override {
-        const QString stoppedBy = QString::fromUtf8(
-            outcome.stoppedBy.data(), static_cast<qsizetype>(outcome.stoppedBy.size()));
-        QJsonObject object = RunJson(outcome.form, outcome.calc, stoppedBy);
-        object.insert(QLatin1String("line"), static_cast<qint64>(outcome.input.line));
-        const QByteArray line = QJsonDocument(object).toJson(QJsonDocument::Compact);
-        out.append(line.constData(), static_cast<std::size_t>(line.size()));
+        JsonWriter json(out, JsonLayout::Compact);
+        WriteRunJson(json, {outcome.form, outcome.calc, outcome.stoppedBy, outcome.input.line});
         out += '\n';
     }
 };

@@ -1,8 +1,8 @@
 #include "app/cli/CommandLine.h"
 
+#include "app/cli/BatchCommand.h"
 #include "app/form/InputNames.h"
 #include "app/form/Selections.h"
-#include "app/cli/BatchCommand.h"
 #include "app/qt/CaseFile.h"
 #include "app/qt/DecimalSeparator.h"
 #include "app/qt/UserFile.h"

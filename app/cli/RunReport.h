@@ -1,21 +1,29 @@
 #pragma once
-// What vortalin-cli reports of one run: the result fields with their labels, and the run as
-// one JSON object. A single run and each case of a batch report the same way.
+// What vortalin-cli reports of one run as JSON: a single run and each case of a batch
+// report the same object, written as a stream by JsonWriter.
 
+#include "app/cli/JsonWriter.h"
 #include "app/compute/Calculator.h"
 #include "app/form/FormRecord.h"
-#include "app/compute/ResultDisplay.h"
 
-#include <QJsonObject>
-#include <QString>
-
-#include <array>
+#include <cstddef>
+#include <optional>
+#include <string_view>
 
 namespace vortalin {
 
-// "texts" (the displayed texts by control name), "status", "messages", "shown" and "state"
-// (every number of the calculation, null where not finite), and "error" when a text that
-// is not a number stopped the run.
-QJsonObject RunJson(const FormRecord& form, const Calculator& calc, const QString& error);
+// One run: the record after it, its calculation, the message of a text that is not a
+// number that stopped it (empty when none did), and in a batch the case's line.
+struct RunOutcome {
+    const FormRecord& form;
+    const Calculator& calc;
+    std::string_view error;
+    std::optional<std::size_t> line;
+};
+
+// The run as one object: "error" (when a text that is not a number stopped the run), "line"
+// (in a batch), "messages", "shown", "state" (every number of the calculation, null where
+// not finite), "status" and "texts" (the displayed texts by control name).
+void WriteRunJson(JsonWriter& json, const RunOutcome& run);
 
 } // namespace vortalin

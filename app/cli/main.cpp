@@ -2,22 +2,21 @@
 // plain record of the window's fields; the Compute command runs on it exactly as on the
 // window, and the messages, the status text and the twelve results are printed.
 
+#include "app/Version.h"
+#include "app/cli/BatchCommand.h"
 #include "app/cli/CommandLine.h"
+#include "app/cli/RunReport.h"
 #include "app/compute/Calculator.h"
 #include "app/compute/ConversionError.h"
+#include "app/compute/Messages.h"
+#include "app/compute/ResultDisplay.h"
 #include "app/form/FormRecord.h"
 #include "app/form/InputLabels.h"
 #include "app/form/InputNames.h"
-#include "app/compute/Messages.h"
-#include "app/compute/ResultDisplay.h"
-#include "app/Version.h"
-#include "app/cli/BatchCommand.h"
-#include "app/cli/RunReport.h"
 #include "app/qt/CaseFile.h"
 #include "app/qt/UserFile.h"
 
 #include <QCoreApplication>
-#include <QJsonDocument>
 
 #include <csignal>
 #include <cstdio>
@@ -84,8 +83,12 @@ const char* SignalName(int signal) {
 }
 
 void PrintJson(std::ostream& out, const FormRecord& form, const Calculator& calc,
-               const QString& error) {
-    out << QJsonDocument(RunJson(form, calc, error)).toJson(QJsonDocument::Indented).toStdString();
+               const std::string& error) {
+    std::string text;
+    JsonWriter json(text, JsonLayout::Indented);
+    WriteRunJson(json, {form, calc, error, std::nullopt});
+    json.EndDocument();
+    out << text;
 }
 
 void PrintText(std::ostream& out, const FormRecord& form) {
@@ -192,7 +195,7 @@ int Run(int argc, char* argv[]) {
         std::cerr << "vortalin-cli: " << conversionError.toStdString() << '\n';
     }
     if (request.json) {
-        PrintJson(report, form, calc, conversionError);
+        PrintJson(report, form, calc, conversionError.toStdString());
     } else {
         PrintText(report, form);
     }
