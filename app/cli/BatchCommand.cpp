@@ -23,18 +23,6 @@ const QString kBatchOption = QStringLiteral("batch");
 const QString kGridOption = QStringLiteral("grid");
 const QString kOutOption = QStringLiteral("out");
 
-// JSON Lines: per case the object a single run prints with --json, on one line, with the
-// case's line number added; written straight into the batch's output buffer.
-class JsonLinesWriter final : public CaseWriter {
-public:
-    void AppendHeader(std::string& /*out*/, std::span<const BatchColumn> /*columns*/) override {}
-    void AppendCase(std::string& out, const CaseOutcome& outcome) override {
-        JsonWriter json(out, JsonLayout::Compact);
-        WriteRunJson(json, {outcome.form, outcome.calc, outcome.stoppedBy, outcome.input.line});
-        out += '\n';
-    }
-};
-
 int Fail(int code, const std::string& message) {
     std::cerr << "vortalin-cli: " << message << '\n';
     return code;

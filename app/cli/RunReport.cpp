@@ -124,4 +124,10 @@ void WriteRunJson(JsonWriter& json, const RunOutcome& run) {
     WriteObject(json, kRunMembers, run);
 }
 
+void JsonLinesWriter::AppendCase(std::string& out, const CaseOutcome& outcome) {
+    JsonWriter json(out, JsonLayout::Compact);
+    WriteRunJson(json, {outcome.form, outcome.calc, outcome.stoppedBy, outcome.input.line});
+    out += '\n';
+}
+
 } // namespace vortalin

@@ -5,6 +5,7 @@
 #include "app/cli/JsonWriter.h"
 #include "app/compute/Calculator.h"
 #include "app/form/FormRecord.h"
+#include "app/studies/Batch.h"
 
 #include <cstddef>
 #include <optional>
@@ -25,5 +26,13 @@ struct RunOutcome {
 // (in a batch), "messages", "shown", "state" (every number of the calculation, null where
 // not finite), "status" and "texts" (the displayed texts by control name).
 void WriteRunJson(JsonWriter& json, const RunOutcome& run);
+
+// JSON Lines of a batch: per case the object a single run prints with --json, on one line,
+// with the case's line number added; written straight into the batch's output buffer.
+class JsonLinesWriter final : public CaseWriter {
+public:
+    void AppendHeader(std::string& /*out*/, std::span<const BatchColumn> /*columns*/) override {}
+    void AppendCase(std::string& out, const CaseOutcome& outcome) override;
+};
 
 } // namespace vortalin
