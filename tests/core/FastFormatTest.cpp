@@ -73,23 +73,11 @@ std::vector<double> BoundaryValues(int precision, int decimals, std::mt19937_64&
     return values;
 }
 
-std::string Fixed(double v, int precision, int decimals, bool reference) {
-    std::string text;
-    if (reference) {
-        AppendFixedReference(text, v, precision, decimals, ',');
-    } else {
-        AppendFixed(text, v, precision, decimals, ',');
-    }
-    return text;
-}
+using Append = void (*)(std::string&, double, int, int, char);
 
-std::string Exponent(double v, int precision, int digits, bool reference) {
+std::string Written(Append append, double v, int precision, int digits) {
     std::string text;
-    if (reference) {
-        AppendExponentReference(text, v, precision, digits, ',');
-    } else {
-        AppendExponent(text, v, precision, digits, ',');
-    }
+    append(text, v, precision, digits, ',');
     return text;
 }
 
@@ -123,11 +111,11 @@ TEST(FastFormat, AgreesWithTheReferenceAtEveryKindOfRoundingBoundary) {
                 ++all;
                 ASSERT_TRUE(FastDigitsAgree(v, precision, fast)) << v << " P" << precision;
                 for (const double x : {v, -v}) {
-                    ASSERT_EQ(Fixed(x, precision, decimals, false),
-                              Fixed(x, precision, decimals, true))
+                    ASSERT_EQ(Written(AppendFixed, x, precision, decimals),
+                              Written(AppendFixedReference, x, precision, decimals))
                         << x << " P" << precision << " D" << decimals;
-                    ASSERT_EQ(Exponent(x, precision, decimals, false),
-                              Exponent(x, precision, decimals, true))
+                    ASSERT_EQ(Written(AppendExponent, x, precision, decimals),
+                              Written(AppendExponentReference, x, precision, decimals))
                         << x << " P" << precision << " E" << decimals;
                 }
             }
@@ -139,26 +127,27 @@ TEST(FastFormat, AgreesWithTheReferenceAtEveryKindOfRoundingBoundary) {
 // The formats the results file and the display use, over the magnitudes they show.
 TEST(FastFormat, AgreesWithTheReferenceOnRandomValuesOfEveryFormatInUse) {
     struct Format {
-        bool exponent;
+        Append fast;
+        Append reference;
         int precision;
         int digits;
     };
-    const Format formats[] = {{false, 8, 1},  {false, 8, 3},  {false, 8, 4},  {true, 8, 4},
-                              {false, 10, 0}, {false, 10, 3}, {false, 10, 4}, {true, 4, 3}};
+    const Append fixed = AppendFixed;
+    const Append fixedReference = AppendFixedReference;
+    const Append exponent = AppendExponent;
+    const Append exponentReference = AppendExponentReference;
+    const Format formats[] = {{fixed, fixedReference, 8, 1},  {fixed, fixedReference, 8, 3},
+                              {fixed, fixedReference, 8, 4},  {exponent, exponentReference, 8, 4},
+                              {fixed, fixedReference, 10, 0}, {fixed, fixedReference, 10, 3},
+                              {fixed, fixedReference, 10, 4}, {exponent, exponentReference, 4, 3}};
     std::mt19937_64 random(27);
     std::uniform_real_distribution<double> decades(-25, 12);
     for (int i = 0; i < 50000; ++i) {
         const double v = std::pow(10.0, decades(random)) * (random() % 2 ? 1 : -1);
         for (const Format& f : formats) {
-            if (f.exponent) {
-                ASSERT_EQ(Exponent(v, f.precision, f.digits, false),
-                          Exponent(v, f.precision, f.digits, true))
-                    << v;
-            } else {
-                ASSERT_EQ(Fixed(v, f.precision, f.digits, false),
-                          Fixed(v, f.precision, f.digits, true))
-                    << v;
-            }
+            ASSERT_EQ(Written(f.fast, v, f.precision, f.digits),
+                      Written(f.reference, v, f.precision, f.digits))
+                << v << " P" << f.precision << " D" << f.digits;
         }
     }
 }
