@@ -3,8 +3,8 @@
 // and event processing. Run with QT_QPA_PLATFORM=offscreen.
 
 #include "app/compute/Calculator.h"
+#include "app/files/UserFile.h"
 #include "app/form/FormRecord.h"
-#include "app/qt/UserFile.h"
 #include "app/ui/MainForms.h"
 #include "app/ui/QtWindowServices.h"
 

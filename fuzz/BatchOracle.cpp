@@ -1,9 +1,9 @@
 #include "fuzz/BatchOracle.h"
 
-#include "app/studies/Batch.h"
 #include "app/compute/ConversionError.h"
 #include "app/form/InputNames.h"
 #include "app/format/NumberFormat.h"
+#include "app/studies/Batch.h"
 
 #include <algorithm>
 #include <charconv>

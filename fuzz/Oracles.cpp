@@ -6,7 +6,7 @@
 #include "app/compute/ResultDisplay.h"
 #include "app/files/ResultsFile.h"
 #include "app/form/FormRecord.h"
-#include "app/form/InputLabels.h"
+#include "app/form/InputFields.h"
 #include "app/form/Selections.h"
 #include "app/format/NumberFormat.h"
 

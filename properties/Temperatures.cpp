@@ -14,12 +14,4 @@ double LogMeanTemperatureDifference(double tIn, double tOut, double tWall) {
     return std::fabs((a - b) / std::log(a / b));
 }
 
-double PrandtlNumber(double nu, double rho, double cp, double lambda) {
-    return nu * rho * cp / lambda;
-}
-
-double ReynoldsNumber(double w, double d, double nu) {
-    return w * d / nu;
-}
-
 } // namespace vortalin

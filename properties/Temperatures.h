@@ -1,5 +1,6 @@
 #pragma once
-// Mean fluid temperature, log-mean temperature difference and the similarity numbers.
+// Mean fluid temperature and log-mean temperature difference (the similarity numbers are in
+// SimilarityNumbers.h).
 
 namespace vortalin {
 
@@ -10,11 +11,5 @@ double MeanTemperature(double tIn, double tOut);
 // heating and for cooling; undefined (NaN or infinite) when the wall temperature equals an
 // end temperature, when tIn = tOut, or when the wall lies between them.
 double LogMeanTemperatureDifference(double tIn, double tOut, double tWall);
-
-// Pr = ((nu · rho) · cp) / lambda: the dynamic viscosity enters as nu · rho.
-double PrandtlNumber(double nu, double rho, double cp, double lambda);
-
-// Re = w · d / nu.
-double ReynoldsNumber(double w, double d, double nu);
 
 } // namespace vortalin

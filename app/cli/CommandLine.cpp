@@ -1,11 +1,11 @@
 #include "app/cli/CommandLine.h"
 
 #include "app/cli/BatchCommand.h"
+#include "app/files/UserFile.h"
 #include "app/form/InputNames.h"
 #include "app/form/Selections.h"
 #include "app/qt/CaseFile.h"
 #include "app/qt/DecimalSeparator.h"
-#include "app/qt/UserFile.h"
 
 #include <array>
 
@@ -106,7 +106,7 @@ void AddOptions(QCommandLineParser& parser) {
     parser.addOption({QStringLiteral("rows"),
                       QStringLiteral("Tube banks: many (10 rows or more) | few (fewer than 10)."),
                       QStringLiteral("count")});
-    for (const FieldName& f : kFieldNames) {
+    for (const InputField& f : kInputFields) {
         parser.addOption({Utf8(f.name), Utf8(f.help), QStringLiteral("text")});
     }
     parser.addOption({QStringLiteral("set"),
@@ -169,7 +169,7 @@ QString ApplyOptions(const QCommandLineParser& parser, FormRecord& form, CliRequ
             return error;
         }
     }
-    for (const FieldName& f : kFieldNames) {
+    for (const InputField& f : kInputFields) {
         if (parser.isSet(Utf8(f.name))) {
             form.SetInputText(f.field, parser.value(Utf8(f.name)).toStdString());
         }

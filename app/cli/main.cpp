@@ -10,11 +10,11 @@
 #include "app/compute/ConversionError.h"
 #include "app/compute/Messages.h"
 #include "app/compute/ResultDisplay.h"
+#include "app/files/UserFile.h"
 #include "app/form/FormRecord.h"
-#include "app/form/InputLabels.h"
+#include "app/form/InputFields.h"
 #include "app/form/InputNames.h"
 #include "app/qt/CaseFile.h"
-#include "app/qt/UserFile.h"
 
 #include <QCoreApplication>
 

@@ -3,12 +3,14 @@
 #include "app/compute/Messages.h"
 #include "app/compute/ResultDisplay.h"
 #include "app/files/ResultsFile.h"
-#include "app/form/InputLabels.h"
+#include "app/form/Geometries.h"
+#include "app/form/InputFields.h"
 #include "app/form/Selections.h"
 #include "app/format/NumberFormat.h"
 #include "app/studies/SweepSeries.h"
 #include "correlations/engine/Engine.h"
 #include "properties/FluidProperties.h"
+#include "properties/SimilarityNumbers.h"
 #include "properties/Temperatures.h"
 
 #include <algorithm>
@@ -20,23 +22,27 @@ namespace vortalin {
 
 namespace {
 
-// The eight inputs that ReadInputs converts, in their order; the first five can be swept.
-struct InputField {
+// The eight inputs that ReadInputs converts into CalcState, in their order, with the range
+// dialog's button that sweeps each (from the table of the inputs; the first five have one).
+struct ReadInput {
     EditId field;
     double CalcState::*value;
-    ButtonId sweepButton; // the range dialog's button that sweeps it
-    bool sweepable;
+    std::optional<ButtonId> sweptBy;
 };
 
-constexpr std::array<InputField, 8> kInputs = {{
-    {EditId::Edit1, &CalcState::w, ButtonId::Form2RadioButton1, true},
-    {EditId::Edit2, &CalcState::d, ButtonId::Form2RadioButton2, true},
-    {EditId::Edit3, &CalcState::tIn, ButtonId::Form2RadioButton3, true},
-    {EditId::Edit4, &CalcState::tOut, ButtonId::Form2RadioButton4, true},
-    {EditId::Edit5, &CalcState::tWall, ButtonId::Form2RadioButton5, true},
-    {EditId::Edit8, &CalcState::length, ButtonId::Count, false},
-    {EditId::Edit19, &CalcState::angle, ButtonId::Count, false},
-    {EditId::Edit20, &CalcState::slotLength, ButtonId::Count, false},
+constexpr ReadInput Into(EditId field, double CalcState::*value) {
+    return {field, value, InputFieldOf(field)->sweptBy};
+}
+
+constexpr std::array<ReadInput, 8> kInputs = {{
+    Into(EditId::Edit1, &CalcState::w),
+    Into(EditId::Edit2, &CalcState::d),
+    Into(EditId::Edit3, &CalcState::tIn),
+    Into(EditId::Edit4, &CalcState::tOut),
+    Into(EditId::Edit5, &CalcState::tWall),
+    Into(EditId::Edit8, &CalcState::length),
+    Into(EditId::Edit19, &CalcState::angle),
+    Into(EditId::Edit20, &CalcState::slotLength),
 }};
 
 // What the validity checks look at.
@@ -232,8 +238,8 @@ void Calculator::ResetOutputs() {
 }
 
 void Calculator::ReadCommonInputs(bool sweeping) {
-    for (const InputField& input : kInputs) {
-        if (sweeping && input.sweepable && window_.IsSelected(input.sweepButton)) {
+    for (const ReadInput& input : kInputs) {
+        if (sweeping && input.sweptBy && window_.IsSelected(*input.sweptBy)) {
             state_.*input.value = SweptValue();
         } else {
             state_.*input.value = window_.NumberFrom(input.field);
@@ -251,8 +257,8 @@ double Calculator::SweptValue() const {
 }
 
 std::optional<EditId> Calculator::SweptField() const {
-    for (const InputField& input : kInputs) {
-        if (input.sweepable && window_.IsSelected(input.sweepButton)) {
+    for (const ReadInput& input : kInputs) {
+        if (input.sweptBy && window_.IsSelected(*input.sweptBy)) {
             return input.field;
         }
     }
@@ -314,7 +320,7 @@ double Calculator::ValueRead(EditId field) const {
     // The inputs of ReadInputs (or of the sweep step) as this run took them; the fields of
     // a geometry are read again: they are not swept and their block has just converted them.
     const auto* input = std::find_if(kInputs.begin(), kInputs.end(),
-                                     [field](const InputField& in) { return in.field == field; });
+                                     [field](const ReadInput& in) { return in.field == field; });
     return input != kInputs.end() ? state_.*input->value : window_.NumberFrom(field);
 }
 

@@ -1,9 +1,9 @@
 #include "app/studies/Batch.h"
 
 #include "app/compute/ConversionError.h"
+#include "app/files/ResultsFile.h"
 #include "app/form/InputNames.h"
 #include "app/format/NumberFormat.h"
-#include "app/files/ResultsFile.h"
 
 #include <algorithm>
 #include <charconv>

@@ -3,10 +3,10 @@
 // command on the window record exactly as a single run would; its outcome is written as
 // one line (CSV) and the output is streamed, so memory stays flat however many cases run.
 
-#include "app/studies/BatchTable.h"
 #include "app/compute/Calculator.h"
-#include "app/form/FormRecord.h"
 #include "app/files/ResultsSink.h"
+#include "app/form/FormRecord.h"
+#include "app/studies/BatchTable.h"
 
 #include <cstddef>
 #include <span>

@@ -14,8 +14,8 @@
 
 #include "app/compute/CalcState.h"
 #include "app/compute/Calculator.h"
-#include "app/form/Controls.h"
 #include "app/compute/ResultDisplay.h"
+#include "app/form/Controls.h"
 
 #include <array>
 #include <cmath>

@@ -1,5 +1,6 @@
 #include "app/ui/FormControls.h"
 
+#include "app/form/InputNames.h"
 #include "app/qt/DecimalSeparator.h"
 
 namespace vortalin {

@@ -1,13 +1,13 @@
 #include "app/ui/QtWindowServices.h"
 
+#include "app/compute/ConversionError.h"
+#include "app/compute/ResultDisplay.h"
+#include "app/files/UserFile.h"
+#include "app/form/InputFields.h"
+#include "app/format/NumberFormat.h"
+#include "app/qt/DecimalSeparator.h"
 #include "app/ui/ErrorBox.h"
 #include "app/ui/FormControls.h"
-#include "app/compute/ConversionError.h"
-#include "app/form/InputLabels.h"
-#include "app/format/NumberFormat.h"
-#include "app/compute/ResultDisplay.h"
-#include "app/qt/DecimalSeparator.h"
-#include "app/qt/UserFile.h"
 
 #include <QAction>
 #include <QCoreApplication>

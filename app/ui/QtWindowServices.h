@@ -2,8 +2,8 @@
 // The window operations of the calculation, carried out on the widgets of the main window
 // (Form1) and the range dialog (Form2).
 
-#include "app/form/ParsedNumbers.h"
 #include "app/compute/WindowServices.h"
+#include "app/form/ParsedNumbers.h"
 
 #include <QElapsedTimer>
 #include <QPalette>

@@ -1,7 +1,7 @@
 #include "app/ui/ResultFields.h"
 
-#include "app/ui/FormControls.h"
 #include "app/compute/ResultDisplay.h"
+#include "app/ui/FormControls.h"
 
 #include <QFontMetrics>
 #include <QLineEdit>

@@ -1,17 +1,19 @@
 #include "app/ui/Unit1.h"
 
+#include "app/compute/ConversionError.h"
+#include "app/form/Geometries.h"
+#include "app/form/Selections.h"
+#include "app/qt/CaseFile.h"
 #include "app/ui/ChartWindow.h"
 #include "app/ui/ErrorBox.h"
 #include "app/ui/FormControls.h"
 #include "app/ui/OuterGeometry.h"
 #include "app/ui/ResultFields.h"
 #include "app/ui/ResultsCopy.h"
+#include "app/ui/Sketch.h"
 #include "app/ui/TextFitting.h"
 #include "app/ui/Unit2.h"
 #include "app/ui/WindowKeys.h"
-#include "app/compute/ConversionError.h"
-#include "app/form/Selections.h"
-#include "app/qt/CaseFile.h"
 #include "ui_Unit1.h"
 
 #include <QApplication>
@@ -20,25 +22,11 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QPointer>
-#include <QSvgWidget>
 
 #include <optional>
 
-// The sketches are compiled into the library; a static library needs them registered, from
-// outside any namespace.
-static void RegisterSketches() {
-#ifdef VORTALIN_HAVE_SKETCHES
-    static const bool registered = [] {
-        Q_INIT_RESOURCE(sketches);
-        return true;
-    }();
-    (void)registered;
-#endif
-}
-
 namespace {
 
-constexpr int kSketchCount = 11;
 constexpr QSize kOuterSize(955, 611); // frame included
 
 } // namespace
@@ -110,11 +98,10 @@ void TForm1::CreateCaseDialogs() {
 }
 
 void TForm1::LoadSketches() {
-    RegisterSketches();
-    for (int i = 1; i <= kSketchCount; ++i) {
-        const QString name = QStringLiteral("Image%1").arg(i);
-        vortalin::FindControl<QSvgWidget>(*this, name.toStdString())
-            .load(QStringLiteral(":/sketches/%1.svg").arg(name));
+    for (const vortalin::GeometryEntry& geometry : vortalin::kGeometries) {
+        const QString name =
+            QString::fromUtf8(geometry.sketch.data(), qsizetype(geometry.sketch.size()));
+        vortalin::FindControl<vortalin::Sketch>(*this, name.toStdString()).Load(name);
     }
 }
 
@@ -130,8 +117,8 @@ void TForm1::ConnectHandlers() {
 }
 
 void TForm1::WatchGeometryButtonsFocus() {
-    for (ButtonId button : vortalin::kGeometryButtons) {
-        vortalin::FindButton(*this, button).installEventFilter(this);
+    for (const vortalin::GeometryEntry& geometry : vortalin::kGeometries) {
+        vortalin::FindButton(*this, geometry.button).installEventFilter(this);
     }
 }
 
@@ -244,6 +231,10 @@ void TForm1::Nataj1Click() {
             LoadCase(*path);
         }
     });
+}
+
+void TForm1::OpenCase(const std::string& path) {
+    vortalin::RunCommand(this, [&] { LoadCase(path); });
 }
 
 void TForm1::LoadCase(const std::string& path) {

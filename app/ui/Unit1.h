@@ -3,9 +3,9 @@
 // fields, progress bar, status bar and menu. It owns no calculation logic: its handlers
 // hand over to the Calculator, which reaches the widgets through QtWindowServices.
 
+#include "app/compute/Calculator.h"
 #include "app/ui/QtWindowServices.h"
 #include "app/ui/ResultsCopy.h"
-#include "app/compute/Calculator.h"
 
 #include <QMainWindow>
 
@@ -35,6 +35,8 @@ public:
 
     // The range dialog, created after this window; the Compute command reads its fields.
     void AttachRangeDialog(TForm2& form2);
+    // Loads a case file (path in UTF-8) as "Načítaj" does, with the same messages.
+    void OpenCase(const std::string& path);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

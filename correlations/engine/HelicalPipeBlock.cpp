@@ -1,7 +1,7 @@
 #include "correlations/engine/Engine.h"
 
 #include "correlations/equations/HelicalPipe.h"
-#include "properties/Temperatures.h"
+#include "properties/SimilarityNumbers.h"
 
 #include <limits>
 #include <optional>

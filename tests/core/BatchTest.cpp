@@ -1,10 +1,10 @@
 // Batch studies: the table reader, the grid, and every case running as a single Compute.
 
 #include "app/studies/Batch.h"
-#include "app/form/InputNames.h"
-#include "app/format/NumberFormat.h"
 #include "app/compute/ResultDisplay.h"
 #include "app/files/ResultsFile.h"
+#include "app/form/InputNames.h"
+#include "app/format/NumberFormat.h"
 #include "tests/core/TestSupport.h"
 
 #include <gtest/gtest.h>

@@ -3,8 +3,10 @@
 
 #include "app/compute/Calculator.h"
 #include "app/compute/ConversionError.h"
-#include "app/form/FormRecord.h"
 #include "app/compute/Messages.h"
+#include "app/form/FormRecord.h"
+#include "app/form/Geometries.h"
+#include "app/form/InputFields.h"
 #include "app/form/Selections.h"
 
 #include <gtest/gtest.h>
@@ -139,7 +141,7 @@ TEST_F(ComputeCommand, UncoveredTemperatureIsTheRefusalInEveryGeometryWhateverRa
         {ButtonId::RadioButton17, "20", "20", "40", kGasMessage, ButtonId::RadioButton2},
     };
     for (const auto& c : cases) {
-        for (ButtonId geometry : kGeometryButtons) {
+        for (ButtonId geometry : ButtonsOf(kGeometries)) {
             SCOPED_TRACE(std::string(ControlName(geometry)) + " " +
                          std::string(ControlName(c.fluid)) + " " + c.tIn);
             FormRecord fresh(',');

@@ -1,8 +1,9 @@
 // Property fits of air, water and natural gas, the temperatures and the similarity numbers.
 
-#include "tests/core/TestSupport.h"
 #include "properties/FluidProperties.h"
+#include "properties/SimilarityNumbers.h"
 #include "properties/Temperatures.h"
+#include "tests/core/TestSupport.h"
 
 #include <gtest/gtest.h>
 

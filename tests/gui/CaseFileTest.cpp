@@ -1,11 +1,11 @@
 // Case files from the user's side: "Ulož" and "Načítaj" with their dialogs, a case saved in
 // the window and run by vortalin-cli, refused files, and "Koniec".
 
+#include "app/form/InputNames.h"
 #include "app/ui/FormControls.h"
-#include "tests/gui/GuiTestSupport.h"
 #include "app/ui/ResultsCopy.h"
 #include "app/ui/VortalinApplication.h"
-#include "app/form/InputNames.h"
+#include "tests/gui/GuiTestSupport.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -67,6 +67,8 @@ private slots:
     void refusedFileChangesNothing();
     void unknownKeysAreNamedOnceAndIgnored();
     void failedSaveIsReported();
+    void caseFileArgumentLoadsAsNatajDoes_data();
+    void caseFileArgumentLoadsAsNatajDoes();
     void koniecEndsTheProgramWithTheRangeDialogOpen_data();
     void koniecEndsTheProgramWithTheRangeDialogOpen();
 
@@ -133,7 +135,7 @@ void CaseFileTest::init() {
 
 QStringList CaseFileTest::Inputs() const {
     QStringList inputs;
-    for (const vortalin::FieldName& f : vortalin::kFieldNames) {
+    for (const vortalin::InputField& f : vortalin::kInputFields) {
         inputs << Name(f.name) + "=" + Field(f.field).text();
     }
     for (const vortalin::SelectionName& s : vortalin::kSelectionNames) {
@@ -182,7 +184,7 @@ void CaseFileTest::everyInputRoundTripsThroughAFile() {
     // A text of its own in every field (one is no number), a value other than the default
     // in every selection; each typed and clicked in its own active window.
     int n = 0;
-    for (const vortalin::FieldName& f : vortalin::kFieldNames) {
+    for (const vortalin::InputField& f : vortalin::kInputFields) {
         const QString text =
             f.field == vortalin::EditId::Edit8 ? QString("dĺžka?") : QString("%1,5").arg(++n);
         Activate(vortalin::FormOf(f.field));
@@ -203,7 +205,8 @@ void CaseFileTest::everyInputRoundTripsThroughAFile() {
     QCOMPARE(root.value("format").toString(), QString("vortalin-case"));
     QCOMPARE(root.value("version").toInt(), 1);
     QCOMPARE(root.value("decimal-separator").toString(), QString(","));
-    QCOMPARE(root.size(), int(3 + vortalin::kFieldNames.size() + vortalin::kSelectionNames.size()));
+    QCOMPARE(root.size(),
+             int(3 + vortalin::kInputFields.size() + vortalin::kSelectionNames.size()));
     for (const QString& input : typed.mid(0, typed.size() - 1)) {
         const QString key = input.section('=', 0, 0);
         QCOMPARE(key + "=" + root.value(key).toString(), input);
@@ -358,6 +361,58 @@ void CaseFileTest::failedSaveIsReported() {
     QVERIFY2(watcher.Texts().front().startsWith("Prípad sa nepodarilo uložiť do súboru „" +
                                                 Path("priečinok/prípad.vortalin") + "“ ("),
              qPrintable(watcher.Texts().front()));
+}
+
+void CaseFileTest::caseFileArgumentLoadsAsNatajDoes_data() {
+    QTest::addColumn<QByteArray>("bytes");      // none: no file at all
+    QTest::addColumn<QStringList>("arguments"); // after the program's name; %1 is the file
+    QTest::addColumn<QStringList>("inputs");    // expected among the inputs afterwards
+    const QByteArray slot = R"({"format": "vortalin-case", "version": 1, "w": "3",
+        "geometry": "slot", "fluid": "water"})";
+    const QStringList loaded{"w=3", "geometry=slot", "fluid=water"};
+    const QStringList defaults{"w=1", "geometry=pipe", "fluid=air"};
+    QTest::newRow("a case") << slot << QStringList{"%1"} << loaded;
+    QTest::newRow("after the end of options") << slot << QStringList{"--", "%1"} << loaded;
+    QTest::newRow("with an option before it") << slot << QStringList{"--verbose", "%1"} << loaded;
+    QTest::newRow("no file named") << slot << QStringList{} << defaults;
+    QTest::newRow("refused file") << QByteArray(R"({"format": "tabuľka"})") << QStringList{"%1"}
+                                  << defaults;
+    QTest::newRow("missing file") << QByteArray() << QStringList{"%1"} << defaults;
+}
+
+// `vortalin FILE`, as the desktop starts it on a case file: the file is loaded, or refused
+// with the very message that "Načítaj" gives for it.
+void CaseFileTest::caseFileArgumentLoadsAsNatajDoes() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, inputs);
+    const QString file = Path("prípad.vortalin");
+    QStringList natajMessages; // none when there is no file for its dialog
+    QStringList natajInputs = Inputs();
+    if (!bytes.isEmpty()) { // the open dialog takes only a file that exists
+        WriteFile(file, bytes);
+        ModalWatcher watcher;
+        QCOMPARE(Choose("Nataj1", file, watcher), 1);
+        natajMessages = watcher.Texts();
+        natajInputs = Inputs();
+        run_->windows = std::make_unique<Windows>(); // the program started anew
+    }
+    ModalWatcher atStart;
+    run_->windows->forms->OpenCaseArgument(QStringList{"vortalin"} +
+                                           arguments.replaceInStrings("%1", file));
+    for (const QString& input : inputs) {
+        QVERIFY2(Inputs().contains(input), qPrintable(input + " in " + Inputs().join(' ')));
+    }
+    if (arguments.isEmpty()) {
+        QVERIFY(atStart.Boxes().isEmpty());
+    } else if (bytes.isEmpty()) {
+        QCOMPARE(atStart.Boxes().size(), 1);
+        QVERIFY(atStart.Texts().front().startsWith("Prípad zo súboru „" + file +
+                                                   "“ sa nedá načítať: súbor sa nedá otvoriť ("));
+    } else {
+        QCOMPARE(atStart.Texts(), natajMessages);
+        QCOMPARE(Inputs(), natajInputs);
+    }
 }
 
 void CaseFileTest::koniecEndsTheProgramWithTheRangeDialogOpen_data() {

@@ -2,9 +2,10 @@
 // "Vypočítaj", reading the result fields and the message boxes; the general error handler;
 // and the dialogs of "Súbor", which change nothing when cancelled.
 
-#include "tests/gui/GuiTestSupport.h"
+#include "app/form/InputFields.h"
 #include "app/ui/QtWindowServices.h"
 #include "app/ui/VortalinApplication.h"
+#include "tests/gui/GuiTestSupport.h"
 
 #include <QAction>
 #include <QLabel>

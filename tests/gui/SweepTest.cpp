@@ -1,8 +1,8 @@
 // The parameter sweep from the user's side: the range dialog, the save-to-file toggle with
 // its save dialog, the results file written through a temporary file, and the progress bar.
 
-#include "tests/gui/GuiTestSupport.h"
 #include "app/ui/VortalinApplication.h"
+#include "tests/gui/GuiTestSupport.h"
 
 #include <QAction>
 #include <QDialogButtonBox>

@@ -3,17 +3,18 @@
 // and Tab, Qt's own texts in Slovak, a readable greyed field, result texts that fit, and
 // the copied results.
 
-#include "tests/gui/GuiTestSupport.h"
+#include "app/compute/Calculator.h"
+#include "app/compute/Messages.h"
+#include "app/compute/ResultDisplay.h"
+#include "app/form/FormRecord.h"
+#include "app/form/Geometries.h"
+#include "app/form/InputFields.h"
+#include "app/form/Selections.h"
+#include "app/format/NumberFormat.h"
 #include "app/ui/ResultFields.h"
 #include "app/ui/ResultsCopy.h"
 #include "app/ui/VortalinApplication.h"
-#include "app/compute/Calculator.h"
-#include "app/form/FormRecord.h"
-#include "app/form/InputLabels.h"
-#include "app/compute/Messages.h"
-#include "app/format/NumberFormat.h"
-#include "app/compute/ResultDisplay.h"
-#include "app/form/Selections.h"
+#include "tests/gui/GuiTestSupport.h"
 
 #include <QAction>
 #include <QClipboard>
