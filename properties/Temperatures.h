@@ -8,8 +8,9 @@ namespace vortalin {
 double MeanTemperature(double tIn, double tOut);
 
 // dtLog = |(a − b) / ln(a / b)| with a = tWall − tIn, b = tWall − tOut, in K. Positive for
-// heating and for cooling; undefined (NaN or infinite) when the wall temperature equals an
-// end temperature, when tIn = tOut, or when the wall lies between them.
+// heating and for cooling. When tIn = tOut the two differences are equal and the log-mean
+// is their limit |a| (the formula itself would give 0 / 0). Undefined (NaN or infinite) when
+// the wall lies between the end temperatures, or equals all of them.
 double LogMeanTemperatureDifference(double tIn, double tOut, double tWall);
 
 } // namespace vortalin

@@ -1,9 +1,11 @@
 #include "app/cli/RunReport.h"
 
+#include "app/compute/EquationReport.h"
 #include "app/form/Controls.h"
 
 #include <algorithm>
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace vortalin {
@@ -101,7 +103,81 @@ void WriteMessages(JsonWriter& json, const RunOutcome& run) {
     json.EndArray();
 }
 
-constexpr std::array<Member<RunOutcome>, 7> kRunMembers = {{
+// A part of the equation's row, or a warning, with the separator its texts use.
+template <typename Item> struct Localised {
+    const Item& item;
+    char separator;
+};
+
+constexpr std::array<Member<Localised<ValidityRange>>, 4> kRangeMembers = {{
+    {"high", [](JsonWriter& json, const Localised<ValidityRange>& r) { json.Number(r.item.high); }},
+    {"low", [](JsonWriter& json, const Localised<ValidityRange>& r) { json.Number(r.item.low); }},
+    {"quantity",
+     [](JsonWriter& json, const Localised<ValidityRange>& r) {
+         json.String(InfoOf(r.item.term).symbol);
+     }},
+    {"text",
+     [](JsonWriter& json, const Localised<ValidityRange>& r) {
+         json.String(RangeText(r.item, r.separator));
+     }},
+}};
+static_assert(KeysInOrder(kRangeMembers));
+
+void WriteRanges(JsonWriter& json, const Localised<EquationRow>& row) {
+    json.BeginArray();
+    for (const ValidityRange& range : row.item.ranges) {
+        WriteObject(json, kRangeMembers, Localised<ValidityRange>{range, row.separator});
+    }
+    json.EndArray();
+}
+
+constexpr std::array<Member<Localised<EquationRow>>, 5> kEquationMembers = {{
+    {"formula",
+     [](JsonWriter& json, const Localised<EquationRow>& row) {
+         json.String(LocalDecimals(std::string(row.item.formula), row.separator));
+     }},
+    {"id", [](JsonWriter& json, const Localised<EquationRow>& row) { json.String(row.item.key); }},
+    {"name",
+     [](JsonWriter& json, const Localised<EquationRow>& row) { json.String(row.item.name); }},
+    {"ranges", WriteRanges},
+    {"source",
+     [](JsonWriter& json, const Localised<EquationRow>& row) {
+         json.String(LocalDecimals(std::string(row.item.source), row.separator));
+     }},
+}};
+static_assert(KeysInOrder(kEquationMembers));
+
+// The equation whose results were shown, or null.
+void WriteEquation(JsonWriter& json, const RunOutcome& run) {
+    const EquationRow* row = ShownEquation(run.calc);
+    if (row == nullptr) {
+        json.Null();
+        return;
+    }
+    WriteObject(json, kEquationMembers, Localised<EquationRow>{*row, run.form.DecimalSeparator()});
+}
+
+constexpr std::array<Member<Localised<Warning>>, 4> kWarningMembers = {{
+    {"bound", [](JsonWriter& json, const Localised<Warning>& w) { json.Number(w.item.bound); }},
+    {"quantity",
+     [](JsonWriter& json, const Localised<Warning>& w) { json.String(w.item.quantity); }},
+    {"text", [](JsonWriter& json,
+                const Localised<Warning>& w) { json.String(WarningText(w.item, w.separator)); }},
+    {"value", [](JsonWriter& json, const Localised<Warning>& w) { json.Number(w.item.value); }},
+}};
+static_assert(KeysInOrder(kWarningMembers));
+
+void WriteWarnings(JsonWriter& json, const RunOutcome& run) {
+    const char separator = run.form.DecimalSeparator();
+    json.BeginArray();
+    for (const Warning& warning : run.calc.Warnings()) {
+        WriteObject(json, kWarningMembers, Localised<Warning>{warning, separator});
+    }
+    json.EndArray();
+}
+
+constexpr std::array<Member<RunOutcome>, 9> kRunMembers = {{
+    {"equation", WriteEquation},
     {"error", [](JsonWriter& json, const RunOutcome& run) { json.String(run.error); },
      [](const RunOutcome& run) { return !run.error.empty(); }},
     {"line",
@@ -115,6 +191,7 @@ constexpr std::array<Member<RunOutcome>, 7> kRunMembers = {{
                  const RunOutcome& run) { WriteObject(json, kStateMembers, run.calc.State()); }},
     {"status", [](JsonWriter& json, const RunOutcome& run) { json.String(run.form.StatusText()); }},
     {"texts", WriteTexts},
+    {"warnings", WriteWarnings},
 }};
 static_assert(KeysInOrder(kRunMembers));
 

@@ -22,9 +22,11 @@ struct RunOutcome {
     std::optional<std::size_t> line;
 };
 
-// The run as one object: "error" (when a text that is not a number stopped the run), "line"
-// (in a batch), "messages", "shown", "state" (every number of the calculation, null where
-// not finite), "status" and "texts" (the displayed texts by control name).
+// The run as one object: "equation" (id, name, formula, source and ranges of the equation
+// whose results were shown; null when none were), "error" (when a text that is not a number
+// stopped the run), "line" (in a batch), "messages", "shown", "state" (every number of the
+// calculation, null where not finite), "status", "texts" (the displayed texts by control
+// name) and "warnings" (quantity, value, bound and text of each).
 void WriteRunJson(JsonWriter& json, const RunOutcome& run);
 
 // JSON Lines of a batch: per case the object a single run prints with --json, on one line,

@@ -8,6 +8,7 @@
 #include "app/cli/RunReport.h"
 #include "app/compute/Calculator.h"
 #include "app/compute/ConversionError.h"
+#include "app/compute/EquationReport.h"
 #include "app/compute/Messages.h"
 #include "app/compute/ResultDisplay.h"
 #include "app/files/UserFile.h"
@@ -91,10 +92,17 @@ void PrintJson(std::ostream& out, const FormRecord& form, const Calculator& calc
     out << text;
 }
 
-void PrintText(std::ostream& out, const FormRecord& form) {
+void PrintText(std::ostream& out, const FormRecord& form, const Calculator& calc) {
     out << "status: " << form.StatusText() << '\n';
     for (const ResultLabel& line : kResultLabels) {
         out << line.label << ' ' << form.Text(line.field) << '\n';
+    }
+    const char separator = form.DecimalSeparator();
+    if (const EquationRow* row = ShownEquation(calc)) {
+        out << "equation: " << EquationLine(*row) << '\n';
+    }
+    for (const Warning& warning : calc.Warnings()) {
+        out << "warning: " << WarningText(warning, separator) << '\n';
     }
 }
 
@@ -197,7 +205,7 @@ int Run(int argc, char* argv[]) {
     if (request.json) {
         PrintJson(report, form, calc, conversionError.toStdString());
     } else {
-        PrintText(report, form);
+        PrintText(report, form, calc);
     }
     return code;
 }

@@ -2,6 +2,7 @@
 
 #include "app/compute/Messages.h"
 #include "app/compute/ResultDisplay.h"
+#include "app/compute/RunWarnings.h"
 #include "app/files/ResultsFile.h"
 #include "app/form/Geometries.h"
 #include "app/form/InputFields.h"
@@ -194,6 +195,7 @@ private:
 
 void Calculator::Button1Click() {
     resultsShown_ = false;
+    warnings_.Clear();
     sweepError_.clear();
     sweepStopped_ = false;
     if (state_.sweep.saveToFile == 1) {
@@ -225,7 +227,17 @@ void Calculator::RunSinglePoint() {
     if (CheckValidity()) {
         ShowResults();
         resultsShown_ = true;
+        CollectWarnings(warnings_);
     }
+}
+
+void Calculator::CollectWarnings(WarningList& warnings) const {
+    // The window is asked for the row-count selection only where a bank's row count is
+    // judged: a sweep step of any other geometry costs a few comparisons.
+    const bool fewRows =
+        IsBankEquation(state_.equation.Id()) && window_.IsSelected(ButtonOf(RowCountMode::FewRows));
+    vortalin::CollectWarnings(state_, fewRows ? RowCountMode::FewRows : RowCountMode::ManyRows,
+                              warnings);
 }
 
 void Calculator::ResetOutputs() {
@@ -265,8 +277,13 @@ std::optional<EditId> Calculator::SweptField() const {
     return std::nullopt;
 }
 
-void Calculator::CollectChartPoint(SweepSeries& series) const {
-    series.Add(SweptValue(), state_, fresh_, RefusalMessage());
+void Calculator::CollectChartPoint(SweepSeries& series, WarningList& warnings) const {
+    const std::optional<std::string> refusal = RefusalMessage();
+    warnings.Clear();
+    if (!refusal) {
+        CollectWarnings(warnings);
+    }
+    series.Add(SweptValue(), state_, fresh_, refusal, warnings);
 }
 
 void Calculator::ReadInputs() {
@@ -446,7 +463,7 @@ void Calculator::RunSweep() {
     const int steps = window_.IntegerFrom(EditId::Form2Edit3);
     sw.sweepLast = steps == INT_MIN ? INT_MIN : steps - 1; // N <= 0: the header only
 
-    SweepSeries chart(SweptField(), sw.sweepLast + 1LL);
+    SweepSeries chart(SweptField(), sw.sweepLast + 1LL, window_.DecimalSeparator());
     const SweepEnd end = WriteSweepSteps(*file, chart);
     if (end == SweepEnd::Stopped) {
         sweepStopped_ = true;
@@ -472,6 +489,7 @@ Calculator::SweepEnd Calculator::WriteSweepSteps(ResultsSink& file, SweepSeries&
     bool written = file.Write(ResultsHeader());
     bool stopped = false;
     ResultsBlocks lines(file);
+    WarningList stepWarnings; // reused from step to step
     for (sw.sweepIndex = 0; written && !stopped && sw.sweepIndex < sw.sweepLast + 1;
          ++sw.sweepIndex) {
         ReadSweepInputs();
@@ -481,7 +499,7 @@ Calculator::SweepEnd Calculator::WriteSweepSteps(ResultsSink& file, SweepSeries&
         ComputeHeatTransfer();
         FindNegativeMagnitude();
         written = lines.AddLine(state_, fresh_, separator);
-        CollectChartPoint(chart);
+        CollectChartPoint(chart, stepWarnings);
         progress.StepDone(sw.sweepIndex);
         window_.KeepAlive();
         stopped = window_.StopRequested();

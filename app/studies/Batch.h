@@ -41,7 +41,9 @@ public:
 // file under its titles (the shortest digits that read back to the same double, with the
 // decimal separator; empty where the case did not compute them), "shown" (1/0) and
 // "message" (every message of the case, and the conversion message that stopped it, joined
-// with " | "). A field holding ';', a quote or a line break is quoted.
+// with " | "), "equation" (the identifier of the equation whose results the case showed)
+// and "warnings" (its warnings, joined the same way). A field holding ';', a quote or a
+// line break is quoted.
 class CsvCaseWriter final : public CaseWriter {
 public:
     explicit CsvCaseWriter(char decimalSeparator) : separator_(decimalSeparator) {}

@@ -5,6 +5,7 @@
 #include "app/form/Selections.h"
 #include "app/qt/CaseFile.h"
 #include "app/ui/ChartWindow.h"
+#include "app/ui/EquationPanel.h"
 #include "app/ui/ErrorBox.h"
 #include "app/ui/FormControls.h"
 #include "app/ui/OuterGeometry.h"
@@ -49,6 +50,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui_(std::make_unique<Ui::
     services_ = std::make_unique<vortalin::QtWindowServices>(*this);
     calculator_ = std::make_unique<vortalin::Calculator>(*services_);
     chartWindow_ = new vortalin::ChartWindow(this);
+    equationPanel_ = new vortalin::EquationPanel(*this);
     ConnectHandlers();
     WatchGeometryButtonsFocus();
 }
@@ -140,6 +142,7 @@ void TForm1::Button1Click() {
     // start a second one.
     ui_->Button1->setEnabled(false);
     const auto sweepBefore = calculator_->LastSweep();
+    equationPanel_->Clear(); // nothing of the previous run stays marked while this one runs
     vortalin::RunCommand(this, [this, &conversionFailure] {
         try {
             calculator_->Button1Click();
@@ -149,6 +152,7 @@ void TForm1::Button1Click() {
     });
     ui_->Button1->setEnabled(true);
     copiedResults_.ComputeEnded(*this, calculator_->ResultsShown());
+    equationPanel_->ShowRun(*calculator_, services_->DecimalSeparator());
     if (calculator_->LastSweep() != sweepBefore) {
         SweepCompleted();
     }
@@ -246,6 +250,7 @@ void TForm1::LoadCase(const std::string& path) {
     }
     // No result of the previous inputs may stay on screen.
     calculator_->ResetOutputs();
+    equationPanel_->Clear();
     caseFile_ = path;
     if (!reading.unknownKeys.empty()) {
         services_->ShowMessage(vortalin::UnknownKeysMessage(path, reading.unknownKeys));

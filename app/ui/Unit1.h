@@ -22,7 +22,8 @@ class TForm2;
 
 namespace vortalin {
 class ChartWindow;
-}
+class EquationPanel;
+} // namespace vortalin
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -79,6 +80,7 @@ private:
     std::unique_ptr<vortalin::Calculator> calculator_;
     std::string caseFile_; // the case file last loaded or saved; empty until then
     bool closeAfterCommand_ = false;
-    vortalin::ChartWindow* chartWindow_ = nullptr; // a child window: closing it only hides it
-    vortalin::CopiedResults copiedResults_;        // what "Kopírovať výsledky" copies
+    vortalin::ChartWindow* chartWindow_ = nullptr;     // a child window: closing it only hides it
+    vortalin::EquationPanel* equationPanel_ = nullptr; // a child: the equation and warnings
+    vortalin::CopiedResults copiedResults_;            // what "Kopírovať výsledky" copies
 };

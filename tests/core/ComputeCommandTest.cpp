@@ -256,13 +256,21 @@ TEST_F(ComputeCommand, DisabledDiameterFieldIsStillConverted) {
     ExpectAllOutputs(kResetText);
 }
 
-TEST_F(ComputeCommand, UndefinedLogMeanDifferenceIsShownAsSuchWithTheOtherResults) {
+TEST_F(ComputeCommand, EqualEndTemperaturesShowTheLimitOfTheLogMeanDifference) {
     SetTemperatures("21", "21", "30");
+    calc.Button1Click();
+    EXPECT_TRUE(calc.ResultsShown());
+    EXPECT_EQ(form.Text(EditId::Edit7), "9,000");
+    EXPECT_EQ(form.Text(EditId::Edit6), "21,000");
+    EXPECT_EQ(form.Text(EditId::Edit16), "27,0810");
+}
+
+TEST_F(ComputeCommand, UndefinedLogMeanDifferenceIsShownAsSuchWithTheOtherResults) {
+    SetTemperatures("20", "22", "21"); // the wall between the end temperatures
     calc.Button1Click();
     EXPECT_TRUE(calc.ResultsShown());
     EXPECT_EQ(form.Text(EditId::Edit7), kUndefinedValueText);
     EXPECT_EQ(form.Text(EditId::Edit6), "21,000");
-    EXPECT_EQ(form.Text(EditId::Edit16), "27,0810");
 }
 
 TEST_F(ComputeCommand, UndefinedNusseltNumberIsRefusedAfterTheChecks) {

@@ -135,7 +135,10 @@ TEST(Temperatures, MeanAndLogMeanDifference) {
     }
     // tIn = tOut and a wall between the ends have no log-mean difference: not a number,
     // never a made-up value. A wall at one end gives the limit 0.
-    EXPECT_TRUE(std::isnan(LogMeanTemperatureDifference(20, 20, 30)));
+    // Equal end temperatures: the limit |tWall − tIn|, for heating and cooling alike.
+    EXPECT_EQ(LogMeanTemperatureDifference(20, 20, 30), 10);
+    EXPECT_EQ(LogMeanTemperatureDifference(20, 20, 5), 15);
+    EXPECT_TRUE(std::isnan(LogMeanTemperatureDifference(20, 20, 20)));
     EXPECT_TRUE(std::isnan(LogMeanTemperatureDifference(20, 30, 25)));
     EXPECT_EQ(LogMeanTemperatureDifference(20, 30, 30), 0);
 }
