@@ -291,6 +291,11 @@ void JsonWriter::Null() {
     out_ += "null";
 }
 
+void JsonWriter::CompactValue(std::string_view json) {
+    BeforeValue();
+    out_ += json;
+}
+
 void JsonWriter::EndDocument() {
     if (layout_ == JsonLayout::Indented) {
         out_ += '\n';

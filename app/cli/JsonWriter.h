@@ -35,6 +35,9 @@ public:
     void Integer(std::int64_t value);
     void Bool(bool value);
     void Null();
+    // A whole value written before by a compact JsonWriter of its own, copied as it is (in the
+    // compact layout a value's bytes do not depend on where it stands).
+    void CompactValue(std::string_view json);
     // After the outermost value: the indented layout ends with a line end.
     void EndDocument();
 

@@ -154,7 +154,20 @@ void WriteEquation(JsonWriter& json, const RunOutcome& run) {
         json.Null();
         return;
     }
-    WriteObject(json, kEquationMembers, Localised<EquationRow>{*row, run.form.DecimalSeparator()});
+    const Localised<EquationRow> shown{*row, run.form.DecimalSeparator()};
+    EquationCache* cache = run.equationCache;
+    if (cache == nullptr) {
+        WriteObject(json, kEquationMembers, shown);
+        return;
+    }
+    if (cache->row != row || cache->separator != shown.separator) {
+        cache->json.clear();
+        JsonWriter compact(cache->json, JsonLayout::Compact);
+        WriteObject(compact, kEquationMembers, shown);
+        cache->row = row;
+        cache->separator = shown.separator;
+    }
+    json.CompactValue(cache->json);
 }
 
 constexpr std::array<Member<Localised<Warning>>, 4> kWarningMembers = {{
@@ -203,7 +216,8 @@ void WriteRunJson(JsonWriter& json, const RunOutcome& run) {
 
 void JsonLinesWriter::AppendCase(std::string& out, const CaseOutcome& outcome) {
     JsonWriter json(out, JsonLayout::Compact);
-    WriteRunJson(json, {outcome.form, outcome.calc, outcome.stoppedBy, outcome.input.line});
+    WriteRunJson(json,
+                 {outcome.form, outcome.calc, outcome.stoppedBy, outcome.input.line, &equation_});
     out += '\n';
 }
 

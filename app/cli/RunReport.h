@@ -6,12 +6,21 @@
 #include "app/compute/Calculator.h"
 #include "app/form/FormRecord.h"
 #include "app/studies/Batch.h"
+#include "correlations/equations/EquationTable.h"
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace vortalin {
+
+// The equation object as last written in the compact layout, with its row and separator.
+struct EquationCache {
+    const EquationRow* row = nullptr;
+    char separator = 0;
+    std::string json;
+};
 
 // One run: the record after it, its calculation, the message of a text that is not a
 // number that stopped it (empty when none did), and in a batch the case's line.
@@ -20,6 +29,8 @@ struct RunOutcome {
     const Calculator& calc;
     std::string_view error;
     std::optional<std::size_t> line;
+    // The compact text of the last equation written, for a batch whose cases share it.
+    EquationCache* equationCache = nullptr;
 };
 
 // The run as one object: "equation" (id, name, formula, source and ranges of the equation
@@ -35,6 +46,9 @@ class JsonLinesWriter final : public CaseWriter {
 public:
     void AppendHeader(std::string& /*out*/, std::span<const BatchColumn> /*columns*/) override {}
     void AppendCase(std::string& out, const CaseOutcome& outcome) override;
+
+private:
+    EquationCache equation_;
 };
 
 } // namespace vortalin
