@@ -22,7 +22,6 @@
 #include "app/report/SheetJson.h"
 
 #include <QCoreApplication>
-#include <QJsonDocument>
 
 #include <csignal>
 #include <cstdio>
@@ -89,8 +88,12 @@ const char* SignalName(int signal) {
 }
 
 void PrintJson(std::ostream& out, const FormRecord& form, const Calculator& calc,
-               const QString& error) {
-    out << QJsonDocument(RunJson(form, calc, error)).toJson(QJsonDocument::Indented).toStdString();
+               const std::string& error) {
+    std::string text;
+    JsonWriter json(text, JsonLayout::Indented);
+    WriteRunJson(json, {form, calc, error, std::nullopt});
+    json.EndDocument();
+    out << text;
 }
 
 void PrintText(std::ostream& out, const FormRecord& form, const Calculator& calc) {
@@ -225,7 +228,7 @@ int Run(int argc, char* argv[]) {
         std::cerr << "vortalin-cli: " << conversionError.toStdString() << '\n';
     }
     if (request.json) {
-        PrintJson(report, form, calc, conversionError);
+        PrintJson(report, form, calc, conversionError.toStdString());
     } else {
         PrintText(report, form, calc);
     }
