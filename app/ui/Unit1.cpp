@@ -11,6 +11,7 @@
 #include "app/ui/OuterGeometry.h"
 #include "app/ui/ResultFields.h"
 #include "app/ui/ResultsCopy.h"
+#include "app/ui/SheetCommands.h"
 #include "app/ui/Sketch.h"
 #include "app/ui/TextFitting.h"
 #include "app/ui/Unit2.h"
@@ -51,6 +52,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui_(std::make_unique<Ui::
     calculator_ = std::make_unique<vortalin::Calculator>(*services_);
     chartWindow_ = new vortalin::ChartWindow(this);
     equationPanel_ = new vortalin::EquationPanel(*this);
+    sheetCommands_ = new vortalin::SheetCommands(*this, *ui_->Sbor1, ui_->Koniec1, *services_);
     ConnectHandlers();
     WatchGeometryButtonsFocus();
 }
@@ -142,6 +144,7 @@ void TForm1::Button1Click() {
     // start a second one.
     ui_->Button1->setEnabled(false);
     const auto sweepBefore = calculator_->LastSweep();
+    services_->ForgetShownMessages();
     equationPanel_->Clear(); // nothing of the previous run stays marked while this one runs
     vortalin::RunCommand(this, [this, &conversionFailure] {
         try {
@@ -152,6 +155,7 @@ void TForm1::Button1Click() {
     });
     ui_->Button1->setEnabled(true);
     copiedResults_.ComputeEnded(*this, calculator_->ResultsShown());
+    KeepRunForTheSheet(conversionFailure);
     equationPanel_->ShowRun(*calculator_, services_->DecimalSeparator());
     if (calculator_->LastSweep() != sweepBefore) {
         SweepCompleted();
@@ -165,6 +169,16 @@ void TForm1::Button1Click() {
     } else if (focused != nullptr) {
         focused->setFocus(Qt::OtherFocusReason);
     }
+}
+
+void TForm1::KeepRunForTheSheet(const std::optional<vortalin::ConversionError>& failure) {
+    std::optional<std::string> stopped;
+    if (failure) {
+        stopped = services_->ConversionFailureText(*failure);
+    }
+    const QString status = vortalin::FindControl<QLabel>(*this, "StatusPanel0").text();
+    sheetCommands_->ComputeEnded(vortalin::SnapshotOf(
+        *services_, *calculator_, status.toStdString(), services_->ShownMessages(), stopped));
 }
 
 void TForm1::SweepCompleted() {
@@ -248,10 +262,12 @@ void TForm1::LoadCase(const std::string& path) {
         services_->ShowMessage(vortalin::CaseRefusedMessage(path, reading.problem));
         return;
     }
-    // No result of the previous inputs may stay on screen.
+    // No result of the previous inputs may stay on screen, nor reach a sheet.
     calculator_->ResetOutputs();
     equationPanel_->Clear();
+    sheetCommands_->CaseLoaded(reading.inputs->identity);
     caseFile_ = path;
+    sheetCommands_->SetCaseFile(path);
     if (!reading.unknownKeys.empty()) {
         services_->ShowMessage(vortalin::UnknownKeysMessage(path, reading.unknownKeys));
     }
@@ -266,13 +282,16 @@ void TForm1::Ulo1Click() {
         if (!path) {
             return;
         }
-        const std::string failure = vortalin::WriteCaseFile(*path, vortalin::CaseOf(*services_),
-                                                            vortalin::ReaderWait::Briefly);
+        vortalin::CaseInputs inputs = vortalin::CaseOf(*services_);
+        inputs.identity = sheetCommands_->Identity();
+        const std::string failure =
+            vortalin::WriteCaseFile(*path, inputs, vortalin::ReaderWait::Briefly);
         if (!failure.empty()) {
             services_->ShowMessage(vortalin::CaseNotSavedMessage(*path, failure));
             return;
         }
         caseFile_ = *path;
+        sheetCommands_->SetCaseFile(*path);
     });
 }
 

@@ -4,12 +4,14 @@
 // hand over to the Calculator, which reaches the widgets through QtWindowServices.
 
 #include "app/compute/Calculator.h"
+#include "app/compute/ConversionError.h"
 #include "app/ui/QtWindowServices.h"
 #include "app/ui/ResultsCopy.h"
 
 #include <QMainWindow>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 class QLabel;
@@ -23,6 +25,7 @@ class TForm2;
 namespace vortalin {
 class ChartWindow;
 class EquationPanel;
+class SheetCommands;
 } // namespace vortalin
 
 class TForm1 : public QMainWindow {
@@ -74,6 +77,8 @@ private:
     void WatchGeometryButtonsFocus();
     void GeometryButtonEntered(vortalin::ButtonId button);
     void SweepCompleted();
+    // Keeps what the Compute command left for "Tlačiť…" and the PDF export.
+    void KeepRunForTheSheet(const std::optional<vortalin::ConversionError>& failure);
 
     std::unique_ptr<Ui::TForm1> ui_;
     std::unique_ptr<vortalin::QtWindowServices> services_;
@@ -83,4 +88,5 @@ private:
     vortalin::ChartWindow* chartWindow_ = nullptr;     // a child window: closing it only hides it
     vortalin::EquationPanel* equationPanel_ = nullptr; // a child: the equation and warnings
     vortalin::CopiedResults copiedResults_;            // what "Kopírovať výsledky" copies
+    vortalin::SheetCommands* sheetCommands_ = nullptr; // a child: the calculation sheet
 };

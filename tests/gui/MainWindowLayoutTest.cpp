@@ -427,7 +427,12 @@ void MainWindowLayoutTest::menuHasItsItems() {
         QStringList items;
         QStringList texts;
     } menus[] = {
-        {"Sbor1", "Súbor", {"Nataj1", "Ulo1", "Koniec1"}, {"Načítaj", "Ulož", "Koniec"}},
+        // The calculation sheet's items, then a separator ("") before "Koniec".
+        {"Sbor1",
+         "Súbor",
+         {"Nataj1", "Ulo1", "dajeoprpade1", "Tlai1", "ExportovaprotokoldoPDF1", "", "Koniec1"},
+         {"Načítaj", "Ulož", "Údaje o prípade…", "Tlačiť…", "Exportovať protokol do PDF…", "",
+          "Koniec"}},
         {"daje1",
          "Údaje",
          {"Nastavenierozsahu1", "Ulodosboru1", "Grafparametrickejtdie1", "Kopirovatvysledky1"},
