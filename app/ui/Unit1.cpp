@@ -1,17 +1,18 @@
 #include "app/ui/Unit1.h"
 
+#include "app/compute/ConversionError.h"
+#include "app/form/Selections.h"
+#include "app/qt/CaseFile.h"
 #include "app/ui/ChartWindow.h"
 #include "app/ui/ErrorBox.h"
 #include "app/ui/FormControls.h"
 #include "app/ui/OuterGeometry.h"
 #include "app/ui/ResultFields.h"
 #include "app/ui/ResultsCopy.h"
+#include "app/ui/StatusBarPanels.h"
 #include "app/ui/TextFitting.h"
 #include "app/ui/Unit2.h"
 #include "app/ui/WindowKeys.h"
-#include "app/compute/ConversionError.h"
-#include "app/form/Selections.h"
-#include "app/qt/CaseFile.h"
 #include "ui_Unit1.h"
 
 #include <QApplication>
@@ -72,10 +73,7 @@ void TForm1::AttachRangeDialog(TForm2& form2) {
 }
 
 void TForm1::CreateStatusPanel() {
-    // One text panel across the whole width of the status bar.
-    auto* panel = new QLabel(ui_->StatusBar1);
-    panel->setObjectName(QStringLiteral("StatusPanel0"));
-    ui_->StatusBar1->addWidget(panel, 1);
+    new vortalin::StatusBarPanels(*ui_->StatusBar1);
 }
 
 void TForm1::CreateSaveDialog() {
