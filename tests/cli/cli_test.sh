@@ -103,6 +103,12 @@ check "sweep step 0" test "$(sed -n 2p "$work/v.txt")" = \
     "20,000;22,000;30,000;21,000;8,963;0,1000;0,1000;1,202;1,5178501E-0005;1,8241987E-0005;1004,688;0,0254;658,8;0,720;0,720;5,705;1,452"
 check "sweep header bytes" test "$(head -c 23 "$work/v.txt" | od -An -tx1 | tr -d ' \n')" = \
     "5465706c6f7461206e61207673747570652028b0432920"
+# A study of a variable the geometry does not use is written, and standard error says so.
+check "constant study" run 0 --geometry helical --sweep d --steps 3 --out "$work/c.txt"
+check "constant study lines" test "$(cut -d';' -f16 "$work/c.txt" | tail -n +2 | sort -u | wc -l)" -eq 1
+check "constant study note" err_has "nepoužíva premennú štúdie „Hydraulický priemer (m)“"
+check "varying study" run 0 --geometry plate --sweep d --steps 3 --out "$work/c.txt"
+check "varying study no note" test ! -s "$work/err"
 check "sweep range" run 0 --sweep t-wall --from 40 --to 60 --steps 3 --out "$work/t.txt"
 check "sweep range lines" test "$(cut -d';' -f3 "$work/t.txt" | tail -n +2 | tr '\n' ' ')" = \
     "40.000 50.000 60.000 "
