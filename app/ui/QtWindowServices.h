@@ -2,8 +2,8 @@
 // The window operations of the calculation, carried out on the widgets of the main window
 // (Form1) and the range dialog (Form2).
 
-#include "app/form/ParsedNumbers.h"
 #include "app/compute/WindowServices.h"
+#include "app/form/ParsedNumbers.h"
 
 #include <QElapsedTimer>
 #include <QPalette>
@@ -69,6 +69,8 @@ public:
     // Shows a conversion failure naming the field by its label, then puts the focus on the
     // field with its text selected.
     void ReportConversionFailure(const ConversionError& failure);
+    // Puts the focus on the field with its text selected, as after a refusal that names it.
+    void FocusField(EditId field);
 
 private:
     QLineEdit& Edit(EditId id) const;

@@ -1,14 +1,17 @@
 #include "app/ui/Unit1.h"
 
 #include "app/compute/ConversionError.h"
+#include "app/form/FieldDescriptions.h"
 #include "app/form/Selections.h"
 #include "app/qt/CaseFile.h"
 #include "app/ui/ChartWindow.h"
 #include "app/ui/ErrorBox.h"
+#include "app/ui/FieldStates.h"
 #include "app/ui/FormControls.h"
 #include "app/ui/OuterGeometry.h"
 #include "app/ui/ResultFields.h"
 #include "app/ui/ResultsCopy.h"
+#include "app/ui/StaleResults.h"
 #include "app/ui/StatusBarPanels.h"
 #include "app/ui/TextFitting.h"
 #include "app/ui/Unit2.h"
@@ -53,11 +56,14 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui_(std::make_unique<Ui::
     CreateCaseDialogs();
     LoadSketches();
     vortalin::ShowDefaults(*this, vortalin::FormId::MainWindow);
+    fieldStates_ = new vortalin::FieldStates(*this);
+    staleResults_ = new vortalin::StaleResults(*this);
     vortalin::FitCaptions(*centralWidget());
     vortalin::KeepResultsReadable(*this);
     vortalin::SetUpKeyboard(*this, *ui_->Button1);
     vortalin::AddCopyResultsItem(*this, *ui_->daje1, copiedResults_);
     new vortalin::OuterGeometry(*this, kOuterSize);
+    SetMinimumSizeToShowEveryControl();
 
     services_ = std::make_unique<vortalin::QtWindowServices>(*this);
     calculator_ = std::make_unique<vortalin::Calculator>(*services_);
@@ -70,6 +76,15 @@ TForm1::~TForm1() = default;
 
 void TForm1::AttachRangeDialog(TForm2& form2) {
     services_->AttachRangeDialog(form2);
+    fieldStates_->AttachRangeDialog(form2);
+}
+
+void TForm1::SetMinimumSizeToShowEveryControl() {
+    // The controls stand at fixed places: the client area may not get smaller than the
+    // rectangle they take, and the window not smaller than what that leaves room for.
+    QWidget& client = *centralWidget();
+    const QRect controls = client.childrenRect();
+    client.setMinimumSize(controls.right() + 1, controls.bottom() + 1);
 }
 
 void TForm1::CreateStatusPanel() {
@@ -160,6 +175,8 @@ void TForm1::Button1Click() {
     });
     ui_->Button1->setEnabled(true);
     copiedResults_.ComputeEnded(*this, calculator_->ResultsShown());
+    staleResults_->ComputeEnded(calculator_->ResultsShown());
+    RestoreFieldStates();
     if (calculator_->LastSweep() != sweepBefore) {
         SweepCompleted();
     }
@@ -167,8 +184,12 @@ void TForm1::Button1Click() {
         close();
         return;
     }
+    const std::optional<vortalin::EditId> refused =
+        calculator_->ResultsShown() ? std::nullopt : calculator_->RefusedField();
     if (conversionFailure) {
         services_->ReportConversionFailure(*conversionFailure);
+    } else if (refused) {
+        services_->FocusField(*refused);
     } else if (focused != nullptr) {
         focused->setFocus(Qt::OtherFocusReason);
     }
@@ -176,6 +197,21 @@ void TForm1::Button1Click() {
 
 void TForm1::SweepCompleted() {
     chartWindow_->ShowSweep(calculator_->LastSweep());
+    if (const std::optional<vortalin::EditId> swept = calculator_->SweptField()) {
+        const std::string note =
+            vortalin::ConstantStudyNote(vortalin::SelectedGeometry(*services_), *swept);
+        if (!note.empty()) {
+            vortalin::StatusBarPanels::Of(*this).SetStudySummary(QString::fromStdString(note));
+        }
+    }
+}
+
+// A field opened for correcting a text that was no number is greyed again if the geometry
+// does not use it.
+void TForm1::RestoreFieldStates() {
+    vortalin::GeometryButtonEnter(*services_,
+                                  vortalin::ButtonOf(vortalin::SelectedGeometry(*services_)));
+    fieldStates_->Refresh();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -253,6 +289,7 @@ void TForm1::LoadCase(const std::string& path) {
     }
     // No result of the previous inputs may stay on screen.
     calculator_->ResetOutputs();
+    staleResults_->ComputeEnded(false);
     caseFile_ = path;
     if (!reading.unknownKeys.empty()) {
         services_->ShowMessage(vortalin::UnknownKeysMessage(path, reading.unknownKeys));

@@ -3,9 +3,9 @@
 // fields, progress bar, status bar and menu. It owns no calculation logic: its handlers
 // hand over to the Calculator, which reaches the widgets through QtWindowServices.
 
+#include "app/compute/Calculator.h"
 #include "app/ui/QtWindowServices.h"
 #include "app/ui/ResultsCopy.h"
-#include "app/compute/Calculator.h"
 
 #include <QMainWindow>
 
@@ -22,7 +22,9 @@ class TForm2;
 
 namespace vortalin {
 class ChartWindow;
-}
+class FieldStates;
+class StaleResults;
+} // namespace vortalin
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -71,6 +73,8 @@ private:
     void WatchGeometryButtonsFocus();
     void GeometryButtonEntered(vortalin::ButtonId button);
     void SweepCompleted();
+    void RestoreFieldStates();
+    void SetMinimumSizeToShowEveryControl();
 
     std::unique_ptr<Ui::TForm1> ui_;
     std::unique_ptr<vortalin::QtWindowServices> services_;
@@ -78,5 +82,7 @@ private:
     std::string caseFile_; // the case file last loaded or saved; empty until then
     bool closeAfterCommand_ = false;
     vortalin::ChartWindow* chartWindow_ = nullptr; // a child window: closing it only hides it
-    vortalin::CopiedResults copiedResults_;        // what "Kopírovať výsledky" copies
+    vortalin::FieldStates* fieldStates_ = nullptr; // children of the window
+    vortalin::StaleResults* staleResults_ = nullptr;
+    vortalin::CopiedResults copiedResults_; // what "Kopírovať výsledky" copies
 };
