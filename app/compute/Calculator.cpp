@@ -7,7 +7,7 @@
 #include "app/form/Selections.h"
 #include "app/format/NumberFormat.h"
 #include "app/studies/SweepSeries.h"
-#include "correlations/Engine.h"
+#include "correlations/engine/Engine.h"
 #include "properties/FluidProperties.h"
 #include "properties/Temperatures.h"
 
