@@ -3,9 +3,9 @@
 // fields, progress bar, status bar and menu. It owns no calculation logic: its handlers
 // hand over to the Calculator, which reaches the widgets through QtWindowServices.
 
+#include "app/compute/Calculator.h"
 #include "app/ui/QtWindowServices.h"
 #include "app/ui/ResultsCopy.h"
-#include "app/compute/Calculator.h"
 
 #include <QMainWindow>
 
@@ -21,8 +21,9 @@ class TForm1;
 class TForm2;
 
 namespace vortalin {
+class CaseFiles;
 class ChartWindow;
-}
+} // namespace vortalin
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -65,17 +66,18 @@ private:
     void CreateStatusPanel();
     void CreateSaveDialog();
     void CreateCaseDialogs();
-    void LoadCase(const std::string& path);
     void LoadSketches();
     void ConnectHandlers();
     void WatchGeometryButtonsFocus();
     void GeometryButtonEntered(vortalin::ButtonId button);
+    void StudyStarts();
     void SweepCompleted();
+    void ShowStudyMark();
 
     std::unique_ptr<Ui::TForm1> ui_;
     std::unique_ptr<vortalin::QtWindowServices> services_;
     std::unique_ptr<vortalin::Calculator> calculator_;
-    std::string caseFile_; // the case file last loaded or saved; empty until then
+    vortalin::CaseFiles* caseFiles_ = nullptr; // "Súbor": the case's file, title and question
     bool closeAfterCommand_ = false;
     vortalin::ChartWindow* chartWindow_ = nullptr; // a child window: closing it only hides it
     vortalin::CopiedResults copiedResults_;        // what "Kopírovať výsledky" copies

@@ -1,8 +1,8 @@
 // The windows as they open: captions, sizes, every control with its name, default text,
 // selection and place, and no caption cut off or control covering another.
 
-#include "tests/gui/GuiTestSupport.h"
 #include "app/ui/VortalinApplication.h"
+#include "tests/gui/GuiTestSupport.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -425,7 +425,10 @@ void MainWindowLayoutTest::menuHasItsItems() {
         QStringList items;
         QStringList texts;
     } menus[] = {
-        {"Sbor1", "Súbor", {"Nataj1", "Ulo1", "Koniec1"}, {"Načítaj", "Ulož", "Koniec"}},
+        {"Sbor1",
+         "Súbor",
+         {"Nataj1", "Ulo1", "Ulozitako1", "Koniec1"},
+         {"Načítaj", "Ulož", "Uložiť ako…", "Koniec"}},
         {"daje1",
          "Údaje",
          {"Nastavenierozsahu1", "Ulodosboru1", "Grafparametrickejtdie1", "Kopirovatvysledky1"},
@@ -439,7 +442,9 @@ void MainWindowLayoutTest::menuHasItsItems() {
         QVERIFY(menu);
         QCOMPARE(bar[m], menu->menuAction());
         QCOMPARE(menu->title(), QString(menus[m].title));
-        const QList<QAction*> actions = menu->actions();
+        QList<QAction*> actions = menu->actions();
+        // Separators, and the recent cases, none of which a fresh start has.
+        actions.removeIf([](const QAction* a) { return a->isSeparator() || !a->isVisible(); });
         QCOMPARE(actions.size(), menus[m].items.size());
         for (int i = 0; i < actions.size(); ++i) {
             QCOMPARE(actions[i]->objectName(), menus[m].items[i]);
