@@ -1,15 +1,15 @@
 #include "app/compute/Calculator.h"
 
-#include "correlations/Engine.h"
-#include "properties/FluidProperties.h"
-#include "properties/Temperatures.h"
-#include "app/form/InputLabels.h"
 #include "app/compute/Messages.h"
-#include "app/format/NumberFormat.h"
 #include "app/compute/ResultDisplay.h"
 #include "app/files/ResultsFile.h"
+#include "app/form/InputLabels.h"
 #include "app/form/Selections.h"
+#include "app/format/NumberFormat.h"
 #include "app/studies/SweepSeries.h"
+#include "correlations/engine/Engine.h"
+#include "properties/FluidProperties.h"
+#include "properties/Temperatures.h"
 
 #include <algorithm>
 #include <array>

@@ -1,10 +1,12 @@
 #pragma once
 // The operations through which the calculation reaches the window. The Qt main window
 // implements them with widgets; FormRecord implements them with a plain record for the
-// command-line front end and the tests.
+// command-line front end and the tests. The four that the correlation engine uses
+// (selected button, field number, status text, message) are those of EngineWindow.
 
-#include "app/form/Controls.h"
 #include "app/files/ResultsSink.h"
+#include "app/form/Controls.h"
+#include "correlations/engine/EngineWindow.h"
 
 #include <memory>
 #include <optional>
@@ -14,27 +16,17 @@ namespace vortalin {
 
 enum class FieldColour : std::uint8_t { Window, Silver };
 
-class WindowServices {
+class WindowServices : public EngineWindow {
 public:
-    virtual ~WindowServices() = default;
-
-    // Selected state of a radio button.
-    virtual bool IsSelected(ButtonId button) const = 0;
-
-    // Number and integer from an edit field's text; ConversionError when the text is not one.
-    virtual double NumberFrom(EditId field) const = 0;
+    // Integer from an edit field's text; ConversionError when the text is not one.
     virtual int IntegerFrom(EditId field) const = 0;
 
-    // Text of a result field and of the single status-bar panel.
+    // Text of a result field.
     virtual void SetText(EditId field, const std::string& text) = 0;
-    virtual void SetStatusText(const std::string& text) = 0;
 
     // Background colour and enabled state of the hydraulic-diameter field Edit2.
     virtual void SetDiameterFieldColour(FieldColour colour) = 0;
     virtual void SetDiameterFieldEnabled(bool enabled) = 0;
-
-    // Modal message box with one OK button; returns when it is closed.
-    virtual void ShowMessage(const std::string& text) = 0;
 
     // Check mark of "Ulož do súboru", and the save dialog (nullopt when cancelled).
     virtual void SetSaveToFileChecked(bool checked) = 0;

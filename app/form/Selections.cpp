@@ -1,7 +1,8 @@
 #include "app/form/Selections.h"
 
-#include "app/form/InputNames.h"
 #include "app/compute/WindowServices.h"
+#include "app/form/InputNames.h"
+#include "correlations/engine/EngineWindow.h"
 
 namespace vortalin {
 
@@ -29,7 +30,7 @@ bool UsesHydraulicDiameter(Geometry g) {
     return static_cast<std::size_t>(g) < static_cast<std::size_t>(Geometry::HelicalPipe);
 }
 
-Geometry SelectedGeometry(const WindowServices& window) {
+Geometry SelectedGeometry(const EngineWindow& window) {
     for (std::size_t i = 0; i < kGeometryCount; ++i) {
         if (window.IsSelected(kGeometryButtons[i])) {
             return static_cast<Geometry>(i);
@@ -38,7 +39,7 @@ Geometry SelectedGeometry(const WindowServices& window) {
     return Geometry::PipeFlow;
 }
 
-Fluid SelectedFluid(const WindowServices& window) {
+Fluid SelectedFluid(const EngineWindow& window) {
     if (window.IsSelected(ButtonId::RadioButton5)) {
         return Fluid::Water;
     }

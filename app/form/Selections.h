@@ -3,32 +3,14 @@
 // step that needs one asks the window which button is selected when it runs.
 
 #include "app/form/Controls.h"
+#include "correlations/equations/SelectionKinds.h"
 
 #include <array>
-#include <cstdint>
+#include <string_view>
 
 namespace vortalin {
 
-class WindowServices;
-
-enum class Geometry : std::uint8_t {
-    PipeFlow,
-    CrossFlowPipe,
-    Plate,
-    PlanarSlot,
-    SlotInsulatedOneSide,
-    HelicalPipe,
-    SingleRow,
-    InlineBank,
-    StaggeredBank,
-    PartlyStaggeredBank,
-    FinnedBank,
-};
-inline constexpr std::size_t kGeometryCount = 11;
-
-enum class Fluid : std::uint8_t { Air, Water, NaturalGas };
-enum class HeatingMode : std::uint8_t { ConstWallTemp, ConstHeatFlux };
-enum class RowCountMode : std::uint8_t { ManyRows, FewRows };
+class EngineWindow;
 
 // The geometry buttons in the order of the group "Typ geometrie".
 inline constexpr std::array<ButtonId, kGeometryCount> kGeometryButtons = {
@@ -49,9 +31,9 @@ ButtonId ButtonOf(RowCountMode m);
 // every tube geometry take their own diameters, so Edit2 is greyed out for them.
 bool UsesHydraulicDiameter(Geometry g);
 
-// The selection as the window shows it now.
-Geometry SelectedGeometry(const WindowServices& window);
-Fluid SelectedFluid(const WindowServices& window);
+// The selection as the window shows it now (the engine's view of the window suffices).
+Geometry SelectedGeometry(const EngineWindow& window);
+Fluid SelectedFluid(const EngineWindow& window);
 
 // Readable names used on the command line ("pipe", "cross-flow", ...).
 std::string_view GeometryName(Geometry g);

@@ -1,10 +1,10 @@
 // Cross-flow over a single pipe: the incidence factor, the Reynolds rows of the power law,
 // and the block as the Compute command runs it.
 
-#include "correlations/CrossFlow.h"
+#include "correlations/equations/CrossFlow.h"
 #include "app/compute/Calculator.h"
-#include "app/form/FormRecord.h"
 #include "app/compute/Messages.h"
+#include "app/form/FormRecord.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 // The finned tube bank: the worked example, its five range messages with their bounds and
 // order, their absence while saving to a file, and degenerate fins.
 
-#include "correlations/FinnedBank.h"
-#include "tests/core/TestSupport.h"
+#include "correlations/equations/FinnedBank.h"
 #include "app/compute/Calculator.h"
 #include "app/compute/ConversionError.h"
-#include "app/form/FormRecord.h"
 #include "app/compute/Messages.h"
-#include "correlations/Engine.h"
+#include "app/form/FormRecord.h"
+#include "correlations/engine/Engine.h"
+#include "tests/core/TestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Helical pipe: the coil's geometry, the three regimes with their bounds, and the block as
 // the Compute command runs it (its own Re from the tube diameter of the coil).
 
-#include "correlations/HelicalPipe.h"
+#include "correlations/equations/HelicalPipe.h"
 #include "app/compute/Calculator.h"
 #include "app/form/FormRecord.h"
 #include "properties/Temperatures.h"

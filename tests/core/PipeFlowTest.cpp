@@ -1,10 +1,11 @@
 // Flow through a pipe: the three regimes under both heating modes, and the engine's choice
 // of block at the regime bounds.
 
-#include "correlations/PipeFlow.h"
-#include "tests/core/TestSupport.h"
+#include "correlations/equations/PipeFlow.h"
 #include "app/form/FormRecord.h"
-#include "correlations/Engine.h"
+#include "app/form/Selections.h"
+#include "correlations/engine/Engine.h"
+#include "tests/core/TestSupport.h"
 
 #include <gtest/gtest.h>
 

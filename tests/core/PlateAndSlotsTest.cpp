@@ -1,10 +1,11 @@
 // Flat plate and planar slots: the blended plate equation, the slot superposition with its
 // two constant terms, and both blocks as the Compute command runs them.
 
-#include "correlations/PlateAndSlots.h"
+#include "correlations/equations/PlateAndSlots.h"
 #include "app/compute/Calculator.h"
-#include "app/form/FormRecord.h"
 #include "app/compute/Messages.h"
+#include "app/form/FormRecord.h"
+#include "app/form/Selections.h"
 #include "properties/FluidProperties.h"
 #include "properties/Temperatures.h"
 

@@ -3,9 +3,9 @@
 
 #include "app/compute/Calculator.h"
 #include "app/compute/ConversionError.h"
-#include "app/form/FormRecord.h"
 #include "app/compute/Messages.h"
-#include "correlations/Engine.h"
+#include "app/form/FormRecord.h"
+#include "correlations/engine/Engine.h"
 
 #include <cmath>
 #include <string>

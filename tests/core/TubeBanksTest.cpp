@@ -1,14 +1,15 @@
 // In-line, staggered and partly staggered tube banks: void fraction, arrangement factors,
 // row-count correction, the geometry messages in their order, and undefined banks.
 
-#include "correlations/TubeBanks.h"
-#include "tests/core/TestSupport.h"
+#include "correlations/equations/TubeBanks.h"
 #include "app/compute/Calculator.h"
 #include "app/compute/ConversionError.h"
-#include "app/form/FormRecord.h"
 #include "app/compute/Messages.h"
-#include "correlations/Engine.h"
-#include "correlations/TubeRow.h"
+#include "app/form/FormRecord.h"
+#include "app/form/Selections.h"
+#include "correlations/engine/Engine.h"
+#include "correlations/equations/TubeRow.h"
+#include "tests/core/TestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
 // A single row of tubes in cross-flow: the row equation shared by every tube geometry, the
 // row's geometry messages, its two validity checks, and what a sweep writes for it.
 
-#include "correlations/TubeRow.h"
-#include "tests/core/TestSupport.h"
+#include "correlations/equations/TubeRow.h"
 #include "app/compute/Calculator.h"
-#include "app/form/FormRecord.h"
 #include "app/compute/Messages.h"
+#include "app/form/FormRecord.h"
 #include "app/format/NumberFormat.h"
-#include "correlations/Engine.h"
-#include "correlations/PlateAndSlots.h"
+#include "correlations/engine/Engine.h"
+#include "correlations/equations/PlateAndSlots.h"
+#include "tests/core/TestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,25 +1,31 @@
 #pragma once
 // The correlation engine: the blocks of criterion equations, one per geometry (and for
-// the pipe one per regime and heating mode), tested in a fixed order on every run.
+// the pipe one per regime and heating mode). The engine asks the window once which
+// geometry is selected and runs that geometry's block; a block that has regimes decides
+// its regime from Re with the bounds of its equations and evaluates that regime's
+// equation. So every block knows which equation it evaluates.
 //
 // Each block is a thin wrapper: it reads its own fields from the window, calls the pure
-// correlation functions of its geometry's header and writes Nu, alpha (and where the
-// geometry says so d and Re) into CalcState. The blocks are defined in the source file of
-// their geometry group.
+// criterion equations of its geometry (correlations/equations/) and writes Nu, alpha (and
+// where the geometry says so d and Re) into CalcState. The blocks are defined in the
+// source file of their geometry group beside this one.
 
 #include "app/compute/CalcState.h"
-#include "app/form/Selections.h"
-#include "app/compute/WindowServices.h"
-#include "correlations/Regime.h"
+#include "correlations/engine/EngineWindow.h"
+#include "correlations/equations/Regime.h"
+#include "correlations/equations/SelectionKinds.h"
+
+#include <string>
 
 namespace vortalin {
 
 class CorrelationEngine {
 public:
-    CorrelationEngine(CalcState& state, WindowServices& window) : s_(state), window_(window) {}
+    CorrelationEngine(CalcState& state, EngineWindow& window) : s_(state), window_(window) {}
 
-    // Runs every block whose guard holds, in the order of the table of blocks. Returns
-    // true when a block ran (and so wrote Nu and alpha).
+    // Runs the block of the selected geometry. Returns true when it ran (and so wrote Nu
+    // and alpha); false when its guard did not hold: a pipe whose Re is not a number, a
+    // slot whose flow is not laminar.
     bool ComputeHeatTransfer();
 
 private:
@@ -28,22 +34,29 @@ private:
     void ShowMessage(const std::string& text) { window_.ShowMessage(text); }
     void SetRegime(Regime regime) { window_.SetStatusText(RegimeText(regime)); }
 
-    // Pipe flow (PipeFlow.cpp), blocks 1 to 5.
+    // The heating mode of the pipe and the row-count mode of the banks, as selected now.
+    HeatingMode SelectedHeatingMode() const;
+    RowCountMode SelectedRowCountMode() const;
+
+    // Pipe flow (PipeFlowBlocks.cpp), blocks 1 to 5: the regime of Re picks the block;
+    // false when Re has none.
+    bool PipeFlowBlock();
     void PipeLaminarBlock(HeatingMode mode);
     void PipeTurbulentBlock();
     void PipeTransitionalBlock(HeatingMode mode);
 
-    // Cross-flow over a single pipe (CrossFlow.cpp), block 6.
+    // Cross-flow over a single pipe (CrossFlowBlock.cpp), block 6.
     void CrossFlowPipeBlock();
 
-    // Plate and planar slots (PlateAndSlots.cpp), blocks 7 to 9.
+    // Plate and planar slots (PlateAndSlotBlocks.cpp), blocks 7 to 9; a slot runs only for
+    // laminar flow (false otherwise).
     void PlateBlock();
-    void SlotBlock(Geometry slot);
+    bool SlotBlock(Geometry slot);
 
-    // Helical pipe (HelicalPipe.cpp), block 10.
+    // Helical pipe (HelicalPipeBlock.cpp), block 10.
     void HelicalPipeBlock();
 
-    // Single tube row (TubeRow.cpp), block 11, and the row procedure the banks share.
+    // Single tube row (TubeRowBlocks.cpp), block 11, and the row procedure the banks share.
     void SingleRowBlock();
     double SingleRowNusselt(double dTube, double psi);
     // Shows geometry or range messages one after another; the block goes on afterwards.
@@ -53,7 +66,7 @@ private:
         }
     }
 
-    // Tube banks (TubeBanks.cpp), blocks 12 to 14.
+    // Tube banks (TubeBankBlocks.cpp), blocks 12 to 14.
     void InlineBankBlock();
     void StaggeredBankBlock();
     void PartlyStaggeredBankBlock();
@@ -69,11 +82,11 @@ private:
     // The bank's Nusselt number from Nu0 and fA under the selected RowCountMode.
     double RowCorrection(double Nu0, double fA, double rowCount);
 
-    // Finned tube bank (FinnedBank.cpp), block 15.
+    // Finned tube bank (FinnedBankBlock.cpp), block 15.
     void FinnedBankBlock();
 
     CalcState& s_;
-    WindowServices& window_;
+    EngineWindow& window_;
 };
 
 } // namespace vortalin

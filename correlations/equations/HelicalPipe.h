@@ -4,6 +4,10 @@
 // heat transfer against a straight pipe.
 // Regimes: laminar Re < Recrit, transitional Recrit <= Re <= 22000, turbulent Re > 22000.
 
+#include "correlations/equations/Regime.h"
+
+#include <optional>
+
 namespace vortalin {
 
 // Upper bound of the transitional regime; the turbulent equation holds above it.
@@ -31,6 +35,12 @@ double HelicalLaminarExponent(double x);
 //   γ = (22000 − Re) / (22000 − Recrit)
 // γ = 1 at Re = Recrit and 0 at Re = 22000.
 double HelicalTransitionalWeight(double Re, double Recrit);
+
+// Regime of a coiled tube, the bounds exactly as compared:
+//   turbulent Re > 22000, transitional Recrit <= Re <= 22000, laminar Re < Recrit.
+// When Recrit exceeds 22000 there is no transitional range: a Re below 22000 is laminar,
+// one above it turbulent. No regime for a Re (or Recrit) that is not a number.
+std::optional<Regime> HelicalRegime(double Re, double Recrit);
 
 // Laminar flow in a coiled tube (Schmidt, in Gnielinski's form):
 //   Nu = (Pr/PrW)^0.14 · (3.66 + 0.08 · (1 + 0.8 · x^0.9) · Re^m · Pr^0.33333)

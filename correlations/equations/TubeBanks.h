@@ -9,7 +9,7 @@
 //
 // Undefined cases (non-positive pitches, psi <= 0, a non-positive row count) give NaN.
 
-#include "app/form/Selections.h"
+#include "correlations/equations/SelectionKinds.h"
 
 #include <string>
 #include <vector>

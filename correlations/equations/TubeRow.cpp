@@ -1,7 +1,6 @@
-#include "correlations/TubeRow.h"
+#include "correlations/equations/TubeRow.h"
 
-#include "correlations/Engine.h"
-#include "correlations/PlateAndSlots.h"
+#include "correlations/equations/PlateAndSlots.h"
 
 #include <cmath>
 #include <limits>
@@ -52,25 +51,6 @@ std::vector<std::string> SingleRowGeometryErrors(double dTube, double s1) {
         errors.emplace_back(kOverlapMessage);
     }
     return errors;
-}
-
-// --- engine: the row procedure shared by every tube geometry, and block 11 ---
-
-double CorrelationEngine::SingleRowNusselt(double dTube, double psi) {
-    const double flowLength = TubeFlowLength(dTube);
-    s_.d = flowLength;
-    s_.Re = RowReynolds(s_.w, flowLength, s_.nu, psi);
-    return RowNusselt(s_.Re, s_.Pr, s_.PrW);
-}
-
-void CorrelationEngine::SingleRowBlock() {
-    const double dTube = Read(EditId::Edit24);
-    const double s1 = Read(EditId::Edit25);
-    ShowMessages(SingleRowGeometryErrors(dTube, s1));
-    const double psi = SingleRowVoidFraction(dTube, s1);
-    // A single row takes no arrangement factor and no row-count correction.
-    s_.Nu = SingleRowNusselt(dTube, psi);
-    s_.alpha = s_.Nu * s_.lambda / s_.d;
 }
 
 } // namespace vortalin

@@ -1,4 +1,4 @@
-#include "correlations/Regime.h"
+#include "correlations/equations/Regime.h"
 
 namespace vortalin {
 

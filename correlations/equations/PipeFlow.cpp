@@ -1,6 +1,4 @@
-#include "correlations/PipeFlow.h"
-
-#include "correlations/Engine.h"
+#include "correlations/equations/PipeFlow.h"
 
 #include <cmath>
 
@@ -45,6 +43,19 @@ double TransitionalTurbulentEnd(double Pr, double d, double length) {
 
 } // namespace
 
+std::optional<Regime> PipeRegime(double Re) {
+    if (Re < 2300) {
+        return Regime::Laminar;
+    }
+    if (Re > 10000) {
+        return Regime::Turbulent;
+    }
+    if (Re >= 2300 && Re <= 10000) {
+        return Regime::Transitional;
+    }
+    return std::nullopt;
+}
+
 double PipeLaminarNusselt(double Pr, double PrW, double Pe, double d, double length,
                           HeatingMode mode) {
     const LaminarConstants c = LaminarConstantsFor(mode);
@@ -69,26 +80,6 @@ double PipeTransitionalNusselt(double Re, double Pr, double PrW, double d, doubl
     const double nuL = TransitionalLaminarEnd(Pr, d, length, mode);
     const double nuT = TransitionalTurbulentEnd(Pr, d, length);
     return std::pow(Pr / PrW, 0.11) * ((1 - gamma) * nuL + gamma * nuT);
-}
-
-// --- engine blocks 1 to 5 ---
-
-void CorrelationEngine::PipeLaminarBlock(HeatingMode mode) {
-    s_.Nu = PipeLaminarNusselt(s_.Pr, s_.PrW, s_.Pe, s_.d, s_.length, mode);
-    s_.alpha = s_.Nu * s_.lambda / s_.d;
-    SetRegime(Regime::Laminar);
-}
-
-void CorrelationEngine::PipeTurbulentBlock() {
-    s_.Nu = PipeTurbulentNusselt(s_.Re, s_.Pr, s_.PrW, s_.Pe, s_.d, s_.length);
-    s_.alpha = s_.Nu * s_.lambda / s_.d;
-    SetRegime(Regime::Turbulent);
-}
-
-void CorrelationEngine::PipeTransitionalBlock(HeatingMode mode) {
-    s_.Nu = PipeTransitionalNusselt(s_.Re, s_.Pr, s_.PrW, s_.d, s_.length, mode);
-    s_.alpha = s_.Nu * s_.lambda / s_.d;
-    SetRegime(Regime::Transitional);
 }
 
 } // namespace vortalin

@@ -1,6 +1,4 @@
-#include "correlations/CrossFlow.h"
-
-#include "correlations/Engine.h"
+#include "correlations/equations/CrossFlow.h"
 
 #include <cmath>
 
@@ -28,17 +26,6 @@ double CrossFlowNusselt(double Re, double Pr, double PrW) {
 
 double CrossFlowAlpha(double psi, double Nu, double lambda, double d) {
     return psi * Nu * lambda / d;
-}
-
-// --- engine block 6 ---
-
-// The block sets no regime text and checks nothing itself: the Reynolds range and the
-// angle are judged by the validity checks afterwards. An angle beyond 90° leaves alpha
-// undefined, which those checks refuse before it could be shown.
-void CorrelationEngine::CrossFlowPipeBlock() {
-    const double psi = CrossFlowIncidenceFactor(s_.angle);
-    s_.Nu = CrossFlowNusselt(s_.Re, s_.Pr, s_.PrW);
-    s_.alpha = CrossFlowAlpha(psi, s_.Nu, s_.lambda, s_.d);
 }
 
 } // namespace vortalin

@@ -2,9 +2,17 @@
 // Forced convection inside a straight pipe (hydraulic diameter d, length L).
 // Regimes: laminar Re < 2300, transitional 2300 <= Re <= 10000, turbulent Re > 10000.
 
-#include "app/form/Selections.h"
+#include "correlations/equations/Regime.h"
+#include "correlations/equations/SelectionKinds.h"
+
+#include <optional>
 
 namespace vortalin {
+
+// Regime of pipe flow, the bounds exactly as compared:
+//   laminar Re < 2300, transitional 2300 <= Re <= 10000, turbulent Re > 10000.
+// A Re that is not a number has no regime.
+std::optional<Regime> PipeRegime(double Re);
 
 // Laminar, developing flow (Hausen / Gnielinski superposition):
 //   Nu = (Pr/PrW)^0.14 · (Nu1³ + a³ + (Nu2 − a)³)^0.33333,  Nu2 = c · (Pe·d/L)^0.333333

@@ -11,9 +11,6 @@
 
 namespace vortalin {
 
-// The window's fields are in millimetres.
-inline constexpr double kMetresPerMillimetre = 0.001;
-
 // Range messages, in the order they are checked.
 inline constexpr const char* kFinnedReynoldsRangeMessage =
     "Chyba !!! Raynoldsovo kritérium je mimo rozsah platnosti KR !!! (1000 až 18000)";

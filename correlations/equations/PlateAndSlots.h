@@ -4,7 +4,7 @@
 // slots d is the hydraulic diameter 2·s of the gap s, and slotLength the length L in
 // the flow direction.
 
-#include "app/form/Selections.h"
+#include "correlations/equations/SelectionKinds.h"
 
 namespace vortalin {
 
@@ -30,6 +30,10 @@ double SlotFullyDevelopedNusselt(Geometry slot);
 //   G = 1.841 · (Pe · d / slotLength)^0.3333
 // Undefined (inf or NaN) for a slotLength of zero.
 double SlotEntranceTerm(double Pe, double d, double slotLength);
+
+// The slot equation holds for laminar flow only, Re < 2300 (false for a Re that is not a
+// number).
+bool SlotFlowIsLaminar(double Re);
 
 // Laminar flow in a planar slot, superposition of the fully developed and entrance values:
 //   Nu = (K³ + G³)^0.3333 · (Pr/PrW)^0.14
