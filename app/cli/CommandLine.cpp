@@ -1,8 +1,9 @@
 #include "app/cli/CommandLine.h"
 
+#include "app/cli/BatchCommand.h"
+#include "app/form/FieldDescriptions.h"
 #include "app/form/InputNames.h"
 #include "app/form/Selections.h"
-#include "app/cli/BatchCommand.h"
 #include "app/qt/CaseFile.h"
 #include "app/qt/DecimalSeparator.h"
 #include "app/qt/UserFile.h"
@@ -107,7 +108,11 @@ void AddOptions(QCommandLineParser& parser) {
                       QStringLiteral("Tube banks: many (10 rows or more) | few (fewer than 10)."),
                       QStringLiteral("count")});
     for (const FieldName& f : kFieldNames) {
-        parser.addOption({Utf8(f.name), Utf8(f.help), QStringLiteral("text")});
+        // The window's name of the field, as its tooltip and the copied results give it.
+        parser.addOption(
+            {Utf8(f.name),
+             Utf8(f.help) + QStringLiteral(" Window: %1.").arg(Utf8(FullNameOf(f.field))),
+             QStringLiteral("text")});
     }
     parser.addOption({QStringLiteral("set"),
                       QStringLiteral("Sets any field's text by its control name, e.g. "

@@ -2,17 +2,18 @@
 // plain record of the window's fields; the Compute command runs on it exactly as on the
 // window, and the messages, the status text and the twelve results are printed.
 
+#include "app/Version.h"
+#include "app/cli/BatchCommand.h"
 #include "app/cli/CommandLine.h"
+#include "app/cli/RunReport.h"
 #include "app/compute/Calculator.h"
 #include "app/compute/ConversionError.h"
+#include "app/compute/Messages.h"
+#include "app/compute/ResultDisplay.h"
+#include "app/form/FieldDescriptions.h"
 #include "app/form/FormRecord.h"
 #include "app/form/InputLabels.h"
 #include "app/form/InputNames.h"
-#include "app/compute/Messages.h"
-#include "app/compute/ResultDisplay.h"
-#include "app/Version.h"
-#include "app/cli/BatchCommand.h"
-#include "app/cli/RunReport.h"
 #include "app/qt/CaseFile.h"
 #include "app/qt/UserFile.h"
 
@@ -92,6 +93,19 @@ void PrintText(std::ostream& out, const FormRecord& form) {
     out << "status: " << form.StatusText() << '\n';
     for (const ResultLabel& line : kResultLabels) {
         out << line.label << ' ' << form.Text(line.field) << '\n';
+    }
+}
+
+// A study of a variable the geometry does not use is written as any other; standard error
+// says why all its lines are alike.
+void ReportConstantStudy(const FormRecord& form, const Calculator& calc) {
+    const std::optional<EditId> swept = calc.SweptField();
+    if (!swept) {
+        return;
+    }
+    const std::string note = ConstantStudyNote(SelectedGeometry(form), *swept);
+    if (!note.empty()) {
+        std::cerr << "vortalin-cli: " << note << '\n';
     }
 }
 
@@ -187,6 +201,9 @@ int Run(int argc, char* argv[]) {
     }
     if (calc.SweepFailed()) {
         std::cerr << "vortalin-cli: " << calc.SweepError() << '\n';
+    }
+    if (request.sweep) {
+        ReportConstantStudy(form, calc);
     }
     if (!conversionError.isEmpty()) {
         std::cerr << "vortalin-cli: " << conversionError.toStdString() << '\n';

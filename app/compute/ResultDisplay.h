@@ -52,7 +52,7 @@ inline constexpr std::array<ResultLabel, 12> kResultLabels = {{
     {EditId::Edit14, "Reynoldsovo číslo (1) :"},
     {EditId::Edit15, "Prandtlovo číslo (1) :"},
     {EditId::Edit18, "Prandtl pri stene (1):"},
-    {EditId::Edit16, "Nuseltovo číslo (1) :"},
+    {EditId::Edit16, "Nusseltovo číslo (1) :"},
     {EditId::Edit17, "Súčiniteľ prestupu tepla (W.m-2.K-1):"},
 }};
 

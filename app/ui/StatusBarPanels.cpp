@@ -55,14 +55,15 @@ void Show(QLabel& panel, const QString& text, const QString& toolTip) {
 } // namespace
 
 StatusBarPanels::StatusBarPanels(QStatusBar& bar)
-    : QObject(&bar), warnings_(AddLabel(bar, new ElidingLabel(&bar), "WarningsPanel", true)),
+    : QObject(&bar), stale_(AddLabel(bar, new QLabel(&bar), "StaleResultsPanel", true)),
+      warnings_(AddLabel(bar, new ElidingLabel(&bar), "WarningsPanel", true)),
       message_(AddLabel(bar, new QLabel(&bar), "MessagePanel", true)),
       studySummary_(AddLabel(bar, new ElidingLabel(&bar), "StudySummaryPanel", true)),
       studyMark_(AddLabel(bar, new QLabel(&bar), "StudyPanel", true)) {
     setObjectName(QStringLiteral("StatusBarPanels"));
     // The ordinary widget stretches across what the permanent ones on the right leave.
     AddLabel(bar, new QLabel(&bar), "StatusPanel0", false);
-    for (QLabel* panel : {&warnings_, &message_, &studySummary_, &studyMark_}) {
+    for (QLabel* panel : {&stale_, &warnings_, &message_, &studySummary_, &studyMark_}) {
         panel->hide();
     }
     messageTimer_.setSingleShot(true);
@@ -75,6 +76,10 @@ StatusBarPanels& StatusBarPanels::Of(const QWidget& mainWindow) {
         throw std::logic_error("Hlavné okno nemá stavový riadok.");
     }
     return *panels;
+}
+
+void StatusBarPanels::SetStaleNote(const QString& text) {
+    Show(stale_, text, {});
 }
 
 void StatusBarPanels::SetWarnings(const QString& text) {

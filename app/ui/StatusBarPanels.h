@@ -5,6 +5,8 @@
 //   StatusPanel0       the calculation's own status text: the flow regime after a Compute,
 //                      the hint how to stop a running study. Only QtWindowServices writes it
 //                      (WindowServices::SetStatusText); nothing here changes it.
+//   StaleResultsPanel  while the results on screen belong to inputs changed since
+//                      (SetStaleNote).
 //   WarningsPanel      the criterion equation's warnings about the case on screen
 //                      (SetWarnings). Empty while there are none.
 //   MessagePanel       short confirmations such as "Výsledky skopírované." (Confirm); each
@@ -41,12 +43,14 @@ public:
     // The panels of the main window (or of any widget above its status bar).
     static StatusBarPanels& Of(const QWidget& mainWindow);
 
+    void SetStaleNote(const QString& text);
     void SetWarnings(const QString& text);
     void Confirm(const QString& text);
     void SetStudySummary(const QString& text, const QString& toolTip = {});
     void SetStudyMark(const QString& text, const QString& toolTip = {});
 
 private:
+    QLabel& stale_;
     QLabel& warnings_;
     QLabel& message_;
     QLabel& studySummary_;

@@ -211,7 +211,7 @@ void WindowUseTest::conversionMessageNamesAndFocusesTheField() {
     Edit(EditId::Edit2).setText("");
     ChooseGeometry(vortalin::Geometry::PipeFlow);
     Compute().click();
-    QCOMPARE(watcher.Texts().last(), QString("Hydraulický priemer (m): '' nie je platné číslo."));
+    QCOMPARE(watcher.Texts().last(), QString("Hydraulický priemer (m): pole je prázdne."));
     QTRY_COMPARE(QApplication::focusWidget(), &Edit(EditId::Edit2));
 }
 
@@ -347,7 +347,7 @@ void WindowUseTest::copiedResults() {
     QCOMPARE(QGuiApplication::clipboard()->text(),
              QString("Typ tekutiny\tVzduch\n"
                      "Typ geometrie\tPrúdenie cez potrubie\n"
-                     "Typ prestupu\tKonšt.teplota steny\n"
+                     "Typ prestupu\tKonšt. teplota steny\n"
                      "Rýchlosť tekutiny (m.s-1)\t1\n"
                      "Hydraulický priemer (m)\t0,1\n"
                      "Teplota na vstupe (°C)\t20\n"
@@ -364,7 +364,7 @@ void WindowUseTest::copiedResults() {
                      "Reynoldsovo číslo (1) :\t6588\n"
                      "Prandtlovo číslo (1) :\t0,7203\n"
                      "Prandtl pri stene (1):\t0,7203\n"
-                     "Nuseltovo číslo (1) :\t27,0810\n"
+                     "Nusseltovo číslo (1) :\t27,0810\n"
                      "Súčiniteľ prestupu tepla (W.m-2.K-1):\t6,8910\n"
                      "Nachádzate sa v prechodovej oblasti prúdenia.\n"));
 
