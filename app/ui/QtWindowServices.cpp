@@ -9,6 +9,7 @@
 #include "app/ui/ErrorBox.h"
 #include "app/ui/FieldStates.h"
 #include "app/ui/FormControls.h"
+#include "app/ui/KeptSettings.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -61,6 +62,18 @@ std::optional<std::string> AskForFile(QFileDialog& dialog) {
         return std::nullopt;
     }
     return Utf8(chosen.front());
+}
+
+std::optional<std::string> AskForFile(QFileDialog& dialog, FileKind kind) {
+    const QString folder = KeptSettings::LastFolder(kind);
+    if (!folder.isEmpty()) {
+        dialog.setDirectory(folder);
+    }
+    std::optional<std::string> path = AskForFile(dialog);
+    if (path) {
+        KeptSettings::KeepFolderOf(kind, QString::fromStdString(*path));
+    }
+    return path;
 }
 
 QtWindowServices::QtWindowServices(QWidget& mainWindow)
@@ -170,8 +183,8 @@ void QtWindowServices::ShowMessage(const std::string& text) {
     if (windowClosing_) {
         return; // the program ends: nobody would read it
     }
-    QMessageBox box(QMessageBox::NoIcon, mainWindow_.windowTitle(), QString::fromStdString(text),
-                    QMessageBox::Ok, &mainWindow_);
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kProgramTitle),
+                    QString::fromStdString(text), QMessageBox::Ok, &mainWindow_);
     box.exec();
 }
 
@@ -180,7 +193,7 @@ void QtWindowServices::SetSaveToFileChecked(bool checked) {
 }
 
 std::optional<std::string> QtWindowServices::ChooseResultsFile() {
-    return AskForFile(saveDialog_);
+    return AskForFile(saveDialog_, FileKind::StudyResults);
 }
 
 void QtWindowServices::SetProgressMaximum(int maximum) {

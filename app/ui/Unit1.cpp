@@ -3,7 +3,7 @@
 #include "app/compute/ConversionError.h"
 #include "app/form/FieldDescriptions.h"
 #include "app/form/Selections.h"
-#include "app/qt/CaseFile.h"
+#include "app/ui/CaseFiles.h"
 #include "app/ui/ChartWindow.h"
 #include "app/ui/ErrorBox.h"
 #include "app/ui/FieldStates.h"
@@ -13,6 +13,7 @@
 #include "app/ui/ResultsCopy.h"
 #include "app/ui/StaleResults.h"
 #include "app/ui/StatusBarPanels.h"
+#include "app/ui/StudyReport.h"
 #include "app/ui/TextFitting.h"
 #include "app/ui/Unit2.h"
 #include "app/ui/WindowKeys.h"
@@ -68,6 +69,10 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui_(std::make_unique<Ui::
     services_ = std::make_unique<vortalin::QtWindowServices>(*this);
     calculator_ = std::make_unique<vortalin::Calculator>(*services_);
     chartWindow_ = new vortalin::ChartWindow(this);
+    caseFiles_ = new vortalin::CaseFiles(*this, *services_, [this] {
+        calculator_->ResetOutputs();
+        staleResults_->ComputeEnded(false);
+    });
     ConnectHandlers();
     WatchGeometryButtonsFocus();
 }
@@ -77,6 +82,7 @@ TForm1::~TForm1() = default;
 void TForm1::AttachRangeDialog(TForm2& form2) {
     services_->AttachRangeDialog(form2);
     fieldStates_->AttachRangeDialog(form2);
+    caseFiles_->Start(form2);
 }
 
 void TForm1::SetMinimumSizeToShowEveryControl() {
@@ -95,6 +101,7 @@ void TForm1::CreateSaveDialog() {
     // Qt's own dialog rather than the platform's, so that it behaves alike everywhere.
     auto* dialog = new QFileDialog(this);
     dialog->setObjectName(QStringLiteral("SaveDialog1"));
+    dialog->setWindowTitle(QStringLiteral("Uložiť výsledky parametrickej štúdie"));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setDefaultSuffix(QStringLiteral("txt"));
@@ -107,6 +114,7 @@ void TForm1::CreateCaseDialogs() {
     const QString suffix = QStringLiteral("vortalin");
     auto* open = new QFileDialog(this);
     open->setObjectName(QStringLiteral("OpenDialog1"));
+    open->setWindowTitle(QStringLiteral("Načítať prípad"));
     open->setAcceptMode(QFileDialog::AcceptOpen);
     open->setFileMode(QFileDialog::ExistingFile);
     open->setNameFilter(filter);
@@ -115,6 +123,7 @@ void TForm1::CreateCaseDialogs() {
     // Overwriting an existing case is confirmed, as save dialogs usually do.
     auto* save = new QFileDialog(this);
     save->setObjectName(QStringLiteral("SaveDialog2"));
+    save->setWindowTitle(QStringLiteral("Uložiť prípad"));
     save->setAcceptMode(QFileDialog::AcceptSave);
     save->setFileMode(QFileDialog::AnyFile);
     save->setNameFilter(filter);
@@ -165,6 +174,7 @@ void TForm1::Button1Click() {
     // Disabled while the command runs, so that a repaint during a long sweep cannot
     // start a second one.
     ui_->Button1->setEnabled(false);
+    StudyStarts();
     const auto sweepBefore = calculator_->LastSweep();
     vortalin::RunCommand(this, [this, &conversionFailure] {
         try {
@@ -180,7 +190,9 @@ void TForm1::Button1Click() {
     if (calculator_->LastSweep() != sweepBefore) {
         SweepCompleted();
     }
+    ShowStudyMark(); // a first study asks for its file
     if (closeAfterCommand_) {
+        closeAfterCommand_ = false; // the question about unsaved changes may keep it open
         close();
         return;
     }
@@ -195,15 +207,27 @@ void TForm1::Button1Click() {
     }
 }
 
+void TForm1::StudyStarts() {
+    // The bar and the summary showed the previous study.
+    ui_->ProgressBar1->setValue(ui_->ProgressBar1->minimum());
+    vortalin::StatusBarPanels::Of(*this).SetStudySummary({});
+}
+
 void TForm1::SweepCompleted() {
     chartWindow_->ShowSweep(calculator_->LastSweep());
+    const vortalin::SweepSettings& sweep = calculator_->State().sweep;
+    QString summary = vortalin::StudySummaryText(*calculator_->LastSweep(), sweep.fileName);
+    // A study of a variable the geometry does not use is written as any other; the summary
+    // says why all its lines are alike.
     if (const std::optional<vortalin::EditId> swept = calculator_->SweptField()) {
         const std::string note =
             vortalin::ConstantStudyNote(vortalin::SelectedGeometry(*services_), *swept);
         if (!note.empty()) {
-            vortalin::StatusBarPanels::Of(*this).SetStudySummary(QString::fromStdString(note));
+            summary += QLatin1Char(' ') + QString::fromStdString(note);
         }
     }
+    vortalin::StatusBarPanels::Of(*this).SetStudySummary(summary,
+                                                         QString::fromStdString(sweep.fileName));
 }
 
 // A field opened for correcting a text that was no number is greyed again if the geometry
@@ -214,10 +238,22 @@ void TForm1::RestoreFieldStates() {
     fieldStates_->Refresh();
 }
 
+void TForm1::ShowStudyMark() {
+    const vortalin::SweepSettings& sweep = calculator_->State().sweep;
+    vortalin::StatusBarPanels::Of(*this).SetStudyMark(vortalin::StudyMarkText(sweep),
+                                                      vortalin::StudyMarkToolTip(sweep));
+}
+
 void TForm1::closeEvent(QCloseEvent* event) {
     if (services_->SweepRunning()) {
         services_->RequestStop(true);
         closeAfterCommand_ = true;
+        event->ignore();
+        return;
+    }
+    // Nothing typed is lost: unsaved changes are saved or discarded only when the user says so.
+    if (!caseFiles_->MayLeave()) {
+        services_->WindowStaysOpen();
         event->ignore();
         return;
     }
@@ -268,51 +304,15 @@ void TForm1::Nastavenierozsahu1Click() {
 
 void TForm1::Ulodosboru1Click() {
     vortalin::RunCommand(this, [this] { calculator_->Ulodosboru1Click(); });
+    ShowStudyMark();
 }
 
 void TForm1::Nataj1Click() {
-    vortalin::RunCommand(this, [this] {
-        const std::optional<std::string> path =
-            vortalin::AskForFile(vortalin::FindControl<QFileDialog>(*this, "OpenDialog1"));
-        if (path) {
-            LoadCase(*path);
-        }
-    });
-}
-
-void TForm1::LoadCase(const std::string& path) {
-    const vortalin::CaseReading reading =
-        vortalin::ReadCaseFile(path, services_->DecimalSeparator());
-    if (!vortalin::ApplyReading(reading, *services_)) {
-        services_->ShowMessage(vortalin::CaseRefusedMessage(path, reading.problem));
-        return;
-    }
-    // No result of the previous inputs may stay on screen.
-    calculator_->ResetOutputs();
-    staleResults_->ComputeEnded(false);
-    caseFile_ = path;
-    if (!reading.unknownKeys.empty()) {
-        services_->ShowMessage(vortalin::UnknownKeysMessage(path, reading.unknownKeys));
-    }
+    vortalin::RunCommand(this, [this] { caseFiles_->Load(); });
 }
 
 void TForm1::Ulo1Click() {
-    vortalin::RunCommand(this, [this] {
-        std::optional<std::string> path = caseFile_;
-        if (caseFile_.empty()) {
-            path = vortalin::AskForFile(vortalin::FindControl<QFileDialog>(*this, "SaveDialog2"));
-        }
-        if (!path) {
-            return;
-        }
-        const std::string failure = vortalin::WriteCaseFile(*path, vortalin::CaseOf(*services_),
-                                                            vortalin::ReaderWait::Briefly);
-        if (!failure.empty()) {
-            services_->ShowMessage(vortalin::CaseNotSavedMessage(*path, failure));
-            return;
-        }
-        caseFile_ = *path;
-    });
+    vortalin::RunCommand(this, [this] { caseFiles_->Save(); });
 }
 
 void TForm1::Koniec1Click() {

@@ -21,6 +21,7 @@ class TForm1;
 class TForm2;
 
 namespace vortalin {
+class CaseFiles;
 class ChartWindow;
 class FieldStates;
 class StaleResults;
@@ -67,19 +68,20 @@ private:
     void CreateStatusPanel();
     void CreateSaveDialog();
     void CreateCaseDialogs();
-    void LoadCase(const std::string& path);
     void LoadSketches();
     void ConnectHandlers();
     void WatchGeometryButtonsFocus();
     void GeometryButtonEntered(vortalin::ButtonId button);
+    void StudyStarts();
     void SweepCompleted();
     void RestoreFieldStates();
     void SetMinimumSizeToShowEveryControl();
+    void ShowStudyMark();
 
     std::unique_ptr<Ui::TForm1> ui_;
     std::unique_ptr<vortalin::QtWindowServices> services_;
     std::unique_ptr<vortalin::Calculator> calculator_;
-    std::string caseFile_; // the case file last loaded or saved; empty until then
+    vortalin::CaseFiles* caseFiles_ = nullptr; // "Súbor": the case's file, title and question
     bool closeAfterCommand_ = false;
     vortalin::ChartWindow* chartWindow_ = nullptr; // a child window: closing it only hides it
     vortalin::FieldStates* fieldStates_ = nullptr; // children of the window

@@ -432,7 +432,10 @@ void MainWindowLayoutTest::menuHasItsItems() {
         QStringList items;
         QStringList texts;
     } menus[] = {
-        {"Sbor1", "Súbor", {"Nataj1", "Ulo1", "Koniec1"}, {"Načítaj", "Ulož", "Koniec"}},
+        {"Sbor1",
+         "Súbor",
+         {"Nataj1", "Ulo1", "Ulozitako1", "Koniec1"},
+         {"Načítaj", "Ulož", "Uložiť ako…", "Koniec"}},
         {"daje1",
          "Údaje",
          {"Nastavenierozsahu1", "Ulodosboru1", "Grafparametrickejtdie1", "Kopirovatvysledky1"},
@@ -446,7 +449,9 @@ void MainWindowLayoutTest::menuHasItsItems() {
         QVERIFY(menu);
         QCOMPARE(bar[m], menu->menuAction());
         QCOMPARE(menu->title(), QString(menus[m].title));
-        const QList<QAction*> actions = menu->actions();
+        QList<QAction*> actions = menu->actions();
+        // Separators, and the recent cases, none of which a fresh start has.
+        actions.removeIf([](const QAction* a) { return a->isSeparator() || !a->isVisible(); });
         QCOMPARE(actions.size(), menus[m].items.size());
         for (int i = 0; i < actions.size(); ++i) {
             QCOMPARE(actions[i]->objectName(), menus[m].items[i]);
