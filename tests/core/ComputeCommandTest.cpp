@@ -3,10 +3,10 @@
 
 #include "app/compute/Calculator.h"
 #include "app/compute/ConversionError.h"
-#include "app/form/FormRecord.h"
-#include "app/format/NumberFormat.h"
 #include "app/compute/Messages.h"
+#include "app/form/FormRecord.h"
 #include "app/form/Selections.h"
+#include "app/format/NumberFormat.h"
 
 #include <gtest/gtest.h>
 
