@@ -53,9 +53,9 @@ const Magnitude* MagnitudeOf(EditId field);
 // "Hydraulický priemer (m) nesmie byť záporný !!!"
 std::string NegativeMagnitudeMessage(EditId field);
 
-// "Hydraulický priemer (m): 'abc' nie je platné číslo.", with a hint where the field is the
-// greyed hydraulic diameter.
+// "Hydraulický priemer (m): 'abc' nie je platné číslo.", with a hint where the field is
+// greyed because the selected geometry does not use it (its text is converted all the same).
 std::string FieldConversionMessage(std::string_view fieldName, std::string_view reason,
-                                   bool greyedDiameter = false);
+                                   bool greyedField = false);
 
 } // namespace vortalin

@@ -37,6 +37,15 @@ QRadioButton& FindButton(const QWidget& form, ButtonId id) {
     return FindControl<QRadioButton>(form, ControlName(id));
 }
 
+Geometry CheckedGeometry(const QWidget& form) {
+    for (std::size_t g = 0; g < kGeometryCount; ++g) {
+        if (FindButton(form, kGeometryButtons[g]).isChecked()) {
+            return static_cast<Geometry>(g);
+        }
+    }
+    return Geometry::PipeFlow;
+}
+
 void ShowDefaults(const QWidget& form, FormId which) {
     const char separator = LocaleDecimalSeparator();
     for (std::size_t i = 0; i < kEditCount; ++i) {

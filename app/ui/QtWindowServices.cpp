@@ -7,6 +7,7 @@
 #include "app/qt/DecimalSeparator.h"
 #include "app/qt/UserFile.h"
 #include "app/ui/ErrorBox.h"
+#include "app/ui/FieldStates.h"
 #include "app/ui/FormControls.h"
 #include "app/ui/KeptSettings.h"
 
@@ -29,11 +30,6 @@
 namespace vortalin {
 
 namespace {
-
-// Silver, the background of Edit2 while a geometry with its own diameters is selected, and
-// the text drawn on it then: dark enough to read (9 : 1 against silver).
-const QColor kSilver(192, 192, 192);
-const QColor kGreyedText(32, 32, 32);
 
 // A sweep lets the window repaint and take the user's keys this often: Esc then stops it
 // well within 0.2 s, and the events cost little of the sweep's time.
@@ -176,10 +172,7 @@ void QtWindowServices::SetDiameterFieldColour(FieldColour colour) {
         edit.setPalette(diameterWindowPalette_);
         return;
     }
-    QPalette silver = diameterWindowPalette_;
-    silver.setColor(QPalette::Base, kSilver); // in every colour group, the disabled one too
-    silver.setColor(QPalette::Disabled, QPalette::Text, kGreyedText);
-    edit.setPalette(silver);
+    edit.setPalette(GreyedPalette(diameterWindowPalette_));
 }
 
 void QtWindowServices::SetDiameterFieldEnabled(bool enabled) {
@@ -255,12 +248,18 @@ void QtWindowServices::ReportConversionFailure(const ConversionError& failure) {
     }
     const EditId field = *failure.Field();
     QLineEdit& edit = Edit(field);
-    const bool greyed = field == EditId::Edit2 && !edit.isEnabled();
+    const bool greyed = FormOf(field) == FormId::MainWindow && !edit.isEnabled();
     ShowFailure(&mainWindow_, QString::fromStdString(
                                   FieldConversionMessage(LabelOf(field), failure.what(), greyed)));
+    FieldStates::Of(mainWindow_).OpenForCorrection(field);
+    FocusField(field);
+}
+
+void QtWindowServices::FocusField(EditId field) {
     if (FormOf(field) == FormId::RangeDialog) {
         ShowRangeDialog();
     }
+    QLineEdit& edit = Edit(field);
     edit.activateWindow();
     edit.setFocus(Qt::OtherFocusReason);
     edit.selectAll();

@@ -74,6 +74,8 @@ public:
     // Shows a conversion failure naming the field by its label, then puts the focus on the
     // field with its text selected.
     void ReportConversionFailure(const ConversionError& failure);
+    // Puts the focus on the field with its text selected, as after a refusal that names it.
+    void FocusField(EditId field);
 
 private:
     QLineEdit& Edit(EditId id) const;

@@ -1,7 +1,7 @@
 #include "app/ui/ResultFields.h"
 
-#include "app/ui/FormControls.h"
 #include "app/compute/ResultDisplay.h"
+#include "app/ui/FormControls.h"
 
 #include <QFontMetrics>
 #include <QLineEdit>
@@ -78,7 +78,6 @@ bool TextFits(const QLineEdit& field, const QString& text) {
 void FitResultText(QLineEdit& field) {
     const QString text = field.text();
     field.setFont(FittingFont(field, text));
-    field.setToolTip(text);
     field.setCursorPosition(0);
 }
 

@@ -1,15 +1,18 @@
 #include "app/ui/Unit1.h"
 
 #include "app/compute/ConversionError.h"
+#include "app/form/FieldDescriptions.h"
 #include "app/form/Selections.h"
 #include "app/ui/CaseFiles.h"
 #include "app/ui/ChartWindow.h"
 #include "app/ui/ErrorBox.h"
+#include "app/ui/FieldStates.h"
 #include "app/ui/FormControls.h"
 #include "app/ui/HelpWindow.h"
 #include "app/ui/OuterGeometry.h"
 #include "app/ui/ResultFields.h"
 #include "app/ui/ResultsCopy.h"
+#include "app/ui/StaleResults.h"
 #include "app/ui/StatusBarPanels.h"
 #include "app/ui/StudyReport.h"
 #include "app/ui/TextFitting.h"
@@ -55,19 +58,24 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui_(std::make_unique<Ui::
     CreateCaseDialogs();
     LoadSketches();
     vortalin::ShowDefaults(*this, vortalin::FormId::MainWindow);
+    fieldStates_ = new vortalin::FieldStates(*this);
+    staleResults_ = new vortalin::StaleResults(*this);
     vortalin::FitCaptions(*centralWidget());
     vortalin::KeepResultsReadable(*this);
     vortalin::SetUpKeyboard(*this, *ui_->Button1);
     vortalin::AddCopyResultsItem(*this, *ui_->daje1, copiedResults_);
     new vortalin::OuterGeometry(*this, kOuterSize);
+    SetMinimumSizeToShowEveryControl();
 
     services_ = std::make_unique<vortalin::QtWindowServices>(*this);
     calculator_ = std::make_unique<vortalin::Calculator>(*services_);
     chartWindow_ = new vortalin::ChartWindow(this);
     vortalin::AddHelpMenu(*this, *new vortalin::HelpWindow(*this),
                           [this] { return vortalin::SelectedGeometry(*services_); });
-    caseFiles_ =
-        new vortalin::CaseFiles(*this, *services_, [this] { calculator_->ResetOutputs(); });
+    caseFiles_ = new vortalin::CaseFiles(*this, *services_, [this] {
+        calculator_->ResetOutputs();
+        staleResults_->ComputeEnded(false);
+    });
     ConnectHandlers();
     WatchGeometryButtonsFocus();
 }
@@ -76,7 +84,16 @@ TForm1::~TForm1() = default;
 
 void TForm1::AttachRangeDialog(TForm2& form2) {
     services_->AttachRangeDialog(form2);
+    fieldStates_->AttachRangeDialog(form2);
     caseFiles_->Start(form2);
+}
+
+void TForm1::SetMinimumSizeToShowEveryControl() {
+    // The controls stand at fixed places: the client area may not get smaller than the
+    // rectangle they take, and the window not smaller than what that leaves room for.
+    QWidget& client = *centralWidget();
+    const QRect controls = client.childrenRect();
+    client.setMinimumSize(controls.right() + 1, controls.bottom() + 1);
 }
 
 void TForm1::CreateStatusPanel() {
@@ -171,6 +188,8 @@ void TForm1::Button1Click() {
     });
     ui_->Button1->setEnabled(true);
     copiedResults_.ComputeEnded(*this, calculator_->ResultsShown());
+    staleResults_->ComputeEnded(calculator_->ResultsShown());
+    RestoreFieldStates();
     if (calculator_->LastSweep() != sweepBefore) {
         SweepCompleted();
     }
@@ -180,8 +199,12 @@ void TForm1::Button1Click() {
         close();
         return;
     }
+    const std::optional<vortalin::EditId> refused =
+        calculator_->ResultsShown() ? std::nullopt : calculator_->RefusedField();
     if (conversionFailure) {
         services_->ReportConversionFailure(*conversionFailure);
+    } else if (refused) {
+        services_->FocusField(*refused);
     } else if (focused != nullptr) {
         focused->setFocus(Qt::OtherFocusReason);
     }
@@ -196,9 +219,26 @@ void TForm1::StudyStarts() {
 void TForm1::SweepCompleted() {
     chartWindow_->ShowSweep(calculator_->LastSweep());
     const vortalin::SweepSettings& sweep = calculator_->State().sweep;
-    vortalin::StatusBarPanels::Of(*this).SetStudySummary(
-        vortalin::StudySummaryText(*calculator_->LastSweep(), sweep.fileName),
-        QString::fromStdString(sweep.fileName));
+    QString summary = vortalin::StudySummaryText(*calculator_->LastSweep(), sweep.fileName);
+    // A study of a variable the geometry does not use is written as any other; the summary
+    // says why all its lines are alike.
+    if (const std::optional<vortalin::EditId> swept = calculator_->SweptField()) {
+        const std::string note =
+            vortalin::ConstantStudyNote(vortalin::SelectedGeometry(*services_), *swept);
+        if (!note.empty()) {
+            summary += QLatin1Char(' ') + QString::fromStdString(note);
+        }
+    }
+    vortalin::StatusBarPanels::Of(*this).SetStudySummary(summary,
+                                                         QString::fromStdString(sweep.fileName));
+}
+
+// A field opened for correcting a text that was no number is greyed again if the geometry
+// does not use it.
+void TForm1::RestoreFieldStates() {
+    vortalin::GeometryButtonEnter(*services_,
+                                  vortalin::ButtonOf(vortalin::SelectedGeometry(*services_)));
+    fieldStates_->Refresh();
 }
 
 void TForm1::ShowStudyMark() {

@@ -23,6 +23,8 @@ class TForm2;
 namespace vortalin {
 class CaseFiles;
 class ChartWindow;
+class FieldStates;
+class StaleResults;
 } // namespace vortalin
 
 class TForm1 : public QMainWindow {
@@ -72,6 +74,8 @@ private:
     void GeometryButtonEntered(vortalin::ButtonId button);
     void StudyStarts();
     void SweepCompleted();
+    void RestoreFieldStates();
+    void SetMinimumSizeToShowEveryControl();
     void ShowStudyMark();
 
     std::unique_ptr<Ui::TForm1> ui_;
@@ -80,5 +84,7 @@ private:
     vortalin::CaseFiles* caseFiles_ = nullptr; // "Súbor": the case's file, title and question
     bool closeAfterCommand_ = false;
     vortalin::ChartWindow* chartWindow_ = nullptr; // a child window: closing it only hides it
-    vortalin::CopiedResults copiedResults_;        // what "Kopírovať výsledky" copies
+    vortalin::FieldStates* fieldStates_ = nullptr; // children of the window
+    vortalin::StaleResults* staleResults_ = nullptr;
+    vortalin::CopiedResults copiedResults_; // what "Kopírovať výsledky" copies
 };

@@ -1,10 +1,10 @@
 #include "app/ui/WindowKeys.h"
 
-#include "app/ui/FormControls.h"
+#include "app/compute/ResultDisplay.h"
 #include "app/form/InputLabels.h"
 #include "app/form/InputNames.h"
-#include "app/compute/ResultDisplay.h"
 #include "app/form/Selections.h"
+#include "app/ui/FormControls.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -90,15 +90,6 @@ std::vector<QWidget*> AllOwnWidgets(const QWidget& form) {
         }
     }
     return all;
-}
-
-Geometry CheckedGeometry(const QWidget& form) {
-    for (std::size_t g = 0; g < kGeometryCount; ++g) {
-        if (FindButton(form, kGeometryButtons[g]).isChecked()) {
-            return static_cast<Geometry>(g);
-        }
-    }
-    return Geometry::PipeFlow;
 }
 
 } // namespace
