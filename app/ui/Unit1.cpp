@@ -8,6 +8,7 @@
 #include "app/ui/ErrorBox.h"
 #include "app/ui/FieldStates.h"
 #include "app/ui/FormControls.h"
+#include "app/ui/HelpWindow.h"
 #include "app/ui/OuterGeometry.h"
 #include "app/ui/ResultFields.h"
 #include "app/ui/ResultsCopy.h"
@@ -69,6 +70,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui_(std::make_unique<Ui::
     services_ = std::make_unique<vortalin::QtWindowServices>(*this);
     calculator_ = std::make_unique<vortalin::Calculator>(*services_);
     chartWindow_ = new vortalin::ChartWindow(this);
+    vortalin::AddHelpMenu(*this, *new vortalin::HelpWindow(*this),
+                          [this] { return vortalin::SelectedGeometry(*services_); });
     caseFiles_ = new vortalin::CaseFiles(*this, *services_, [this] {
         calculator_->ResetOutputs();
         staleResults_->ComputeEnded(false);
