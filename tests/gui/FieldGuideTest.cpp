@@ -12,9 +12,12 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 
 #include <algorithm>
 
@@ -42,6 +45,7 @@ private slots:
     void refusalClickedWithTheMouseFocusesItsField_data();
     void refusalClickedWithTheMouseFocusesItsField();
     void copyIsConfirmedAndNamesTheCoil();
+    void studyOfAVariableTheGeometryDoesNotUseSaysSo();
     void windowKeepsRoomForEveryControl();
 
 private:
@@ -242,6 +246,29 @@ void FieldGuideTest::copyIsConfirmedAndNamesTheCoil() {
         QVERIFY2(copied.contains(QString::fromUtf8(line)), line);
     }
     QVERIFY(!copied.contains(":\t"));
+}
+
+void FieldGuideTest::studyOfAVariableTheGeometryDoesNotUseSaysSo() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("studia.txt");
+    ModalWatcher watcher([&path](QDialog& dialog) {
+        vortalin::test::EnterFileName(static_cast<QFileDialog&>(dialog), path);
+    });
+    auto* diameterSweep = Find<QRadioButton>(windows_->form2, "RadioButton2");
+    diameterSweep->setChecked(true); // chosen while the pipe was selected
+    vortalin::test::ChooseMenuItem(Form(), "daje1", "Ulodosboru1");
+    Choose(Geometry::HelicalPipe);
+    QVERIFY(!diameterSweep->isEnabled());
+    ClickCompute();
+    QVERIFY(QFile::exists(path));
+    const QString note =
+        QString::fromStdString(vortalin::ConstantStudyNote(Geometry::HelicalPipe, EditId::Edit2));
+    QVERIFY2(Panel("StudySummaryPanel").text().endsWith(note),
+             qPrintable(Panel("StudySummaryPanel").text()));
+    Choose(Geometry::Plate); // a study the plate's length changes
+    ClickCompute();
+    QVERIFY(!Panel("StudySummaryPanel").text().contains(note));
+    QCOMPARE(watcher.Texts(), QStringList());
 }
 
 void FieldGuideTest::windowKeepsRoomForEveryControl() {
