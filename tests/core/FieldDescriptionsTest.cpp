@@ -88,7 +88,7 @@ TEST(FieldDescriptions, ToolTipsSayWhatTheGeometryDoesWithAField) {
         {EditId::Edit2, With(Geometry::PlanarSlot), "Dh = 2·s"},
         {EditId::Edit2, With(Geometry::SlotInsulatedOneSide), "Dh = 2·s"},
         {EditId::Edit2, With(Geometry::HelicalPipe), "nepoužíva"},
-        {EditId::Edit2, With(Geometry::FinnedBank), "Používa ho: Prúdenie cez potrubie, Priečne"},
+        {EditId::Edit2, With(Geometry::FinnedBank), "Používajú ho: Prúdenie cez potrubie, Priečne"},
         {EditId::Edit29, With(Geometry::InlineBank), "Používa ho: Rúrkovnica - čiastočne str."},
         {EditId::Edit30, With(Geometry::StaggeredBank), "„Počet radov >= 10“"},
         {EditId::Edit22, With(Geometry::HelicalPipe), "Priemer závitu D (m)"},
