@@ -20,9 +20,10 @@ help_options() {
         sed 's/^ *//; /^$/d' | sort -u
 }
 
-# Option names of the page's OPTIONS section: the term line after each .TP.
+# Option names of the page's OPTIONS section: the term line after each .TP, up to its
+# "Arguments:" subsection (the window's case file).
 page_options() {
-    sed -n '/^\.SH OPTIONS/,/^\.SH /p' | sed -n '/^\.TP/{n;p}' |
+    sed -n '/^\.SH OPTIONS/,/^\.S[HS] /p' | sed -n '/^\.TP/{n;p}' |
         sed 's/\\f[BIRP]//g; s/\\,//g; s/\\\/ //g; s/\\-/-/g; s/ <[^>]*>//g' | tr ',' '\n' |
         sed 's/^ *//; s/ .*//; /^$/d' | sort -u
 }

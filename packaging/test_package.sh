@@ -2,12 +2,13 @@
 # Builds the Debian package from the build folder with CPack and checks it as a packager
 # and a user would: where its files are, its control fields, desktop-file-validate,
 # appstreamcli, lintian, and the programs unpacked into a temporary root.
-# Usage: test_package.sh BUILD_DIR VERSION APPLICATION_ID SOURCE_DIR
+# Usage: test_package.sh BUILD_DIR VERSION APPLICATION_ID SOURCE_DIR CASE_MIME_TYPE
 set -uo pipefail
 build=$1
 version=$2
 id=$3
 source_dir=$4
+case_type=$5
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failed=0
@@ -17,7 +18,8 @@ fail() {
     failed=1
 }
 
-for tool in cpack dpkg-deb desktop-file-validate appstreamcli lintian file readelf; do
+for tool in cpack dpkg-deb desktop-file-validate appstreamcli lintian file readelf \
+    update-mime-database; do
     command -v "$tool" >/dev/null || fail "$tool is missing (scripts/packages.sh installs it)"
 done
 [[ $failed -eq 0 ]] || exit 1
@@ -39,6 +41,7 @@ expected=(
     /usr/bin/vortalin-cli
     "/usr/share/applications/$id.desktop"
     "/usr/share/metainfo/$id.metainfo.xml"
+    "/usr/share/mime/packages/$id.xml"
     "/usr/share/icons/hicolor/scalable/apps/$id.svg"
     /usr/share/man/man1/vortalin.1.gz
     /usr/share/man/man1/vortalin-cli.1.gz
@@ -66,7 +69,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [[ $(field Version) == "$version" ]] || fail "Version: $(field Version)"
 [[ $(field Section) == science ]] || fail "Section: $(field Section)"
 [[ $(field Architecture) == "$arch" ]] || fail "Architecture: $(field Architecture)"
-for library in libc6 libqt6core6 libqt6widgets6 libqt6svg6; do
+for library in libc6 libqt6core6 libqt6widgets6; do
     field Depends | grep -qE "(^|, )$library( |,|$)" || fail "Depends lacks $library: $(field Depends)"
 done
 [[ $(field Description | wc -l) -ge 3 ]] || fail "Description has no long text"
@@ -80,6 +83,20 @@ desktop-file-validate "$desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate --no-net"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo release is not $version"
 grep -qx "Icon=$id" "$desktop" || fail "desktop entry Icon is not $id"
+
+# Case files: the desktop knows their type by the suffix and opens them with the window.
+grep -qx "MimeType=$case_type;" "$desktop" || fail "desktop entry MimeType is not $case_type"
+grep -qx "Exec=vortalin %f" "$desktop" || fail "desktop entry does not pass the file to open"
+grep -qF "<mediatype>$case_type</mediatype>" "$metainfo" || fail "metainfo lacks $case_type"
+mime="$work/mime"
+mkdir -p "$mime/packages"
+cp "$root/usr/share/mime/packages/$id.xml" "$mime/packages/"
+# (in the data folders searched, or it adds a note that it is not)
+mime_log=$(XDG_DATA_DIRS="$work" update-mime-database "$mime" 2>&1) ||
+    fail "update-mime-database: $mime_log"
+[[ -z "$mime_log" ]] || fail "update-mime-database: $mime_log"
+grep -qF ":$case_type:*.vortalin" "$mime/globs2" || fail "*.vortalin is not $case_type"
+grep -qF "$case_type application/json" "$mime/subclasses" || fail "$case_type is not JSON"
 for size in "${icon_sizes[@]}"; do
     png="$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
     file "$png" | grep -q "PNG image data, $size x $size," || fail "$png: $(file -b "$png")"
@@ -108,9 +125,13 @@ done
 [[ $(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/vortalin" --version) == \
     "vortalin $version" ]] || fail "vortalin --version"
 
-# The window starts from the desktop entry's Exec line and keeps running until stopped.
+# The window starts from the desktop entry's Exec line on a case file and keeps running
+# until stopped.
+case_file="$work/prípad.vortalin"
+"$root/usr/bin/vortalin-cli" --geometry plate --write-case "$case_file" ||
+    fail "vortalin-cli --write-case"
 exec_line=$(sed -n 's/^Exec=//p' "$desktop")
-PATH="$root/usr/bin:$PATH" QT_QPA_PLATFORM=offscreen timeout 3 $exec_line
+PATH="$root/usr/bin:$PATH" QT_QPA_PLATFORM=offscreen timeout 3 ${exec_line/\%f/$case_file}
 [[ $? -eq 124 ]] || fail "the window did not start from Exec=$exec_line"
 
 # lintian: no errors; the remaining warnings are shown.

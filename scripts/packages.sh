@@ -3,7 +3,7 @@
 # (tools/accuracy/).
 VORTALIN_PACKAGES=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libgl-dev qt6-translations-l10n
+    qt6-base-dev libgl-dev qt6-translations-l10n
     libgtest-dev libbenchmark-dev
     xvfb xauth fonts-dejavu-core
     python3-iapws

@@ -1,10 +1,11 @@
 #include "app/files/ResultsFile.h"
 
+#include "app/files/Windows1250.h"
 #include "app/form/InputLabels.h"
 #include "app/format/NumberFormat.h"
 
 #include <cmath>
-#include <iconv.h>
+#include <optional>
 #include <stdexcept>
 
 namespace vortalin {
@@ -18,24 +19,12 @@ constexpr std::string_view kHeaderUtf8 =
     ";Tep. vodivosť (W.m-1.K-1) ;Re (1) ;Pr (1) ;Pr pri stene (1) ;Nu (1) ;Súčiniteľ prestupu "
     "tepla (W.m-2.K-1) ";
 
-std::string ToWindows1250(std::string_view utf8) {
-    iconv_t cd = iconv_open("WINDOWS-1250", "UTF-8");
-    if (cd == reinterpret_cast<iconv_t>(-1)) {
-        throw std::runtime_error("Kódovanie Windows-1250 nie je k dispozícii.");
-    }
-    std::string in(utf8);
-    std::string out(in.size(), '\0');
-    char* inPtr = in.data();
-    std::size_t inLeft = in.size();
-    char* outPtr = out.data();
-    std::size_t outLeft = out.size();
-    const std::size_t res = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-    iconv_close(cd);
-    if (res == static_cast<std::size_t>(-1) || inLeft != 0) {
+std::string HeaderBytes() {
+    const std::optional<std::string> bytes = ToWindows1250(kHeaderUtf8);
+    if (!bytes) {
         throw std::runtime_error("Hlavičku súboru výsledkov nemožno zapísať vo Windows-1250.");
     }
-    out.resize(out.size() - outLeft);
-    return out;
+    return *bytes;
 }
 
 } // namespace
@@ -63,7 +52,7 @@ std::string_view ResultsTitles() {
 }
 
 const std::string& ResultsHeader() {
-    static const std::string header = ToWindows1250(kHeaderUtf8) + std::string(kLineEnd);
+    static const std::string header = HeaderBytes() + std::string(kLineEnd);
     return header;
 }
 

@@ -44,6 +44,7 @@ public:
     bool Save();                          // "Ulož": true when saved
     bool SaveAs();                        // "Uložiť ako…"
     void OpenRecent(const QString& path); // an item of the recent cases
+    void Open(const std::string& path);   // a case named on the command line
 
     // Before the case is left (the window closes, another case is loaded): when it has
     // unsaved changes, asks whether to save them. Returns whether the case may be left:

@@ -1,37 +1,48 @@
 #include "app/ui/ChartImage.h"
 
+#include "app/ui/PlotView.h"
+
 #include <QBuffer>
 #include <QFileInfo>
+#include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPixmap>
-#include <QSvgGenerator>
-#include <QWidget>
-
-#include <optional>
 
 namespace vortalin {
 
 namespace {
 
-QByteArray RenderPng(QWidget& widget) {
+// The plot's pixels are drawn as on a screen of 96 dots per inch; a PDF point is 1/72 inch.
+constexpr int kPdfResolution = 96;
+constexpr double kPointsPerPixel = 72.0 / kPdfResolution;
+
+QByteArray RenderPng(PlotView& plot) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    widget.grab().save(&buffer, "PNG");
+    plot.grab().save(&buffer, "PNG");
     return bytes;
 }
 
-QByteArray RenderSvg(QWidget& widget, const QString& title) {
+QByteArray RenderPdf(const PlotView& plot, const QString& title) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setSize(widget.size());
-    svg.setViewBox(QRect(QPoint(0, 0), widget.size()));
-    svg.setTitle(title);
-    QPainter painter(&svg);
-    widget.render(&painter);
-    painter.end();
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setTitle(title);
+        pdf.setCreator(QStringLiteral("Vortalin"));
+        pdf.setResolution(kPdfResolution);
+        pdf.setPageSize(QPageSize(QSizeF(plot.size()) * kPointsPerPixel, QPageSize::Point,
+                                  QString(), QPageSize::ExactMatch));
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        QPainter painter(&pdf);
+        if (!painter.isActive()) {
+            return {};
+        }
+        plot.Paint(painter, plot.size());
+    } // the writer finishes the file when it goes
     return bytes;
 }
 
@@ -42,14 +53,14 @@ std::optional<ImageFormat> ImageFormatOf(const QString& path) {
     if (suffix == QLatin1String("png")) {
         return ImageFormat::Png;
     }
-    if (suffix == QLatin1String("svg")) {
-        return ImageFormat::Svg;
+    if (suffix == QLatin1String("pdf")) {
+        return ImageFormat::Pdf;
     }
     return std::nullopt;
 }
 
-QByteArray RenderImage(QWidget& widget, ImageFormat format, const QString& title) {
-    return format == ImageFormat::Png ? RenderPng(widget) : RenderSvg(widget, title);
+QByteArray RenderImage(PlotView& plot, ImageFormat format, const QString& title) {
+    return format == ImageFormat::Png ? RenderPng(plot) : RenderPdf(plot, title);
 }
 
 } // namespace vortalin

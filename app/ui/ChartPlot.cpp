@@ -1,14 +1,5 @@
 #include "app/ui/ChartPlot.h"
 
-#include <QChart>
-#include <QLegendMarker>
-#include <QLineSeries>
-#include <QLocale>
-#include <QLogValueAxis>
-#include <QPen>
-#include <QScatterSeries>
-#include <QValueAxis>
-
 #include <algorithm>
 #include <cmath>
 
@@ -16,13 +7,6 @@ namespace vortalin {
 
 namespace {
 
-// Up to this many steps every step is marked on its line.
-constexpr qsizetype kMarkedStepsLimit = 60;
-constexpr qreal kLineWidth = 2;
-constexpr qreal kStepMarkerSize = 6;
-constexpr qreal kRefusedMarkerSize = 11;
-constexpr qreal kRefusedMarkerPen = 2;
-const QColor kRefusedColour(0xd6, 0x27, 0x28);
 // Share of the span added on each side of a linear axis.
 constexpr double kMargin = 0.04;
 // Factor added on each side of a logarithmic axis.
@@ -31,10 +15,14 @@ constexpr double kLogMargin = 1.15;
 constexpr double kSingleValueShare = 0.05;
 // Intervals between the numbered ticks of a linear axis, about.
 constexpr double kTicks = 6;
+// No axis numbers more ticks than this, whatever its range.
+constexpr int kMostTicks = 100;
 // The longest number an axis writes plainly, in digits, and its most decimals; beyond either
 // every number of the axis is written with an exponent.
 constexpr int kPlainDigits = 6;
 constexpr int kPlainDecimals = 4;
+// Tolerance of the tick positions, as a share of the interval (or of a decade).
+constexpr double kTickSlack = 1e-9;
 
 // The range with a share of its span added on each side; a single value gets a span of its
 // own so that the axis is not empty.
@@ -71,76 +59,76 @@ bool Plain(double largest, int decimals) {
     return decimals <= kPlainDecimals && integerDigits + decimals <= kPlainDigits;
 }
 
-// With localized numbers Qt Charts reads a label format only with its precision written
-// ("%.0f"); a bare "%g" numbers nothing.
+// How every number of one axis is written: QLocale's format letter and precision.
+struct Notation {
+    char format;
+    int precision;
+};
 
 // The numbers of a linear axis at multiples of the interval: all with the decimals the
 // interval needs ("0,5 1,0 1,5"), or, when too long, all in the exponent form with as many
 // digits of the mantissa ("5,0E-06 1,0E-05 1,5E-05").
-QString LinearLabelFormat(ValueRange shown, double interval) {
+Notation LinearNotation(ValueRange shown, double interval) {
     const double largest = std::max(std::fabs(shown.min), std::fabs(shown.max));
     const int finest = DecadeOf(interval);
     const int decimals = std::max(0, -finest);
     if (Plain(largest, decimals)) {
-        return QStringLiteral("%.%1f").arg(decimals);
+        return {'f', decimals};
     }
-    return QStringLiteral("%.%1E").arg(std::max(0, DecadeOf(largest) - finest));
+    return {'E', std::max(0, DecadeOf(largest) - finest)};
 }
 
 // The numbers of a logarithmic axis, the powers of ten: plainly ("0,1 1 10 100"; "g" drops
 // the zeros after the last digit and keeps up to kPlainDigits digits and 4 decimals without
 // an exponent) or, when too long, all as "1E-06".
-QString LogLabelFormat(ValueRange shown) {
+Notation LogNotation(ValueRange shown) {
     const int lowestLabel = static_cast<int>(std::ceil(std::log10(shown.min)));
     if (Plain(shown.max, std::max(0, -lowestLabel))) {
-        return QStringLiteral("%.%1g").arg(kPlainDigits);
+        return {'g', kPlainDigits};
     }
-    return QStringLiteral("%.0E");
+    return {'E', 0};
+}
+
+AxisTick Tick(double value, Notation notation) {
+    return {value, ChartLocale().toString(value, notation.format, notation.precision)};
+}
+
+// Ticks at the multiples of the interval (anchored at zero) inside the range.
+std::vector<AxisTick> LinearTicks(ValueRange shown, double interval) {
+    const Notation notation = LinearNotation(shown, interval);
+    std::vector<AxisTick> ticks;
+    const double first = std::ceil(shown.min / interval - kTickSlack);
+    for (int k = 0; k < kMostTicks; ++k) {
+        const double value = (first + k) * interval;
+        if (!(value <= shown.max + interval * kTickSlack)) {
+            break;
+        }
+        ticks.push_back(Tick(value, notation));
+    }
+    return ticks;
+}
+
+// Ticks at the powers of ten inside the range.
+std::vector<AxisTick> LogTicks(ValueRange shown) {
+    const Notation notation = LogNotation(shown);
+    std::vector<AxisTick> ticks;
+    const double first = std::ceil(std::log10(shown.min) - kTickSlack);
+    const double last = std::floor(std::log10(shown.max) + kTickSlack);
+    for (int k = 0; k < kMostTicks && first + k <= last; ++k) {
+        ticks.push_back(Tick(std::pow(10.0, first + k), notation));
+    }
+    return ticks;
 }
 
 bool Finite(const ChartPoint& p) {
     return std::isfinite(p.x) && std::isfinite(p.y);
 }
 
-void HideFromLegend(QChart& chart, QXYSeries& series) {
-    for (QLegendMarker* marker : chart.legend()->markers(&series)) {
-        marker->setVisible(false);
-    }
-}
-
-QXYSeries* AddLine(QChart& chart, const QList<QPointF>& run, QAbstractAxis& x, QAbstractAxis& y,
-                   const QColor& colour, bool markSteps) {
-    auto* line = new QLineSeries;
-    QPen pen(colour);
-    pen.setWidthF(kLineWidth);
-    line->setPen(pen);
-    line->setPointsVisible(markSteps || run.size() == 1); // a lone step is only a marker
-    line->setMarkerSize(kStepMarkerSize);
-    line->replace(run);
-    chart.addSeries(line);
-    line->attachAxis(&x);
-    line->attachAxis(&y);
-    return line;
-}
-
-QXYSeries* AddRefusedMarkers(QChart& chart, const QList<QPointF>& refused, QAbstractAxis& x,
-                             QAbstractAxis& y) {
-    auto* markers = new QScatterSeries;
-    markers->setName(QString::fromUtf8(kRefusedLegend));
-    markers->setMarkerShape(QScatterSeries::MarkerShapeCircle);
-    markers->setMarkerSize(kRefusedMarkerSize);
-    markers->setBrush(Qt::NoBrush); // hollow: the line stays visible through it
-    QPen pen(kRefusedColour);
-    pen.setWidthF(kRefusedMarkerPen);
-    markers->setPen(pen);
-    markers->replace(refused);
-    chart.addSeries(markers);
-    markers->attachAxis(&x);
-    markers->attachAxis(&y);
-    return markers;
-}
-
 } // namespace
+
+PointStatus StatusOf(const ChartPoint& point) {
+    return point.refusal != SweepSeries::kAccepted ? PointStatus::Refused : PointStatus::Accepted;
+}
 
 std::vector<QList<QPointF>> DefinedRuns(const std::vector<ChartPoint>& points) {
     std::vector<QList<QPointF>> runs;
@@ -159,14 +147,14 @@ std::vector<QList<QPointF>> DefinedRuns(const std::vector<ChartPoint>& points) {
     return runs;
 }
 
-QList<QPointF> RefusedPoints(const std::vector<ChartPoint>& points) {
-    QList<QPointF> refused;
+QList<QPointF> MarkedPoints(const std::vector<ChartPoint>& points, PointStatus status) {
+    QList<QPointF> marked;
     for (const ChartPoint& p : points) {
-        if (Finite(p) && p.refusal != SweepSeries::kAccepted) {
-            refused.append(QPointF(p.x, p.y));
+        if (Finite(p) && StatusOf(p) == status) {
+            marked.append(QPointF(p.x, p.y));
         }
     }
-    return refused;
+    return marked;
 }
 
 std::optional<ValueRange> RangeOf(const std::vector<double>& values) {
@@ -213,59 +201,26 @@ QLocale ChartLocale() {
     return locale;
 }
 
-void LocalizeAxes(QChart& chart) {
-    chart.setLocale(ChartLocale());
-    chart.setLocalizeNumbers(true);
+double ChartAxis::Fraction(double value) const {
+    if (logarithmic) {
+        const double low = std::log10(shown.min);
+        return (std::log10(value) - low) / (std::log10(shown.max) - low);
+    }
+    return (value - shown.min) / (shown.max - shown.min);
 }
 
-QAbstractAxis* NewAxis(std::optional<ValueRange> range, bool logarithmic, const QString& title) {
-    QAbstractAxis* axis = nullptr;
+ChartAxis NewAxis(std::optional<ValueRange> range, bool logarithmic, const QString& title) {
+    ChartAxis axis;
+    axis.title = title;
     if (logarithmic && range && range->min > 0) {
-        auto* log = new QLogValueAxis;
-        log->setBase(10);
-        log->setMinorTickCount(8);
-        const ValueRange shown{range->min / kLogMargin, range->max * kLogMargin};
-        log->setRange(shown.min, shown.max);
-        log->setLabelFormat(LogLabelFormat(shown));
-        axis = log;
+        axis.logarithmic = true;
+        axis.shown = {range->min / kLogMargin, range->max * kLogMargin};
+        axis.ticks = LogTicks(axis.shown);
     } else {
-        auto* linear = new QValueAxis;
-        const ValueRange shown = range ? Widened(*range, kMargin) : ValueRange{0, 1};
-        const double interval = TickInterval(shown.max - shown.min);
-        linear->setRange(shown.min, shown.max);
-        linear->setTickType(QValueAxis::TicksDynamic);
-        linear->setTickAnchor(0);
-        linear->setTickInterval(interval);
-        linear->setLabelFormat(LinearLabelFormat(shown, interval));
-        axis = linear;
+        axis.shown = range ? Widened(*range, kMargin) : ValueRange{0, 1};
+        axis.ticks = LinearTicks(axis.shown, TickInterval(axis.shown.max - axis.shown.min));
     }
-    axis->setTitleText(title);
     return axis;
-}
-
-QList<QXYSeries*> PlotResult(QChart& chart, const std::vector<ChartPoint>& points, QAbstractAxis& x,
-                             QAbstractAxis& y, const QString& name, const QColor& colour,
-                             bool refusedInLegend) {
-    QList<QXYSeries*> added;
-    const bool markSteps = static_cast<qsizetype>(points.size()) <= kMarkedStepsLimit;
-    for (const QList<QPointF>& run : DefinedRuns(points)) {
-        QXYSeries* line = AddLine(chart, run, x, y, colour, markSteps);
-        if (added.isEmpty()) {
-            line->setName(name);
-        } else {
-            HideFromLegend(chart, *line);
-        }
-        added.append(line);
-    }
-    const QList<QPointF> refused = RefusedPoints(points);
-    if (!refused.isEmpty()) {
-        QXYSeries* markers = AddRefusedMarkers(chart, refused, x, y);
-        if (!refusedInLegend) {
-            HideFromLegend(chart, *markers);
-        }
-        added.append(markers);
-    }
-    return added;
 }
 
 } // namespace vortalin

@@ -1,6 +1,7 @@
 #pragma once
-// Drawing one result of a sweep into a Qt chart: the defined steps as lines that break
-// wherever the result is undefined, and the refused steps as hollow red markers.
+// What the chart of a sweep draws, as plain data: the lines of one result that break
+// wherever it is undefined, the marked steps by their status, and the axes with their
+// numbered ticks. PlotView paints it; nothing here knows about widgets.
 
 #include "app/studies/SweepSeries.h"
 
@@ -10,19 +11,37 @@
 #include <QPointF>
 #include <QString>
 
+#include <array>
+#include <optional>
 #include <vector>
 
-class QAbstractAxis;
-class QChart;
-class QXYSeries;
-
 namespace vortalin {
+
+// How the chart marks a step. Every status but Accepted has its own marker and legend text
+// (kStatusMarkers); a new kind of step is one value here and one row there.
+enum class PointStatus { Accepted, Refused };
+
+PointStatus StatusOf(const ChartPoint& point);
+
+// A marked kind of step: a hollow circle in its colour, named in the legend.
+struct StatusMarker {
+    PointStatus status;
+    QColor colour;
+    const char* legend;
+};
+
+// Legend text of the refused steps.
+inline constexpr const char* kRefusedLegend = "mimo platnosti rovnice";
+
+inline const std::array<StatusMarker, 1> kStatusMarkers = {{
+    {PointStatus::Refused, QColor(0xd6, 0x27, 0x28), kRefusedLegend},
+}};
 
 // The runs of consecutive steps whose x and y are both finite; an undefined step ends a run.
 std::vector<QList<QPointF>> DefinedRuns(const std::vector<ChartPoint>& points);
 
-// The defined steps that the validity checks refuse.
-QList<QPointF> RefusedPoints(const std::vector<ChartPoint>& points);
+// The defined steps of the given status.
+QList<QPointF> MarkedPoints(const std::vector<ChartPoint>& points, PointStatus status);
 
 // Smallest and largest finite value; nullopt when there is none.
 struct ValueRange {
@@ -40,24 +59,29 @@ std::vector<double> YValues(const std::vector<ChartPoint>& points);
 // number on an axis or in a tooltip would read as two numbers.
 QLocale ChartLocale();
 
-// Numbers on the chart's axes in ChartLocale().
-void LocalizeAxes(QChart& chart);
+// A numbered tick of an axis.
+struct AxisTick {
+    double value;
+    QString text;
+};
+
+// One axis of the chart: the range it shows, its scale, title and numbered ticks.
+struct ChartAxis {
+    ValueRange shown{0, 1};
+    bool logarithmic = false;
+    QString title;
+    std::vector<AxisTick> ticks; // from the smallest value
+
+    // Where the value lies along the axis: 0 at its start, 1 at its end.
+    double Fraction(double value) const;
+};
 
 // A new axis over the range, linear or logarithmic, with the title; the range is widened a
 // little so that no marker sits on the frame. Linear axes are numbered at round steps (1, 2
 // or 5 times a power of ten), logarithmic ones at the powers of ten. All numbers of an axis
 // are written alike: plainly while the longest needs at most six digits and four decimals
 // ("0 5000 10000", "0,001 0,002"), otherwise all in the exponent form ("5,0E-06 1,0E-05").
-QAbstractAxis* NewAxis(std::optional<ValueRange> range, bool logarithmic, const QString& title);
-
-// Legend text of the refused steps.
-inline constexpr const char* kRefusedLegend = "mimo platnosti rovnice";
-
-// Adds one result's series to the chart on the given axes; returns every series added
-// (lines first, then the refused markers when there are any) so that the caller can
-// connect their hover signals. The first line carries the legend entry `name`.
-QList<QXYSeries*> PlotResult(QChart& chart, const std::vector<ChartPoint>& points, QAbstractAxis& x,
-                             QAbstractAxis& y, const QString& name, const QColor& colour,
-                             bool refusedInLegend);
+// Without a range the axis shows 0 to 1.
+ChartAxis NewAxis(std::optional<ValueRange> range, bool logarithmic, const QString& title);
 
 } // namespace vortalin

@@ -1,30 +1,26 @@
 #include "app/ui/ChartWindow.h"
 
+#include "app/compute/ResultDisplay.h"
+#include "app/form/InputLabels.h"
+#include "app/qt/UserFile.h"
 #include "app/ui/ChartImage.h"
 #include "app/ui/ChartPlot.h"
 #include "app/ui/ErrorBox.h"
-#include "app/form/InputLabels.h"
-#include "app/compute/ResultDisplay.h"
-#include "app/qt/UserFile.h"
+#include "app/ui/PlotView.h"
 
-#include <QChart>
-#include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCursor>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLegend>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QToolTip>
 #include <QVBoxLayout>
-#include <QXYSeries>
 
-#include <algorithm>
-#include <limits>
+#include <optional>
 #include <string_view>
 
 namespace vortalin {
@@ -99,15 +95,9 @@ void ChartWindow::ReadCaptions() {
 }
 
 void ChartWindow::CreateControls() {
-    chart_ = new QChart;
-    LocalizeAxes(*chart_);
-    chart_->legend()->setAlignment(Qt::AlignBottom);
-    chart_->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
-    view_ = new QChartView(chart_, this);
+    view_ = new PlotView(this);
     view_->setObjectName(QStringLiteral("ChartView"));
-    view_->setRenderHint(QPainter::Antialiasing);
-    view_->viewport()->setMouseTracking(true);
-    view_->viewport()->installEventFilter(this);
+    view_->installEventFilter(this);
     summary_ = new QLabel(this);
     summary_->setObjectName(QStringLiteral("ChartSummary"));
 
@@ -177,12 +167,12 @@ void ChartWindow::CreateImageDialog() {
     imageDialog_->setFileMode(QFileDialog::AnyFile);
     imageDialog_->setOptions(QFileDialog::DontUseNativeDialog);
     const QString png = QStringLiteral("Obrázok PNG (*.png)");
-    const QString svg = QStringLiteral("Obrázok SVG (*.svg)");
-    imageDialog_->setNameFilters({png, svg});
+    const QString pdf = QStringLiteral("Dokument PDF (*.pdf)");
+    imageDialog_->setNameFilters({png, pdf});
     imageDialog_->setDefaultSuffix(QStringLiteral("png"));
     // A name typed without a suffix gets the one of the chosen type.
-    connect(imageDialog_, &QFileDialog::filterSelected, this, [this, svg](const QString& filter) {
-        imageDialog_->setDefaultSuffix(filter == svg ? QStringLiteral("svg")
+    connect(imageDialog_, &QFileDialog::filterSelected, this, [this, pdf](const QString& filter) {
+        imageDialog_->setDefaultSuffix(filter == pdf ? QStringLiteral("pdf")
                                                      : QStringLiteral("png"));
     });
 }
@@ -193,34 +183,28 @@ void ChartWindow::ShowSweep(std::shared_ptr<const SweepSeries> sweep) {
 }
 
 void ChartWindow::Redraw() {
-    ClearChart();
+    QToolTip::hideText();
     summary_->setText(Summary());
     UpdateScaleToggles();
-    const std::vector<ChartPoint> none;
-    const std::vector<ChartPoint>& left =
-        sweep_ ? sweep_->Points(ChosenResult(*leftQuantity_)) : none;
-    QAbstractAxis* x =
-        NewAxis(RangeOf(XValues(left)), logX_->isChecked(), sweep_ ? XCaption() : QString());
-    chart_->addAxis(x, Qt::AlignBottom);
+    plotted_.clear();
     if (!sweep_) {
-        chart_->addAxis(NewAxis(std::nullopt, false, QString()), Qt::AlignLeft);
+        const ChartAxis empty = NewAxis(std::nullopt, false, QString());
+        view_->Show(empty, empty, std::nullopt, {});
         return;
     }
-    PlotQuantity(ChosenResult(*leftQuantity_), *x, false, true);
+    const std::size_t left = ChosenResult(*leftQuantity_);
+    const ChartAxis x =
+        NewAxis(RangeOf(XValues(sweep_->Points(left))), logX_->isChecked(), XCaption());
+    std::vector<PlotCurve> curves{Curve(left, false)};
+    plotted_.push_back(left);
+    std::optional<ChartAxis> rightAxis;
     if (rightShown_->isChecked()) {
-        const bool leftHasRefused = !RefusedPoints(left).isEmpty();
-        PlotQuantity(ChosenResult(*rightQuantity_), *x, true, !leftHasRefused);
+        const std::size_t right = ChosenResult(*rightQuantity_);
+        rightAxis = YAxis(right, logRight_->isChecked());
+        curves.push_back(Curve(right, true));
+        plotted_.push_back(right);
     }
-}
-
-void ChartWindow::ClearChart() {
-    QToolTip::hideText();
-    plotted_.clear();
-    chart_->removeAllSeries();
-    for (QAbstractAxis* axis : chart_->axes()) {
-        chart_->removeAxis(axis);
-        delete axis;
-    }
+    view_->Show(x, YAxis(left, logLeft_->isChecked()), rightAxis, std::move(curves));
 }
 
 void ChartWindow::UpdateScaleToggles() {
@@ -244,24 +228,18 @@ void ChartWindow::UpdateScaleToggles() {
     offer(*logRight_, rightShown_->isChecked() && AllPositive(YValues(right)));
 }
 
-void ChartWindow::PlotQuantity(std::size_t result, QAbstractAxis& x, bool rightAxis,
-                               bool refusedInLegend) {
-    const std::vector<ChartPoint>& points = sweep_->Points(result);
-    const QString caption = captions_[Index(kDisplayedResults[result].field)];
-    const bool logarithmic = (rightAxis ? logRight_ : logLeft_)->isChecked();
-    QAbstractAxis* y = NewAxis(RangeOf(YValues(points)), logarithmic, caption);
-    const QColor colour = rightAxis ? kRightColour : kLeftColour;
-    y->setTitleBrush(colour);
-    chart_->addAxis(y, rightAxis ? Qt::AlignRight : Qt::AlignLeft);
-    const QList<QXYSeries*> series =
-        PlotResult(*chart_, points, x, *y, caption, colour, refusedInLegend);
-    if (!series.isEmpty()) {
-        plotted_.push_back({result, series.front()});
-    }
+ChartAxis ChartWindow::YAxis(std::size_t result, bool logarithmic) const {
+    return NewAxis(RangeOf(YValues(sweep_->Points(result))), logarithmic,
+                   captions_[Index(kDisplayedResults[result].field)]);
+}
+
+PlotCurve ChartWindow::Curve(std::size_t result, bool rightAxis) const {
+    return {captions_[Index(kDisplayedResults[result].field)],
+            rightAxis ? kRightColour : kLeftColour, rightAxis, sweep_->Points(result)};
 }
 
 bool ChartWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == view_->viewport()) {
+    if (watched == view_) {
         if (event->type() == QEvent::MouseMove) {
             ShowPointTip(static_cast<QMouseEvent*>(event)->position().toPoint());
         } else if (event->type() == QEvent::Leave) {
@@ -273,27 +251,13 @@ bool ChartWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void ChartWindow::ShowPointTip(const QPoint& pointer) {
     // The step drawn nearest to the pointer, of either result, when it is close enough.
-    const QPointF at = chart_->mapFromScene(view_->mapToScene(pointer));
-    double best = kTipRadius * kTipRadius;
-    QString text;
-    for (const Plotted& plotted : plotted_) {
-        for (const ChartPoint& p : sweep_->Points(plotted.result)) {
-            if (!p.Defined()) {
-                continue;
-            }
-            const QPointF d = chart_->mapToPosition(QPointF(p.x, p.y), plotted.series) - at;
-            const double distance = QPointF::dotProduct(d, d);
-            if (distance <= best) {
-                best = distance;
-                text = PointText(plotted.result, p);
-            }
-        }
-    }
-    if (text.isEmpty()) {
+    const std::optional<PlotView::Step> step = view_->StepNear(pointer, kTipRadius);
+    if (!step) {
         QToolTip::hideText();
-    } else {
-        QToolTip::showText(view_->viewport()->mapToGlobal(pointer), text, view_);
+        return;
     }
+    const ChartPoint& point = view_->Curves()[step->curve].points[step->point];
+    QToolTip::showText(view_->mapToGlobal(pointer), PointText(plotted_[step->curve], point), view_);
 }
 
 QString ChartWindow::PointText(std::size_t result, const ChartPoint& point) const {
@@ -343,10 +307,13 @@ void ChartWindow::ChooseImageFile() {
 QString ChartWindow::SaveImage(const QString& path) {
     const std::optional<ImageFormat> format = ImageFormatOf(path);
     if (!format) {
-        return QStringLiteral("Obrázok „%1“ sa neuložil: zvoľte príponu .png alebo .svg.")
+        return QStringLiteral("Obrázok „%1“ sa neuložil: zvoľte príponu .png alebo .pdf.")
             .arg(path);
     }
     const QByteArray bytes = RenderImage(*view_, *format, windowTitle());
+    if (bytes.isEmpty()) {
+        return QStringLiteral("Obrázok „%1“ sa nepodarilo nakresliť.").arg(path);
+    }
     const std::string reason =
         WriteUserFile(path.toStdString(),
                       std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),

@@ -5,6 +5,7 @@
 // itself (SweepSeries): the window only draws them.
 
 #include "app/studies/SweepSeries.h"
+#include "app/ui/ChartPlot.h"
 
 #include <QString>
 #include <QWidget>
@@ -13,17 +14,16 @@
 #include <memory>
 #include <vector>
 
-class QAbstractAxis;
-class QChart;
-class QChartView;
 class QCheckBox;
 class QComboBox;
 class QFileDialog;
 class QLabel;
 class QPoint;
-class QXYSeries;
 
 namespace vortalin {
+
+class PlotView;
+struct PlotCurve;
 
 class ChartWindow : public QWidget {
     Q_OBJECT
@@ -34,7 +34,7 @@ public:
     // Shows a completed sweep in place of the one shown before.
     void ShowSweep(std::shared_ptr<const SweepSeries> sweep);
 
-    // Writes the chart to a PNG or SVG file, by the suffix of the path; returns the Slovak
+    // Writes the chart to a PNG or PDF file, by the suffix of the path; returns the Slovak
     // message of a failure, or an empty string when the file was written.
     QString SaveImage(const QString& path);
 
@@ -42,21 +42,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // A result on the chart and one of its series, which knows the result's axes.
-    struct Plotted {
-        std::size_t result;
-        QXYSeries* series;
-    };
-
     void CreateControls();
     QWidget* CreateChoiceRow();
     QWidget* CreateScaleRow();
     void CreateImageDialog();
     void ReadCaptions();
     void Redraw();
-    void ClearChart();
     void UpdateScaleToggles();
-    void PlotQuantity(std::size_t result, QAbstractAxis& x, bool rightAxis, bool refusedInLegend);
+    ChartAxis YAxis(std::size_t result, bool logarithmic) const;
+    PlotCurve Curve(std::size_t result, bool rightAxis) const;
     void ShowPointTip(const QPoint& pointer);
     QString PointText(std::size_t result, const ChartPoint& point) const;
     QString Summary() const;
@@ -72,11 +66,10 @@ private:
     QCheckBox* logX_ = nullptr;
     QCheckBox* logLeft_ = nullptr;
     QCheckBox* logRight_ = nullptr;
-    QChart* chart_ = nullptr;
-    QChartView* view_ = nullptr;
+    PlotView* view_ = nullptr;
     QLabel* summary_ = nullptr;
     QFileDialog* imageDialog_ = nullptr;
-    std::vector<Plotted> plotted_;
+    std::vector<std::size_t> plotted_; // the result of each curve of the plot
 };
 
 } // namespace vortalin

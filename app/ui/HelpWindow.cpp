@@ -8,12 +8,9 @@
 
 #include <QAction>
 #include <QFile>
-#include <QImage>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPainter>
-#include <QSvgRenderer>
 #include <QVBoxLayout>
 
 // The pages are compiled into the library; a static library needs them registered, from
@@ -86,18 +83,6 @@ QString PageFile(const QString& page) {
     return QString::fromUtf8(file.readAll());
 }
 
-QImage SketchImage(const QUrl& url) {
-    QSvgRenderer renderer(QStringLiteral(":") + url.path());
-    if (!renderer.isValid()) {
-        return {};
-    }
-    QImage image(renderer.defaultSize(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    renderer.render(&painter);
-    return image;
-}
-
 } // namespace
 
 QString GeometryPage(Geometry geometry) {
@@ -121,9 +106,6 @@ QString HelpPageHtml(const QString& page) {
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
     if (type == QTextDocument::HtmlResource) {
         return HelpPageHtml(name.fileName());
-    }
-    if (type == QTextDocument::ImageResource && name.path().endsWith(QStringLiteral(".svg"))) {
-        return SketchImage(name);
     }
     return QTextBrowser::loadResource(type, name);
 }

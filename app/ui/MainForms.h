@@ -5,6 +5,8 @@
 #include "app/ui/Unit1.h"
 #include "app/ui/Unit2.h"
 
+#include <QStringList>
+
 #include <memory>
 
 namespace vortalin {
@@ -12,6 +14,9 @@ namespace vortalin {
 class MainForms {
 public:
     MainForms();
+
+    // Loads the case file the program was started on, if any (QCoreApplication::arguments()).
+    void OpenCaseArgument(const QStringList& arguments);
 
     TForm1& Form1() { return form1_; }
     TForm2& Form2() { return *form2_; }

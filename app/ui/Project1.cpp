@@ -1,11 +1,15 @@
 // Vortalin: the desktop program. Start-up creates the application, the main window and
-// the hidden range dialog, then runs the event loop until the main window is closed.
+// the hidden range dialog, loads the case file it was started on (if any) once the event
+// loop runs, and runs the event loop until the main window is closed.
 
+#include "app/qt/UserFile.h"
 #include "app/ui/ErrorBox.h"
 #include "app/ui/MainForms.h"
 #include "app/ui/StartupOptions.h"
 #include "app/ui/VortalinApplication.h"
-#include "app/qt/UserFile.h"
+
+#include <QCoreApplication>
+#include <QTimer>
 
 #include <csignal>
 #include <cstdlib>
@@ -22,6 +26,8 @@ int main(int argc, char* argv[]) {
     vortalin::VortalinApplication application(argc, argv);
     try {
         vortalin::MainForms forms;
+        QTimer::singleShot(0, &forms.Form1(),
+                           [&forms] { forms.OpenCaseArgument(QCoreApplication::arguments()); });
         return application.exec();
     } catch (...) {
         // A failure during start-up is shown, and the program ends.

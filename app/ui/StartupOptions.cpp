@@ -21,10 +21,18 @@ QStringList Arguments(int argc, char* argv[]) {
     return arguments;
 }
 
-} // namespace
-
-std::optional<int> AnswerInformationOptions(int argc, char* argv[]) {
+// The program's options and its one argument. Options QApplication takes are unknown
+// here; they are not errors of this parser.
+struct Options {
+    Options();
     QCommandLineParser parser;
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            QStringLiteral("Displays help on commandline options.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               QStringLiteral("Displays version information.")};
+};
+
+Options::Options() {
     parser.setApplicationDescription(QStringLiteral(
         "Vortalin: forced-convection heat transfer. The window computes the fluid's "
         "properties, the similarity numbers, the Nusselt number and the heat transfer "
@@ -32,23 +40,41 @@ std::optional<int> AnswerInformationOptions(int argc, char* argv[]) {
         "results file. The same calculation runs without a window in vortalin-cli."));
     // Qt's own single-dash options (-platform, -reverse) must not read as -p -l -a ...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Displays help on commandline options."));
     parser.addOption(help);
-    const QCommandLineOption version = parser.addVersionOption();
-    // Options QApplication takes are unknown here; they are not errors of this parser.
+    parser.addOption(version);
+    parser.addPositionalArgument(
+        QStringLiteral("file"),
+        QStringLiteral("A case file (*.vortalin) to load at start, as Súbor → Načítaj does."),
+        QStringLiteral("[file]"));
+}
+
+} // namespace
+
+std::optional<int> AnswerInformationOptions(int argc, char* argv[]) {
+    Options options;
+    QCommandLineParser& parser = options.parser;
     parser.parse(Arguments(argc, argv));
-    if (parser.isSet(help)) {
+    if (parser.isSet(options.help)) {
         // The usage line names the program as it was started.
         const QCoreApplication application(argc, argv);
         std::cout << parser.helpText().toStdString();
         return EXIT_SUCCESS;
     }
-    if (parser.isSet(version)) {
+    if (parser.isSet(options.version)) {
         std::cout << "vortalin " << kVersion << '\n';
         return EXIT_SUCCESS;
     }
     return std::nullopt;
+}
+
+std::optional<QString> CaseFileArgument(const QStringList& arguments) {
+    Options options;
+    options.parser.parse(arguments);
+    const QStringList files = options.parser.positionalArguments();
+    if (files.isEmpty()) {
+        return std::nullopt;
+    }
+    return files.front();
 }
 
 } // namespace vortalin

@@ -12,6 +12,7 @@
 #include "app/ui/OuterGeometry.h"
 #include "app/ui/ResultFields.h"
 #include "app/ui/ResultsCopy.h"
+#include "app/ui/Sketch.h"
 #include "app/ui/StaleResults.h"
 #include "app/ui/StatusBarPanels.h"
 #include "app/ui/StudyReport.h"
@@ -26,21 +27,8 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QPointer>
-#include <QSvgWidget>
 
 #include <optional>
-
-// The sketches are compiled into the library; a static library needs them registered, from
-// outside any namespace.
-static void RegisterSketches() {
-#ifdef VORTALIN_HAVE_SKETCHES
-    static const bool registered = [] {
-        Q_INIT_RESOURCE(sketches);
-        return true;
-    }();
-    (void)registered;
-#endif
-}
 
 namespace {
 
@@ -135,11 +123,9 @@ void TForm1::CreateCaseDialogs() {
 }
 
 void TForm1::LoadSketches() {
-    RegisterSketches();
     for (int i = 1; i <= kSketchCount; ++i) {
         const QString name = QStringLiteral("Image%1").arg(i);
-        vortalin::FindControl<QSvgWidget>(*this, name.toStdString())
-            .load(QStringLiteral(":/sketches/%1.svg").arg(name));
+        vortalin::FindControl<vortalin::Sketch>(*this, name.toStdString()).Load(name);
     }
 }
 
@@ -312,6 +298,10 @@ void TForm1::Ulodosboru1Click() {
 
 void TForm1::Nataj1Click() {
     vortalin::RunCommand(this, [this] { caseFiles_->Load(); });
+}
+
+void TForm1::OpenCase(const std::string& path) {
+    vortalin::RunCommand(this, [&] { caseFiles_->Open(path); });
 }
 
 void TForm1::Ulo1Click() {

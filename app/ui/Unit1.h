@@ -38,6 +38,8 @@ public:
 
     // The range dialog, created after this window; the Compute command reads its fields.
     void AttachRangeDialog(TForm2& form2);
+    // Loads a case file (path in UTF-8) as "Načítaj" does, with the same messages.
+    void OpenCase(const std::string& path);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

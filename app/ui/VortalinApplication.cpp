@@ -1,12 +1,27 @@
 #include "app/ui/VortalinApplication.h"
 
-#include "app/ui/ErrorBox.h"
 #include "app/Version.h"
+#include "app/ui/ErrorBox.h"
 
+#include <QDir>
 #include <QIcon>
 #include <QLibraryInfo>
 
 namespace vortalin {
+
+namespace {
+
+// The icon at every size it was rendered in from its drawing at build time.
+QIcon ProgramIcon() {
+    QIcon icon;
+    const QDir sizes(QStringLiteral(":/icons"));
+    for (const QString& png : sizes.entryList({QStringLiteral("*.png")})) {
+        icon.addFile(sizes.filePath(png));
+    }
+    return icon;
+}
+
+} // namespace
 
 QString QtSlovakTexts::translate(const char* context, const char* sourceText,
                                  const char* disambiguation, int n) const {
@@ -21,7 +36,7 @@ VortalinApplication::VortalinApplication(int& argc, char** argv) : QApplication(
     setApplicationVersion(QLatin1String(kVersion));
     // The desktop links the windows to the installed desktop entry and shows its icon.
     setDesktopFileName(QLatin1String(kApplicationId));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/vortalin.svg")));
+    setWindowIcon(ProgramIcon());
     // Qt's Slovak translation of its own texts, whatever the locale: the whole program
     // speaks Slovak. Without the translation installed, Qt's English texts remain.
     if (qtTexts_.load(QStringLiteral("qtbase_sk"),

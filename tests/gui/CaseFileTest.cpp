@@ -67,6 +67,8 @@ private slots:
     void refusedFileChangesNothing();
     void unknownKeysAreNamedOnceAndIgnored();
     void failedSaveIsReported();
+    void caseFileArgumentLoadsAsNatajDoes_data();
+    void caseFileArgumentLoadsAsNatajDoes();
     void koniecEndsTheProgramWithTheRangeDialogOpen_data();
     void koniecEndsTheProgramWithTheRangeDialogOpen();
 
@@ -359,6 +361,58 @@ void CaseFileTest::failedSaveIsReported() {
     QVERIFY2(watcher.Texts().front().startsWith("Prípad sa nepodarilo uložiť do súboru „" +
                                                 Path("priečinok/prípad.vortalin") + "“ ("),
              qPrintable(watcher.Texts().front()));
+}
+
+void CaseFileTest::caseFileArgumentLoadsAsNatajDoes_data() {
+    QTest::addColumn<QByteArray>("bytes");      // none: no file at all
+    QTest::addColumn<QStringList>("arguments"); // after the program's name; %1 is the file
+    QTest::addColumn<QStringList>("inputs");    // expected among the inputs afterwards
+    const QByteArray slot = R"({"format": "vortalin-case", "version": 1, "w": "3",
+        "geometry": "slot", "fluid": "water"})";
+    const QStringList loaded{"w=3", "geometry=slot", "fluid=water"};
+    const QStringList defaults{"w=1", "geometry=pipe", "fluid=air"};
+    QTest::newRow("a case") << slot << QStringList{"%1"} << loaded;
+    QTest::newRow("after the end of options") << slot << QStringList{"--", "%1"} << loaded;
+    QTest::newRow("with an option before it") << slot << QStringList{"--verbose", "%1"} << loaded;
+    QTest::newRow("no file named") << slot << QStringList{} << defaults;
+    QTest::newRow("refused file") << QByteArray(R"({"format": "tabuľka"})") << QStringList{"%1"}
+                                  << defaults;
+    QTest::newRow("missing file") << QByteArray() << QStringList{"%1"} << defaults;
+}
+
+// `vortalin FILE`, as the desktop starts it on a case file: the file is loaded, or refused
+// with the very message that "Načítaj" gives for it.
+void CaseFileTest::caseFileArgumentLoadsAsNatajDoes() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, inputs);
+    const QString file = Path("prípad.vortalin");
+    QStringList natajMessages; // none when there is no file for its dialog
+    QStringList natajInputs = Inputs();
+    if (!bytes.isEmpty()) { // the open dialog takes only a file that exists
+        WriteFile(file, bytes);
+        ModalWatcher watcher;
+        QCOMPARE(Choose("Nataj1", file, watcher), 1);
+        natajMessages = watcher.Texts();
+        natajInputs = Inputs();
+        run_->windows = std::make_unique<Windows>(); // the program started anew
+    }
+    ModalWatcher atStart;
+    run_->windows->forms->OpenCaseArgument(QStringList{"vortalin"} +
+                                           arguments.replaceInStrings("%1", file));
+    for (const QString& input : inputs) {
+        QVERIFY2(Inputs().contains(input), qPrintable(input + " in " + Inputs().join(' ')));
+    }
+    if (arguments.isEmpty()) {
+        QVERIFY(atStart.Boxes().isEmpty());
+    } else if (bytes.isEmpty()) {
+        QCOMPARE(atStart.Boxes().size(), 1);
+        QVERIFY(atStart.Texts().front().startsWith("Prípad zo súboru „" + file +
+                                                   "“ sa nedá načítať: súbor sa nedá otvoriť ("));
+    } else {
+        QCOMPARE(atStart.Texts(), natajMessages);
+        QCOMPARE(Inputs(), natajInputs);
+    }
 }
 
 void CaseFileTest::koniecEndsTheProgramWithTheRangeDialogOpen_data() {

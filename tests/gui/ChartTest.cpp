@@ -1,36 +1,29 @@
 // "Graf parametrickej štúdie" from the user's side: opened from the menu, it shows the last
 // completed sweep with the values of the results file, the refused steps as hollow red
-// markers with their message, breaks where a value is undefined, and exports PNG and SVG.
+// markers with their message, breaks where a value is undefined, and exports PNG and PDF.
 
+#include "app/format/NumberFormat.h"
 #include "app/ui/ChartPlot.h"
 #include "app/ui/ChartWindow.h"
-#include "tests/gui/GuiTestSupport.h"
+#include "app/ui/PlotView.h"
 #include "app/ui/VortalinApplication.h"
-#include "app/format/NumberFormat.h"
+#include "tests/gui/GuiTestSupport.h"
 
 #include <QAction>
-#include <QChart>
-#include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QGraphicsTextItem>
 #include <QImage>
 #include <QLabel>
-#include <QLegendMarker>
-#include <QLineSeries>
-#include <QLogValueAxis>
 #include <QMenu>
+#include <QPageSize>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScatterSeries>
-#include <QSvgRenderer>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QToolTip>
-#include <QValueAxis>
-#include <QXmlStreamReader>
 
 #include <algorithm>
 #include <utility>
@@ -73,40 +66,23 @@ ModalWatcher::DialogHandler TypeName(const QString& path) {
     };
 }
 
-// The numbers written along the axis on one side of the plot, from the smallest value: the
-// texts of the scene there but the axis titles and the legend entries.
-QStringList AxisNumbers(QChartView& view, Qt::Alignment side) {
-    QChart& chart = *view.chart();
-    QStringList others;
-    for (const QAbstractAxis* axis : chart.axes()) {
-        others << axis->titleText();
-    }
-    for (const QLegendMarker* marker : chart.legend()->markers()) {
-        others << marker->label();
-    }
-    const QRectF plot = chart.plotArea();
-    QList<std::pair<qreal, QString>> numbers; // by their place along the axis
-    for (QGraphicsItem* item : view.scene()->items()) {
-        const auto* label = qgraphicsitem_cast<QGraphicsTextItem*>(item);
-        if (label == nullptr || !label->isVisible() || label->toPlainText().isEmpty() ||
-            others.contains(label->toPlainText())) {
-            continue;
-        }
-        const QPointF centre = label->sceneBoundingRect().center();
-        if ((side == Qt::AlignBottom && centre.y() > plot.bottom()) ||
-            (side == Qt::AlignLeft && centre.x() < plot.left()) ||
-            (side == Qt::AlignRight && centre.x() > plot.right())) {
-            numbers.append(
-                {side == Qt::AlignBottom ? centre.x() : -centre.y(), label->toPlainText()});
-        }
-    }
-    std::sort(numbers.begin(), numbers.end());
+// The numbers an axis writes, from the smallest value.
+QStringList AxisNumbers(const vortalin::ChartAxis& axis) {
     QStringList texts;
-    for (const auto& number : numbers) {
-        texts << number.second;
+    for (const vortalin::AxisTick& tick : axis.ticks) {
+        texts << tick.text;
     }
     return texts;
 }
+
+// How near the colour is to another one, channel by channel.
+bool Near(const QColor& a, const QColor& b, int tolerance = 40) {
+    return std::abs(a.red() - b.red()) <= tolerance &&
+           std::abs(a.green() - b.green()) <= tolerance &&
+           std::abs(a.blue() - b.blue()) <= tolerance;
+}
+
+const QColor kRefusedRed(0xd6, 0x27, 0x28);
 
 } // namespace
 
@@ -125,39 +101,34 @@ private slots:
     void axisNumbersHaveOneNotation_data();
     void axisNumbersHaveOneNotation();
     void onlyACompletedSweepReplacesTheChart();
-    void exportWritesAPngThatLoadsAndAnSvgThatParses();
+    void exportWritesAPngThatLoadsAndAPdfOfVectors();
     void failedExportIsReportedInSlovak();
 
 private:
     QWidget& Chart() { return *Find<QWidget>(run_->windows->form1, "ChartWindow"); }
-    QChart& Plot() { return *Find<QChartView>(Chart(), "ChartView")->chart(); }
+    vortalin::PlotView& View() { return *Find<vortalin::PlotView>(Chart(), "ChartView"); }
     QComboBox& Combo(const char* name) { return *Find<QComboBox>(Chart(), name); }
     QCheckBox& Toggle(const char* name) { return *Find<QCheckBox>(Chart(), name); }
     QString Path(const QString& name) const { return QDir(run_->dir.path()).filePath(name); }
-    QList<QLineSeries*> Lines() {
-        QList<QLineSeries*> lines;
-        for (QAbstractSeries* s : Plot().series()) {
-            if (auto* line = qobject_cast<QLineSeries*>(s)) {
-                lines.append(line);
-            }
-        }
-        return lines;
+    // The lines drawn for a curve: one for each run of defined steps.
+    std::vector<QList<QPointF>> Lines(std::size_t curve = 0) {
+        return vortalin::DefinedRuns(View().Curves().at(curve).points);
     }
-    QScatterSeries* Refused() {
-        for (QAbstractSeries* s : Plot().series()) {
-            if (auto* markers = qobject_cast<QScatterSeries*>(s)) {
-                return markers;
-            }
-        }
-        return nullptr;
+    QList<QPointF> Refused() {
+        return vortalin::MarkedPoints(View().Curves().at(0).points, vortalin::PointStatus::Refused);
     }
     QList<QPointF> LinePoints() {
         QList<QPointF> points;
-        for (QLineSeries* line : Lines()) {
-            points += line->points();
+        if (View().Curves().empty()) {
+            return points;
+        }
+        for (const QList<QPointF>& line : Lines()) {
+            points += line;
         }
         return points;
     }
+    // The plot as it is on screen.
+    QImage Picture() { return View().grab().toImage(); }
     void OpenChart() {
         vortalin::test::ChooseMenuItem(run_->windows->form1, "daje1", "Grafparametrickejtdie1");
         QVERIFY(QTest::qWaitForWindowExposed(&Chart()));
@@ -198,7 +169,9 @@ void ChartTest::menuOpensTheEmptyChartWithItsHint() {
     QCOMPARE(chart.windowTitle(), QString("Graf parametrickej štúdie"));
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
     QCOMPARE(Find<QLabel>(chart, "ChartSummary")->text(), kHint);
-    QVERIFY(Plot().series().isEmpty());
+    QVERIFY(View().Curves().empty());
+    QVERIFY(!View().RightAxis());
+    QCOMPARE(AxisNumbers(View().XAxis()), (QStringList{"0,0", "0,2", "0,4", "0,6", "0,8", "1,0"}));
     QVERIFY(!Toggle("LogX").isEnabled());
 
     // The results by the main window's captions, the heat transfer coefficient first.
@@ -222,16 +195,23 @@ void ChartTest::fiveStepSweepDrawsTheValuesOfTheFile() {
     Sweep("0,1", "0,2", "5", "RadioButton1");
     const QList<QList<QByteArray>> rows = DataRows(Path("results.txt"));
     QCOMPARE(rows.size(), 5);
-    QCOMPARE(Plot().axes(Qt::Horizontal).front()->titleText(),
-             QString("Rýchlosť tekutiny (m.s-1)"));
-    QCOMPARE(Lines().size(), 1);
+    QCOMPARE(View().XAxis().title, QString("Rýchlosť tekutiny (m.s-1)"));
+    QCOMPARE(View().Curves().size(), 1U);
+    QCOMPARE(Lines().size(), 1U);
     QList<QPointF> points = LinePoints();
     QCOMPARE(points.size(), 5);
     for (int i = 0; i < 5; ++i) {
         QCOMPARE(Fixed(points[i].x(), 4), rows[i][5]);
         QCOMPARE(Fixed(points[i].y(), 3), rows[i][16]); // the heat transfer coefficient
     }
-    QCOMPARE(Refused(), nullptr);
+    QVERIFY(Refused().isEmpty());
+    QCOMPARE(View().LegendTexts(), QStringList{"Súčiniteľ prestupu tepla (W.m-2.K-1)"});
+    // Every step is drawn where its values put it: a dot of the line's colour.
+    const QImage picture = Picture();
+    for (const QPointF& p : points) {
+        const QColor drawn = picture.pixelColor(View().PositionOf(0, p).toPoint());
+        QVERIFY2(Near(drawn, QColor(0x1f, 0x5f, 0xbf)), qPrintable(drawn.name()));
+    }
 
     // Another result from the combo box: the Reynolds number of the file.
     Combo("LeftQuantity").setCurrentText("Reynoldsovo číslo (1)");
@@ -240,30 +220,38 @@ void ChartTest::fiveStepSweepDrawsTheValuesOfTheFile() {
     for (int i = 0; i < 5; ++i) {
         QCOMPARE(Fixed(points[i].y(), 1), rows[i][12]);
     }
-    QCOMPARE(Plot().axes(Qt::Vertical).front()->titleText(), QString("Reynoldsovo číslo (1)"));
+    QCOMPARE(View().LeftAxis().title, QString("Reynoldsovo číslo (1)"));
 }
 
 void ChartTest::refusedStepsAreHollowRedMarkersWithTheirMessage() {
     OpenChart();
     Sweep("100", "200", "11", "RadioButton1"); // Re above 1e6 from 160 m/s
-    QScatterSeries* refused = Refused();
-    QVERIFY(refused != nullptr);
-    QCOMPARE(refused->name(), QString("mimo platnosti rovnice"));
-    QCOMPARE(refused->brush().style(), Qt::NoBrush);
-    QCOMPARE(refused->pen().color(), QColor(0xd6, 0x27, 0x28));
+    const QList<QPointF> refused = Refused();
+    QCOMPARE(View().LegendTexts(),
+             (QStringList{"Súčiniteľ prestupu tepla (W.m-2.K-1)", "mimo platnosti rovnice"}));
     QList<qreal> refusedX;
-    for (const QPointF& p : refused->points()) {
+    for (const QPointF& p : refused) {
         refusedX.append(p.x());
     }
     QCOMPARE(refusedX, (QList<qreal>{160, 170, 180, 190, 200}));
     QCOMPARE(LinePoints().size(), 11); // refused steps are drawn too, only marked
+    // A hollow red circle: red on its ring, the line's own colour in its middle.
+    const QImage picture = Picture();
+    const QPointF centre = View().PositionOf(0, refused.at(2));
+    QVERIFY(!Near(picture.pixelColor(centre.toPoint()), kRefusedRed));
+    int redOnRing = 0;
+    for (const QPointF& offset : {QPointF(5, 0), QPointF(-5, 0), QPointF(0, 5), QPointF(0, -5)}) {
+        redOnRing += Near(picture.pixelColor((centre + offset).toPoint()), kRefusedRed) ? 1 : 0;
+    }
+    QVERIFY2(redOnRing >= 3, qPrintable(QString::number(redOnRing)));
+    // An accepted step has no ring.
+    const QPointF accepted = View().PositionOf(0, LinePoints().front());
+    QVERIFY(!Near(picture.pixelColor((accepted + QPointF(0, -5)).toPoint()), kRefusedRed));
     QVERIFY(Find<QLabel>(Chart(), "ChartSummary")->text().contains("mimo platnosti rovnice: 5"));
 
     // Hovering a refused step names the check that refuses it.
-    auto* view = Find<QChartView>(Chart(), "ChartView");
-    const QPointF scene = Plot().mapToPosition(refused->points().at(2), refused);
     // Moved on the chart's own window: the main window may lie over it on the screen.
-    const QPoint inWindow = view->viewport()->mapTo(&Chart(), view->mapFromScene(scene));
+    const QPoint inWindow = View().mapTo(&Chart(), centre.toPoint());
     QTest::mouseMove(Chart().windowHandle(), inWindow + QPoint(3, 2));
     QTRY_VERIFY(QToolTip::isVisible());
     const QString tip = QToolTip::text();
@@ -286,13 +274,22 @@ void ChartTest::undefinedStepBreaksTheLine() {
         }
     }
     QVERIFY(defined.size() < rows.size());
-    QCOMPARE(Lines().size(), 2); // one line on each side of the gap
+    const std::vector<QList<QPointF>> lines = Lines();
+    QCOMPARE(lines.size(), 2U); // one line on each side of the gap
     const QList<QPointF> points = LinePoints();
     QCOMPARE(points.size(), defined.size()); // nothing drawn for the undefined step
     for (qsizetype i = 0; i < points.size(); ++i) {
         QCOMPARE(Fixed(points[i].y(), 3), defined[i]);
     }
-    QCOMPARE(Plot().axes(Qt::Horizontal).front()->titleText(), QString("Teplota steny (°C)"));
+    QCOMPARE(View().XAxis().title, QString("Teplota steny (°C)"));
+    // On screen the line goes on between two defined steps and not across the gap.
+    const QImage picture = Picture();
+    const auto midway = [this](QPointF a, QPointF b) {
+        return ((View().PositionOf(0, a) + View().PositionOf(0, b)) / 2).toPoint();
+    };
+    const QColor blue(0x1f, 0x5f, 0xbf);
+    QVERIFY(Near(picture.pixelColor(midway(lines[0][0], lines[0][1])), blue));
+    QVERIFY(!Near(picture.pixelColor(midway(lines[0].back(), lines[1].front())), blue, 90));
 }
 
 void ChartTest::secondQuantityAndLogarithmicAxes() {
@@ -300,29 +297,42 @@ void ChartTest::secondQuantityAndLogarithmicAxes() {
     Sweep("0,5", "20", "40", "RadioButton1");
     QVERIFY(!Toggle("LogRight").isEnabled());
     Toggle("RightShown").setChecked(true);
-    QCOMPARE(Plot().axes(Qt::Vertical).size(), 2);
-    QCOMPARE(Plot().axes(Qt::Vertical, Lines().back()).front()->titleText(),
-             QString("Reynoldsovo číslo (1)"));
+    QVERIFY(View().RightAxis());
+    QCOMPARE(View().Curves().size(), 2U);
+    QVERIFY(View().Curves().back().onRightAxis);
+    QCOMPARE(View().RightAxis()->title, QString("Reynoldsovo číslo (1)"));
     QVERIFY(Toggle("LogRight").isEnabled());
+    // Each curve is drawn against its own axis: both span the plot's height.
+    const QRectF plot = View().PlotArea();
+    for (std::size_t curve : {0U, 1U}) {
+        double top = plot.bottom();
+        double bottom = plot.top();
+        for (const QList<QPointF>& line : Lines(curve)) {
+            for (const QPointF& p : line) {
+                top = std::min(top, View().PositionOf(curve, p).y());
+                bottom = std::max(bottom, View().PositionOf(curve, p).y());
+            }
+        }
+        QVERIFY(bottom - top > 0.8 * plot.height());
+    }
 
     // Positive velocities and coefficients: both may be logarithmic.
     QVERIFY(Toggle("LogX").isEnabled());
     Toggle("LogX").setChecked(true);
     Toggle("LogLeft").setChecked(true);
-    QVERIFY(qobject_cast<QLogValueAxis*>(Plot().axes(Qt::Horizontal).front()) != nullptr);
-    QVERIFY(qobject_cast<QLogValueAxis*>(Plot().axes(Qt::Vertical, Lines().front()).front()));
-    QVERIFY(qobject_cast<QValueAxis*>(Plot().axes(Qt::Vertical, Lines().back()).front()));
+    QVERIFY(View().XAxis().logarithmic);
+    QVERIFY(View().LeftAxis().logarithmic);
+    QVERIFY(!View().RightAxis()->logarithmic);
     // Both logarithmic axes are numbered at the powers of ten, the linear one plainly.
-    auto* view = Find<QChartView>(Chart(), "ChartView");
-    QTRY_COMPARE(AxisNumbers(*view, Qt::AlignBottom), (QStringList{"1", "10"}));
-    QTRY_COMPARE(AxisNumbers(*view, Qt::AlignLeft), QStringList{"10"});
-    QTRY_COMPARE(AxisNumbers(*view, Qt::AlignRight), (QStringList{"0", "50000", "100000"}));
+    QCOMPARE(AxisNumbers(View().XAxis()), (QStringList{"1", "10"}));
+    QCOMPARE(AxisNumbers(View().LeftAxis()), QStringList{"10"});
+    QCOMPARE(AxisNumbers(*View().RightAxis()), (QStringList{"0", "50000", "100000"}));
 
     // Inlet temperatures from below zero: no logarithmic x axis.
     Sweep("-20", "20", "9", "RadioButton3");
     QVERIFY(!Toggle("LogX").isEnabled());
     QVERIFY(!Toggle("LogX").isChecked());
-    QVERIFY(qobject_cast<QValueAxis*>(Plot().axes(Qt::Horizontal).front()) != nullptr);
+    QVERIFY(!View().XAxis().logarithmic);
 }
 
 void ChartTest::axisNumbersHaveOneNotation_data() {
@@ -358,21 +368,24 @@ void ChartTest::axisNumbersHaveOneNotation() {
     QFETCH(double, max);
     QFETCH(bool, logarithmic);
     QFETCH(QStringList, numbers);
-    auto* chart = new QChart;
-    vortalin::LocalizeAxes(*chart);
-    chart->legend()->hide();
-    QChartView view(chart);
+    const vortalin::ChartAxis y =
+        vortalin::NewAxis(vortalin::ValueRange{min, max}, logarithmic, QString());
+    QCOMPARE(y.logarithmic, logarithmic);
+    QCOMPARE(AxisNumbers(y), numbers);
+    // The plot draws them where their values lie, from the bottom of the frame to its top.
+    vortalin::PlotView view(nullptr);
     view.resize(420, 640);
-    QAbstractAxis* x = vortalin::NewAxis(vortalin::ValueRange{0, 1}, false, QString());
-    QAbstractAxis* y = vortalin::NewAxis(vortalin::ValueRange{min, max}, logarithmic, QString());
-    chart->addAxis(x, Qt::AlignBottom);
-    chart->addAxis(y, Qt::AlignLeft);
     const std::vector<vortalin::ChartPoint> points{{0, min, vortalin::SweepSeries::kAccepted},
                                                    {1, max, vortalin::SweepSeries::kAccepted}};
-    vortalin::PlotResult(*chart, points, *x, *y, QString(), Qt::blue, false);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
-    QTRY_COMPARE(AxisNumbers(view, Qt::AlignLeft), numbers);
+    view.Show(vortalin::NewAxis(vortalin::ValueRange{0, 1}, false, QString()), y, std::nullopt,
+              {{QString(), Qt::blue, false, points}});
+    const QRectF plot = view.PlotArea();
+    double previous = plot.bottom();
+    for (const vortalin::AxisTick& tick : y.ticks) {
+        const double at = view.PositionOf(0, QPointF(0, tick.value)).y();
+        QVERIFY(at < previous && at >= plot.top());
+        previous = at;
+    }
 }
 
 void ChartTest::onlyACompletedSweepReplacesTheChart() {
@@ -392,7 +405,7 @@ void ChartTest::onlyACompletedSweepReplacesTheChart() {
     QCOMPARE(LinePoints(), before);
 }
 
-void ChartTest::exportWritesAPngThatLoadsAndAnSvgThatParses() {
+void ChartTest::exportWritesAPngThatLoadsAndAPdfOfVectors() {
     OpenChart();
     Sweep("0,1", "0,2", "5", "RadioButton1");
     auto* save = Find<QPushButton>(Chart(), "SaveImage");
@@ -403,29 +416,32 @@ void ChartTest::exportWritesAPngThatLoadsAndAnSvgThatParses() {
     }
     QImage png(Path("graf.png"));
     QVERIFY(!png.isNull());
-    QCOMPARE(png.size(), Find<QChartView>(Chart(), "ChartView")->size());
+    QCOMPARE(png.size(), View().size());
+    QCOMPARE(png.convertToFormat(QImage::Format_RGB32),
+             Picture().convertToFormat(QImage::Format_RGB32));
     {
-        ModalWatcher watcher(TypeName(Path("graf.svg")));
+        ModalWatcher watcher(TypeName(Path("graf.pdf")));
         QTest::mouseClick(save, Qt::LeftButton);
         QVERIFY(watcher.Boxes().isEmpty());
     }
-    QFile svgFile(Path("graf.svg"));
-    QVERIFY(svgFile.open(QIODevice::ReadOnly));
-    const QByteArray svg = svgFile.readAll();
-    QXmlStreamReader xml(svg);
-    int vectorShapes = 0;
-    while (!xml.atEnd()) {
-        if (xml.readNext() == QXmlStreamReader::StartElement &&
-            (xml.name() == QLatin1String("polyline") || xml.name() == QLatin1String("path"))) {
-            ++vectorShapes;
-        }
-    }
-    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-    QVERIFY(vectorShapes > 0);
-    QVERIFY(svg.contains("Súčiniteľ prestupu tepla"));
-    QVERIFY(QSvgRenderer(svg).isValid());
+    QFile pdfFile(Path("graf.pdf"));
+    QVERIFY(pdfFile.open(QIODevice::ReadOnly));
+    const QByteArray pdf = pdfFile.readAll();
+    QVERIFY(pdf.startsWith("%PDF-"));
+    QVERIFY(pdf.trimmed().endsWith("%%EOF"));
+    // One page of the plot's size (at 96 pixels an inch), drawn in vectors, no picture.
+    QCOMPARE(pdf.count("/Type /Page\n"), 1);
+    const QRegularExpressionMatch box =
+        QRegularExpression(R"(/MediaBox \[0 0 ([0-9.]+) ([0-9.]+)\])")
+            .match(QString::fromLatin1(pdf));
+    QVERIFY(box.hasMatch());
+    // A page is a whole number of points: the size within a pixel.
+    QVERIFY(std::abs(box.captured(1).toDouble() * 96 / 72 - View().width()) <= 1);
+    QVERIFY(std::abs(box.captured(2).toDouble() * 96 / 72 - View().height()) <= 1);
+    QVERIFY(!pdf.contains("/Subtype /Image"));
+    QVERIFY(pdf.contains("/FontFile2")); // the texts' font is embedded
     QCOMPARE(QDir(run_->dir.path()).entryList(QDir::Files),
-             (QStringList{"graf.png", "graf.svg", "results.txt"}));
+             (QStringList{"graf.pdf", "graf.png", "results.txt"}));
 }
 
 void ChartTest::failedExportIsReportedInSlovak() {
@@ -435,16 +451,16 @@ void ChartTest::failedExportIsReportedInSlovak() {
         ModalWatcher watcher(TypeName(Path("graf.jpg")));
         QTest::mouseClick(Find<QPushButton>(Chart(), "SaveImage"), Qt::LeftButton);
         QCOMPARE(watcher.Boxes().size(), 1);
-        QVERIFY(watcher.Boxes().front().text.contains("zvoľte príponu .png alebo .svg"));
+        QVERIFY(watcher.Boxes().front().text.contains("zvoľte príponu .png alebo .pdf"));
     }
     QVERIFY(!QFile::exists(Path("graf.jpg")));
     // A folder in the way of the file.
-    QVERIFY(QDir(run_->dir.path()).mkdir("obrazok.svg"));
+    QVERIFY(QDir(run_->dir.path()).mkdir("obrazok.pdf"));
     auto* chart = Find<vortalin::ChartWindow>(run_->windows->form1, "ChartWindow");
-    const QString error = chart->SaveImage(Path("obrazok.svg"));
-    QVERIFY2(error.startsWith("Obrázok „" + Path("obrazok.svg") + "“ sa nepodarilo uložiť ("),
+    const QString error = chart->SaveImage(Path("obrazok.pdf"));
+    QVERIFY2(error.startsWith("Obrázok „" + Path("obrazok.pdf") + "“ sa nepodarilo uložiť ("),
              qPrintable(error));
-    QVERIFY(QFileInfo(Path("obrazok.svg")).isDir());
+    QVERIFY(QFileInfo(Path("obrazok.pdf")).isDir());
 }
 
 VORTALIN_GUI_TEST_MAIN(ChartTest)

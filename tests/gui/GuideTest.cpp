@@ -96,7 +96,7 @@ void GuideTest::f1ShowsTheSelectedGeometrysPage() {
         QVERIFY2(text.count(it.key() + "\n") == it.value(), qPrintable(it.key()));
     }
     // The sketch is drawn, not a broken image.
-    const QString sketch = QString("qrc:/sketches/Image%1.svg").arg(geometry + 1);
+    const QString sketch = QString("qrc:/sketches/Image%1.png").arg(geometry + 1);
     const QVariant image = browser->document()->resource(QTextDocument::ImageResource, sketch);
     QVERIFY2(!image.value<QImage>().isNull(), qPrintable(sketch));
     // F1 again, pressed in the guide itself, follows a new selection.

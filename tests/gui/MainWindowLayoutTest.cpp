@@ -4,23 +4,25 @@
 #include "app/form/FieldDescriptions.h"
 #include "app/form/InputLabels.h"
 #include "app/format/NumberFormat.h"
+#include "app/ui/Sketch.h"
 #include "app/ui/VortalinApplication.h"
 #include "tests/gui/GuiTestSupport.h"
 
 #include <QAction>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSet>
 #include <QStatusBar>
-#include <QSvgRenderer>
-#include <QSvgWidget>
 
 using vortalin::test::Find;
 using vortalin::test::Windows;
@@ -466,11 +468,30 @@ void MainWindowLayoutTest::menuHasItsItems() {
     }
 }
 
+// Each sketch holds its picture at its own size and at twice that (rendered from the
+// drawing, not scaled up), and paints it.
 void MainWindowLayoutTest::sketchesAreLoaded() {
     for (int i = 1; i <= 11; ++i) {
-        auto* sketch = Find<QSvgWidget>(windows_->form1, QString("Image%1").arg(i));
+        const QString name = QString("Image%1").arg(i);
+        auto* sketch = Find<vortalin::Sketch>(windows_->form1, name);
         QVERIFY(sketch);
-        QVERIFY2(sketch->renderer()->isValid(), qPrintable(sketch->objectName()));
+        const QSize size = sketch->size();
+        for (const qreal ratio : {1.0, 2.0}) {
+            const QPixmap pixmap = sketch->Picture().pixmap(size, ratio);
+            QCOMPARE(pixmap.size(), size * ratio);
+            QCOMPARE(pixmap.devicePixelRatio(), ratio);
+        }
+        const QImage fine = sketch->Picture().pixmap(size, 2).toImage();
+        const QImage coarse = sketch->Picture().pixmap(size, 1).toImage();
+        QVERIFY2(fine != coarse.scaled(fine.size()), qPrintable(name));
+        const QImage shown = sketch->grab().toImage();
+        QSet<QRgb> colours;
+        for (int y = 0; y < shown.height(); y += 3) {
+            for (int x = 0; x < shown.width(); x += 3) {
+                colours.insert(shown.pixel(x, y));
+            }
+        }
+        QVERIFY2(colours.size() > 20, qPrintable(name));
     }
 }
 
