@@ -161,6 +161,12 @@ void CaseFiles::OpenRecent(const QString& path) {
     }
 }
 
+void CaseFiles::Open(const std::string& path) {
+    if (MayLeave()) {
+        LoadFrom(path);
+    }
+}
+
 void CaseFiles::LoadFrom(const std::string& path) {
     const CaseReading reading = ReadCaseFile(path, services_.DecimalSeparator());
     if (!ApplyReading(reading, services_)) {

@@ -44,8 +44,7 @@ public:
     bool Save();                          // "Ulož": true when saved
     bool SaveAs();                        // "Uložiť ako…"
     void OpenRecent(const QString& path); // an item of the recent cases
-    // Loads the case file named when the program was started (nothing to lose yet).
-    void LoadFrom(const std::string& path);
+    void Open(const std::string& path);   // a case named on the command line
 
     // Before the case is left (the window closes, another case is loaded): when it has
     // unsaved changes, asks whether to save them. Returns whether the case may be left:
@@ -60,6 +59,7 @@ private:
     void AddMenuItems(QMenu& fileMenu, QAction& before);
     void WatchInputs(const QWidget& form);
     bool SaveTo(const std::string& path);
+    void LoadFrom(const std::string& path);
     void Saved(const std::string& path); // after a load or save
     void ShowRecentCases();
     void ShowTitle();

@@ -154,6 +154,7 @@ void AddHelpMenu(QMainWindow& window, HelpWindow& help, std::function<Geometry()
     auto* guide = new QAction(QStringLiteral("Používateľská príručka"), &window);
     guide->setObjectName(QStringLiteral("Pouzivatelskaprirucka1"));
     guide->setShortcut(QKeySequence(Qt::Key_F1));
+    guide->setShortcutContext(Qt::ApplicationShortcut); // from the range dialog and the guide too
     QObject::connect(guide, &QAction::triggered, &help, [&help, selected = std::move(selected)] {
         help.ShowPage(GeometryPage(selected()));
     });

@@ -33,7 +33,7 @@ class HelpBrowser final : public QTextBrowser {
     Q_OBJECT
 public:
     using QTextBrowser::QTextBrowser;
-    // The pages come completed; the sketches are drawn from their SVG.
+    // The pages come completed.
     QVariant loadResource(int type, const QUrl& name) override;
 };
 

@@ -319,6 +319,9 @@ void QtWindowServices::LockInputs() {
     }
     auto& compute = FindControl<QPushButton>(mainWindow_, "Button1");
     lockedWidgets_.emplace_back(&compute, compute.isEnabled());
+    if (auto* buttons = RangeDialog().findChild<QWidget*>(QStringLiteral("DialogButtons"))) {
+        lockedWidgets_.emplace_back(buttons, buttons->isEnabled()); // Zrušiť would change texts
+    }
     if (auto* window = qobject_cast<QMainWindow*>(&mainWindow_)) {
         lockedWidgets_.emplace_back(window->menuBar(), window->menuBar()->isEnabled());
     }

@@ -303,7 +303,7 @@ void TForm1::Nataj1Click() {
 }
 
 void TForm1::OpenCase(const std::string& path) {
-    vortalin::RunCommand(this, [&] { caseFiles_->LoadFrom(path); });
+    vortalin::RunCommand(this, [&] { caseFiles_->Open(path); });
 }
 
 void TForm1::Ulo1Click() {

@@ -137,7 +137,7 @@ void KeptWorkTest::titleNamesTheCaseAndItsUnsavedChanges() {
     QCOMPARE(Form().windowTitle(), QString("ohrievac.vortalin – Vortalin 0.5"));
     const std::function<void()> changes[] = {
         [&] { vortalin::test::Click(*Find<QRadioButton>(Form(), "RadioButton5")); },
-        [&] { TypeInto(Field(EditId::Edit8), "3"); }, // the pipe's own field
+        [&] { TypeInto(Field(EditId::Edit8), "2"); },
         [&] { TypeInto(*Find<QLineEdit>(run_->windows->form2, "Edit3"), "20"); },
     };
     for (const auto& change : changes) {
