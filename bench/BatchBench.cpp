@@ -4,8 +4,8 @@
 //   build/bench/vortalin_batch_bench --benchmark_repetitions=5
 //       --benchmark_report_aggregates_only=true
 
-#include "app/studies/Batch.h"
 #include "app/form/InputNames.h"
+#include "app/studies/Batch.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,11 +2,11 @@
 // the one writer of the user's files: the window's share of the time is its progress bar
 // and event processing. Run with QT_QPA_PLATFORM=offscreen.
 
+#include "app/compute/Calculator.h"
+#include "app/files/UserFile.h"
+#include "app/form/FormRecord.h"
 #include "app/ui/MainForms.h"
 #include "app/ui/QtWindowServices.h"
-#include "app/compute/Calculator.h"
-#include "app/form/FormRecord.h"
-#include "app/qt/UserFile.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,9 +1,10 @@
 #include "fuzz/BatchOracle.h"
 
-#include "app/studies/Batch.h"
 #include "app/compute/ConversionError.h"
 #include "app/form/InputNames.h"
 #include "app/format/NumberFormat.h"
+#include "app/studies/Batch.h"
+#include "correlations/equations/EquationTable.h"
 
 #include <algorithm>
 #include <charconv>
@@ -117,8 +118,18 @@ std::string CheckRefusal(const BatchResult& result, const StringSink& sink,
     return {};
 }
 
-// One header, one record per case with ascending lines of the table, 0/1 in "shown" and
-// numbers that read back.
+// A shown case names a row of the equation table; a refused one names none.
+bool KnownEquationOrNone(std::string_view equation, bool shown) {
+    if (!shown) {
+        return equation.empty();
+    }
+    const auto rows = EquationTable();
+    return std::any_of(rows.begin(), rows.end(),
+                       [equation](const EquationRow& row) { return row.key == equation; });
+}
+
+// One header, one record per case with ascending lines of the table, 0/1 in "shown", an
+// equation of the table where the case was shown, and numbers that read back.
 std::string CheckOutput(const BatchResult& result, const StringSink& sink, std::string_view table,
                         char separator) {
     if (!sink.committed) {
@@ -137,10 +148,16 @@ std::string CheckOutput(const BatchResult& result, const StringSink& sink, std::
             return "a malformed output record at case " + std::to_string(cases);
         }
         lastLine = line;
-        if (record[width - 2] != "0" && record[width - 2] != "1") {
+        // ...;shown;message;equation;warnings
+        const std::string& shown = record[width - 4];
+        if (shown != "0" && shown != "1") {
             return "shown is neither 0 nor 1";
         }
-        for (std::size_t k = width - 19; k < width - 2; ++k) {
+        if (!KnownEquationOrNone(record[width - 2], shown == "1")) {
+            return "an equation that is not a row of the table, or one of a refused case: " +
+                   record[width - 2];
+        }
+        for (std::size_t k = width - 21; k < width - 4; ++k) {
             try {
                 if (!record[k].empty() && !std::isfinite(ParseNumber(record[k], separator))) {
                     return "a quantity that is not finite";

@@ -1,6 +1,7 @@
 #include "fuzz/CaseFileOracle.h"
 
 #include "app/form/FormRecord.h"
+#include "app/form/Geometries.h"
 #include "app/form/Selections.h"
 #include "app/qt/CaseFile.h"
 
@@ -48,7 +49,7 @@ RecordState StateOf(const FormRecord& form) {
 // A record that differs from the defaults everywhere a case reaches.
 FormRecord EditedRecord(char separator) {
     FormRecord form(separator);
-    for (const FieldName& f : kFieldNames) {
+    for (const InputField& f : kInputFields) {
         form.SetInputText(f.field, "x" + form.Text(f.field));
     }
     for (const SelectionName& s : kSelectionNames) {

@@ -2,13 +2,13 @@
 
 #include "app/compute/Calculator.h"
 #include "app/compute/ConversionError.h"
-#include "app/form/FormRecord.h"
-#include "app/form/InputLabels.h"
 #include "app/compute/Messages.h"
-#include "app/format/NumberFormat.h"
 #include "app/compute/ResultDisplay.h"
 #include "app/files/ResultsFile.h"
+#include "app/form/FormRecord.h"
+#include "app/form/InputFields.h"
 #include "app/form/Selections.h"
+#include "app/format/NumberFormat.h"
 
 #include <algorithm>
 #include <array>

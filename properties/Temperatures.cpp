@@ -11,15 +11,10 @@ double MeanTemperature(double tIn, double tOut) {
 double LogMeanTemperatureDifference(double tIn, double tOut, double tWall) {
     const double a = tWall - tIn;
     const double b = tWall - tOut;
+    if (a == b && a != 0) {
+        return std::fabs(a); // the limit of (a − b) / ln(a / b) as b tends to a
+    }
     return std::fabs((a - b) / std::log(a / b));
-}
-
-double PrandtlNumber(double nu, double rho, double cp, double lambda) {
-    return nu * rho * cp / lambda;
-}
-
-double ReynoldsNumber(double w, double d, double nu) {
-    return w * d / nu;
 }
 
 } // namespace vortalin

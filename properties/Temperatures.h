@@ -1,5 +1,6 @@
 #pragma once
-// Mean fluid temperature, log-mean temperature difference and the similarity numbers.
+// Mean fluid temperature and log-mean temperature difference (the similarity numbers are in
+// SimilarityNumbers.h).
 
 namespace vortalin {
 
@@ -7,14 +8,9 @@ namespace vortalin {
 double MeanTemperature(double tIn, double tOut);
 
 // dtLog = |(a − b) / ln(a / b)| with a = tWall − tIn, b = tWall − tOut, in K. Positive for
-// heating and for cooling; undefined (NaN or infinite) when the wall temperature equals an
-// end temperature, when tIn = tOut, or when the wall lies between them.
+// heating and for cooling. When tIn = tOut the two differences are equal and the log-mean
+// is their limit |a| (the formula itself would give 0 / 0). Undefined (NaN or infinite) when
+// the wall lies between the end temperatures, or equals all of them.
 double LogMeanTemperatureDifference(double tIn, double tOut, double tWall);
-
-// Pr = ((nu · rho) · cp) / lambda: the dynamic viscosity enters as nu · rho.
-double PrandtlNumber(double nu, double rho, double cp, double lambda);
-
-// Re = w · d / nu.
-double ReynoldsNumber(double w, double d, double nu);
 
 } // namespace vortalin

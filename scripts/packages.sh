@@ -2,7 +2,7 @@
 # and test.sh). python3-iapws writes the reference tables of the accuracy page
 # (tools/accuracy/).
 VORTALIN_PACKAGES=(
-    build-essential cmake ninja-build pkg-config
+    build-essential cmake ninja-build pkg-config clang-format
     qt6-base-dev libgl-dev qt6-translations-l10n
     libgtest-dev libbenchmark-dev
     xvfb xauth fonts-dejavu-core

@@ -1,8 +1,8 @@
 #include "app/cli/BatchCommand.h"
 
-#include "app/studies/Batch.h"
 #include "app/cli/CommandLine.h"
 #include "app/cli/RunReport.h"
+#include "app/studies/Batch.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

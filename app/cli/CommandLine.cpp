@@ -1,12 +1,12 @@
 #include "app/cli/CommandLine.h"
 
 #include "app/cli/BatchCommand.h"
+#include "app/files/UserFile.h"
 #include "app/form/FieldDescriptions.h"
 #include "app/form/InputNames.h"
 #include "app/form/Selections.h"
 #include "app/qt/CaseFile.h"
 #include "app/qt/DecimalSeparator.h"
-#include "app/qt/UserFile.h"
 
 #include <array>
 
@@ -107,7 +107,7 @@ void AddOptions(QCommandLineParser& parser) {
     parser.addOption({QStringLiteral("rows"),
                       QStringLiteral("Tube banks: many (10 rows or more) | few (fewer than 10)."),
                       QStringLiteral("count")});
-    for (const FieldName& f : kFieldNames) {
+    for (const InputField& f : kInputFields) {
         // The window's name of the field, as its tooltip and the copied results give it.
         parser.addOption(
             {Utf8(f.name),
@@ -174,7 +174,7 @@ QString ApplyOptions(const QCommandLineParser& parser, FormRecord& form, CliRequ
             return error;
         }
     }
-    for (const FieldName& f : kFieldNames) {
+    for (const InputField& f : kInputFields) {
         if (parser.isSet(Utf8(f.name))) {
             form.SetInputText(f.field, parser.value(Utf8(f.name)).toStdString());
         }

@@ -1,8 +1,8 @@
 #pragma once
 // Options of vortalin-cli: how each one fills the window record.
 
-#include "app/form/FormRecord.h"
 #include "app/files/ResultsSink.h"
+#include "app/form/FormRecord.h"
 
 #include <QCommandLineParser>
 #include <QString>

@@ -3,8 +3,8 @@
 // one JSON object. A single run and each case of a batch report the same way.
 
 #include "app/compute/Calculator.h"
-#include "app/form/FormRecord.h"
 #include "app/compute/ResultDisplay.h"
+#include "app/form/FormRecord.h"
 
 #include <QJsonObject>
 #include <QString>
@@ -13,9 +13,11 @@
 
 namespace vortalin {
 
-// "texts" (the displayed texts by control name), "status", "messages", "shown" and "state"
-// (every number of the calculation, null where not finite), and "error" when a text that
-// is not a number stopped the run.
+// "texts" (the displayed texts by control name), "status", "messages", "shown", "state"
+// (every number of the calculation, null where not finite), "equation" (id, name, formula,
+// source and ranges of the equation whose results were shown; null when none were),
+// "warnings" (quantity, value, bound and text of each), and "error" when a text that is
+// not a number stopped the run.
 QJsonObject RunJson(const FormRecord& form, const Calculator& calc, const QString& error);
 
 } // namespace vortalin

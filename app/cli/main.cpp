@@ -8,14 +8,15 @@
 #include "app/cli/RunReport.h"
 #include "app/compute/Calculator.h"
 #include "app/compute/ConversionError.h"
+#include "app/compute/EquationReport.h"
 #include "app/compute/Messages.h"
 #include "app/compute/ResultDisplay.h"
+#include "app/files/UserFile.h"
 #include "app/form/FieldDescriptions.h"
 #include "app/form/FormRecord.h"
-#include "app/form/InputLabels.h"
+#include "app/form/InputFields.h"
 #include "app/form/InputNames.h"
 #include "app/qt/CaseFile.h"
-#include "app/qt/UserFile.h"
 
 #include <QCoreApplication>
 #include <QJsonDocument>
@@ -89,10 +90,17 @@ void PrintJson(std::ostream& out, const FormRecord& form, const Calculator& calc
     out << QJsonDocument(RunJson(form, calc, error)).toJson(QJsonDocument::Indented).toStdString();
 }
 
-void PrintText(std::ostream& out, const FormRecord& form) {
+void PrintText(std::ostream& out, const FormRecord& form, const Calculator& calc) {
     out << "status: " << form.StatusText() << '\n';
     for (const ResultLabel& line : kResultLabels) {
         out << line.label << ' ' << form.Text(line.field) << '\n';
+    }
+    const char separator = form.DecimalSeparator();
+    if (const EquationRow* row = ShownEquation(calc)) {
+        out << "equation: " << EquationLine(*row) << '\n';
+    }
+    for (const Warning& warning : calc.Warnings()) {
+        out << "warning: " << WarningText(warning, separator) << '\n';
     }
 }
 
@@ -211,7 +219,7 @@ int Run(int argc, char* argv[]) {
     if (request.json) {
         PrintJson(report, form, calc, conversionError);
     } else {
-        PrintText(report, form);
+        PrintText(report, form, calc);
     }
     return code;
 }

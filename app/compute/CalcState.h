@@ -2,6 +2,8 @@
 // The calculation record. It exists once per calculator, starts with every number 0 and
 // is never reset as a whole: each step overwrites only the fields it owns.
 
+#include "correlations/equations/EquationTerms.h"
+
 #include <string>
 
 namespace vortalin {
@@ -40,6 +42,10 @@ struct CalcState {
     double Pr = 0, PrW = 0, Re = 0, Pe = 0;
     double Nu = 0;    // Nusselt number
     double alpha = 0; // W/(m²·K) heat transfer coefficient
+
+    // The criterion equation the last heat-transfer step used and its terms (cleared by
+    // that step; None when no block ran).
+    EquationRecord equation;
 
     SweepSettings sweep;
 };

@@ -2,13 +2,16 @@
 
 #include "app/compute/Messages.h"
 #include "app/compute/ResultDisplay.h"
+#include "app/compute/RunWarnings.h"
 #include "app/files/ResultsFile.h"
-#include "app/form/InputLabels.h"
+#include "app/form/Geometries.h"
+#include "app/form/InputFields.h"
 #include "app/form/Selections.h"
 #include "app/format/NumberFormat.h"
 #include "app/studies/SweepSeries.h"
 #include "correlations/engine/Engine.h"
 #include "properties/FluidProperties.h"
+#include "properties/SimilarityNumbers.h"
 #include "properties/Temperatures.h"
 
 #include <algorithm>
@@ -20,23 +23,27 @@ namespace vortalin {
 
 namespace {
 
-// The eight inputs that ReadInputs converts, in their order; the first five can be swept.
-struct InputField {
+// The eight inputs that ReadInputs converts into CalcState, in their order, with the range
+// dialog's button that sweeps each (from the table of the inputs; the first five have one).
+struct ReadInput {
     EditId field;
     double CalcState::*value;
-    ButtonId sweepButton; // the range dialog's button that sweeps it
-    bool sweepable;
+    std::optional<ButtonId> sweptBy;
 };
 
-constexpr std::array<InputField, 8> kInputs = {{
-    {EditId::Edit1, &CalcState::w, ButtonId::Form2RadioButton1, true},
-    {EditId::Edit2, &CalcState::d, ButtonId::Form2RadioButton2, true},
-    {EditId::Edit3, &CalcState::tIn, ButtonId::Form2RadioButton3, true},
-    {EditId::Edit4, &CalcState::tOut, ButtonId::Form2RadioButton4, true},
-    {EditId::Edit5, &CalcState::tWall, ButtonId::Form2RadioButton5, true},
-    {EditId::Edit8, &CalcState::length, ButtonId::Count, false},
-    {EditId::Edit19, &CalcState::angle, ButtonId::Count, false},
-    {EditId::Edit20, &CalcState::slotLength, ButtonId::Count, false},
+constexpr ReadInput Into(EditId field, double CalcState::*value) {
+    return {field, value, InputFieldOf(field)->sweptBy};
+}
+
+constexpr std::array<ReadInput, 8> kInputs = {{
+    Into(EditId::Edit1, &CalcState::w),
+    Into(EditId::Edit2, &CalcState::d),
+    Into(EditId::Edit3, &CalcState::tIn),
+    Into(EditId::Edit4, &CalcState::tOut),
+    Into(EditId::Edit5, &CalcState::tWall),
+    Into(EditId::Edit8, &CalcState::length),
+    Into(EditId::Edit19, &CalcState::angle),
+    Into(EditId::Edit20, &CalcState::slotLength),
 }};
 
 // What the validity checks look at.
@@ -189,6 +196,7 @@ private:
 
 void Calculator::Button1Click() {
     resultsShown_ = false;
+    warnings_.Clear();
     sweepError_.clear();
     sweepStopped_ = false;
     if (state_.sweep.saveToFile == 1) {
@@ -220,7 +228,17 @@ void Calculator::RunSinglePoint() {
     if (CheckValidity()) {
         ShowResults();
         resultsShown_ = true;
+        CollectWarnings(warnings_);
     }
+}
+
+void Calculator::CollectWarnings(WarningList& warnings) const {
+    // The window is asked for the row-count selection only where a bank's row count is
+    // judged: a sweep step of any other geometry costs a few comparisons.
+    const bool fewRows =
+        IsBankEquation(state_.equation.Id()) && window_.IsSelected(ButtonOf(RowCountMode::FewRows));
+    vortalin::CollectWarnings(state_, fewRows ? RowCountMode::FewRows : RowCountMode::ManyRows,
+                              warnings);
 }
 
 void Calculator::ResetOutputs() {
@@ -233,8 +251,8 @@ void Calculator::ResetOutputs() {
 }
 
 void Calculator::ReadCommonInputs(bool sweeping) {
-    for (const InputField& input : kInputs) {
-        if (sweeping && input.sweepable && window_.IsSelected(input.sweepButton)) {
+    for (const ReadInput& input : kInputs) {
+        if (sweeping && input.sweptBy && window_.IsSelected(*input.sweptBy)) {
             state_.*input.value = SweptValue();
         } else {
             state_.*input.value = window_.NumberFrom(input.field);
@@ -252,16 +270,21 @@ double Calculator::SweptValue() const {
 }
 
 std::optional<EditId> Calculator::SweptField() const {
-    for (const InputField& input : kInputs) {
-        if (input.sweepable && window_.IsSelected(input.sweepButton)) {
+    for (const ReadInput& input : kInputs) {
+        if (input.sweptBy && window_.IsSelected(*input.sweptBy)) {
             return input.field;
         }
     }
     return std::nullopt;
 }
 
-void Calculator::CollectChartPoint(SweepSeries& series) const {
-    series.Add(SweptValue(), state_, fresh_, RefusalMessage());
+void Calculator::CollectChartPoint(SweepSeries& series, WarningList& warnings) const {
+    const std::optional<std::string> refusal = RefusalMessage();
+    warnings.Clear();
+    if (!refusal) {
+        CollectWarnings(warnings);
+    }
+    series.Add(SweptValue(), state_, fresh_, refusal, warnings);
 }
 
 void Calculator::ReadInputs() {
@@ -315,7 +338,7 @@ double Calculator::ValueRead(EditId field) const {
     // The inputs of ReadInputs (or of the sweep step) as this run took them; the fields of
     // a geometry are read again: they are not swept and their block has just converted them.
     const auto* input = std::find_if(kInputs.begin(), kInputs.end(),
-                                     [field](const InputField& in) { return in.field == field; });
+                                     [field](const ReadInput& in) { return in.field == field; });
     return input != kInputs.end() ? state_.*input->value : window_.NumberFrom(field);
 }
 
@@ -454,7 +477,7 @@ void Calculator::RunSweep() {
     const int steps = window_.IntegerFrom(EditId::Form2Edit3);
     sw.sweepLast = steps == INT_MIN ? INT_MIN : steps - 1; // N <= 0: the header only
 
-    SweepSeries chart(SweptField(), sw.sweepLast + 1LL);
+    SweepSeries chart(SweptField(), sw.sweepLast + 1LL, window_.DecimalSeparator());
     const SweepEnd end = WriteSweepSteps(*file, chart);
     if (end == SweepEnd::Stopped) {
         sweepStopped_ = true;
@@ -480,6 +503,7 @@ Calculator::SweepEnd Calculator::WriteSweepSteps(ResultsSink& file, SweepSeries&
     bool written = file.Write(ResultsHeader());
     bool stopped = false;
     std::string line;
+    WarningList stepWarnings; // reused from step to step
     for (sw.sweepIndex = 0; written && !stopped && sw.sweepIndex < sw.sweepLast + 1;
          ++sw.sweepIndex) {
         ReadSweepInputs();
@@ -491,7 +515,7 @@ Calculator::SweepEnd Calculator::WriteSweepSteps(ResultsSink& file, SweepSeries&
         line.clear();
         AppendResultsLine(line, state_, fresh_, separator);
         written = file.Write(line);
-        CollectChartPoint(chart);
+        CollectChartPoint(chart, stepWarnings);
         progress.StepDone(sw.sweepIndex);
         window_.KeepAlive();
         stopped = window_.StopRequested();

@@ -4,6 +4,7 @@
 
 #include "app/compute/CalcState.h"
 #include "app/compute/WindowServices.h"
+#include "correlations/equations/EquationWarnings.h"
 
 #include <cstdint>
 #include <memory>
@@ -38,6 +39,11 @@ public:
     const Freshness& Computed() const { return fresh_; }
     // Whether the last Compute command displayed its results.
     bool ResultsShown() const { return resultsShown_; }
+    // The warnings of the last Compute command's displayed results; empty when it showed
+    // none. The equation it used is State().equation.
+    const WarningList& Warnings() const { return warnings_; }
+    // The warnings of the current step of a sweep, or of a run whose checks passed.
+    void CollectWarnings(WarningList& warnings) const;
     // Whether the last Compute command's sweep failed to write its results file, and why.
     bool SweepFailed() const { return !sweepError_.empty(); }
     const std::string& SweepError() const { return sweepError_; }
@@ -77,7 +83,7 @@ private:
     void RunSinglePoint();
     void ReadCommonInputs(bool sweeping);
     double SweptValue() const;
-    void CollectChartPoint(SweepSeries& series) const;
+    void CollectChartPoint(SweepSeries& series, WarningList& warnings) const;
     std::optional<std::string> UncoveredTemperatureRefusal() const;
     std::optional<std::string> NegativeMagnitudeRefusal() const;
     double ValueRead(EditId field) const;
@@ -93,6 +99,7 @@ private:
     WindowServices& window_;
     Freshness fresh_;
     bool resultsShown_ = false;
+    WarningList warnings_;
     std::string sweepError_;
     bool sweepStopped_ = false;
     std::shared_ptr<const SweepSeries> lastSweep_;

@@ -18,9 +18,8 @@ inline constexpr const char* kUndefinedResultMessage =
 // Shown in a result field in place of a value that is not a finite number.
 inline constexpr const char* kUndefinedValueText = "nedefinované";
 
-// Result fields after ResetOutputs, and at start-up.
+// Result fields after ResetOutputs (at start-up they show kStartText, Controls.h).
 inline constexpr const char* kResetText = "--------------";
-inline constexpr const char* kStartText = "----------------";
 
 // The results file of a sweep.
 std::string ResultsFileNotCreatedMessage(const std::string& path, const std::string& reason);

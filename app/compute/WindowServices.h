@@ -65,18 +65,4 @@ public:
     virtual bool ResultTextsRead() const { return true; }
 };
 
-// What the enter handler of a geometry button does to Edit2: silver and disabled for the
-// geometries with their own diameters, window colour and enabled for the others.
-void GeometryButtonEnter(WindowServices& window, ButtonId geometryButton);
-
-// Selects a button as a click in the window does: the others of its group are cleared and,
-// for a geometry button, its enter handler greys or restores Edit2. Form is a record or the
-// window's services, both of which can select a button.
-template <class Form> void SelectAsClicked(Form& form, ButtonId button) {
-    form.Select(button);
-    if (GroupOf(button) == ButtonGroup::Geometry) {
-        GeometryButtonEnter(form, button);
-    }
-}
-
 } // namespace vortalin

@@ -1,7 +1,7 @@
 #include "app/files/ResultsFile.h"
 
 #include "app/files/Windows1250.h"
-#include "app/form/InputLabels.h"
+#include "app/form/InputFields.h"
 #include "app/format/NumberFormat.h"
 
 #include <cmath>

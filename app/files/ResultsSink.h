@@ -20,8 +20,4 @@ public:
     virtual std::string ErrorText() const = 0;
 };
 
-// Temporary file beside the target, renamed over it on Commit; removed when dropped
-// without a Commit.
-std::unique_ptr<ResultsSink> OpenAtomicFile(const std::string& path);
-
 } // namespace vortalin

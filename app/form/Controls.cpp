@@ -23,48 +23,6 @@ constexpr std::array<std::string_view, kButtonCount> kButtonNames = {
     "Form2.RadioButton3", "Form2.RadioButton4", "Form2.RadioButton5",
 };
 
-// Default texts with a decimal comma; result fields start at 16 hyphens.
-constexpr std::string_view kSixteenHyphens = "----------------";
-constexpr std::array<std::string_view, kEditCount> kDefaults = {
-    "1",
-    "0,1",
-    "20",
-    "22",
-    "30",
-    kSixteenHyphens,
-    kSixteenHyphens, // Edit1..7
-    "1",             // Edit8
-    kSixteenHyphens,
-    kSixteenHyphens,
-    kSixteenHyphens,
-    kSixteenHyphens, // Edit9..12
-    kSixteenHyphens,
-    kSixteenHyphens,
-    kSixteenHyphens,
-    kSixteenHyphens, // Edit13..16
-    kSixteenHyphens,
-    kSixteenHyphens, // Edit17..18
-    "90",
-    "1", // Edit19..20
-    "0,01",
-    "0,1",
-    "0,02", // Edit21..23
-    "0,01",
-    "0,02", // Edit24..25
-    "0,01",
-    "0,02",
-    "0,02",
-    "0,005",
-    "1", // Edit26..30
-    "53,6",
-    "25",
-    "0,44",
-    "2,46", // Edit31..34
-    "0,1",
-    "0,2",
-    "10", // Form2 Edit1..3
-};
-
 } // namespace
 
 ButtonGroup GroupOf(ButtonId button) {
@@ -113,29 +71,6 @@ std::optional<ButtonId> ButtonByName(std::string_view name) {
         }
     }
     return std::nullopt;
-}
-
-std::string DefaultText(EditId id, char decimalSeparator) {
-    std::string text(kDefaults[Index(id)]);
-    for (char& c : text) {
-        if (c == ',') {
-            c = decimalSeparator;
-        }
-    }
-    return text;
-}
-
-bool SelectedAtStart(ButtonId button) {
-    switch (button) {
-    case ButtonId::RadioButton1:      // flow through a pipe
-    case ButtonId::RadioButton2:      // air
-    case ButtonId::RadioButton3:      // constant wall temperature
-    case ButtonId::RadioButton15:     // ten rows or more
-    case ButtonId::Form2RadioButton1: // sweep the velocity
-        return true;
-    default:
-        return false;
-    }
 }
 
 } // namespace vortalin

@@ -103,10 +103,7 @@ std::string_view ControlName(ButtonId id);
 std::optional<EditId> EditByName(std::string_view name);
 std::optional<ButtonId> ButtonByName(std::string_view name);
 
-// The default text of a field, with the decimal separator in use ("0,1" or "0.1").
-std::string DefaultText(EditId id, char decimalSeparator);
-
-// Whether a button is selected when the window opens.
-bool SelectedAtStart(ButtonId button);
+// The text of every result field when the window opens (16 hyphens).
+inline constexpr const char* kStartText = "----------------";
 
 } // namespace vortalin

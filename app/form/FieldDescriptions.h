@@ -1,22 +1,18 @@
 #pragma once
-// What every field of the main window means, in the window's own words: its full name (the
-// caption without its colon, a bare symbol spelled out: "Priemer rúrky d (m)"), a sentence
-// about it, and what the selected geometry does with it. The tooltips, the copied results
-// and the command line's help all read these texts, so that they say the same.
+// What every field of the main window means, in the window's own words, as views of the
+// tables kInputFields, kResultLabels and kGeometries: its full name (the caption without its
+// colon, a bare symbol spelled out: "Priemer rúrky d (m)"), a sentence about it, and what the
+// selected geometry does with it. The tooltips, the copied results, the guide and the command
+// line's help all read these views, so that they say the same.
 
 #include "app/form/Controls.h"
+#include "app/form/Geometries.h"
 #include "app/form/Selections.h"
 
 #include <string>
 #include <string_view>
 
 namespace vortalin {
-
-struct FieldDescription {
-    EditId field;
-    std::string_view name;  // the unit in parentheses, no colon
-    std::string_view about; // one or two sentences
-};
 
 // The full name of an input or result field ("Priemer závitu D (m)", "Nusseltovo číslo
 // (1)"); empty for a field without one.
@@ -26,11 +22,8 @@ std::string_view AboutOf(EditId field);
 // The caption of the geometry's button ("Prúdenie cez 1 rad"), without a trailing blank.
 std::string_view GeometryCaption(Geometry geometry);
 
-// Whether the geometry's calculation uses the main window's input field. The velocity and
-// the three temperatures are read by every geometry, the hydraulic diameter by the pipe,
-// the cross-flow, the plate (as its length) and the two slots, and each geometry's own
-// fields by that geometry. The range dialog's fields are read by every study.
-bool GeometryReads(Geometry geometry, EditId field);
+// GeometryReads(geometry, field), whether the geometry uses a field, is in
+// app/form/Geometries.h.
 
 // The selections a tooltip depends on.
 struct FieldContext {

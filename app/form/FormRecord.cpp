@@ -1,6 +1,8 @@
 #include "app/form/FormRecord.h"
 
 #include "app/compute/ConversionError.h"
+#include "app/files/UserFile.h"
+#include "app/form/InputNames.h"
 #include "app/format/NumberFormat.h"
 
 #include <algorithm>
@@ -64,7 +66,7 @@ void FormRecord::SetProgressPosition(int position) {
 }
 
 std::unique_ptr<ResultsSink> FormRecord::OpenResultsFile(const std::string& path) {
-    return fileOpener_ ? fileOpener_(path) : OpenAtomicFile(path);
+    return fileOpener_ ? fileOpener_(path) : OpenUserFile(path);
 }
 
 } // namespace vortalin

@@ -3,8 +3,8 @@
 // window's defaults, recording the texts set and the messages shown. The command-line
 // front end and most tests compute on it.
 
-#include "app/form/ParsedNumbers.h"
 #include "app/compute/WindowServices.h"
+#include "app/form/ParsedNumbers.h"
 
 #include <array>
 #include <functional>
@@ -36,9 +36,8 @@ public:
     void SetMessageObserver(std::function<void(const std::string&)> observer) {
         messageObserver_ = std::move(observer);
     }
-    // How results files are opened. The front ends give the one writer of the user's
-    // files; without one, the plain temporary-file writer of the core is used (tests,
-    // fuzz targets and benchmarks that build without Qt).
+    // How results files are opened: by the one writer of the user's files (UserFile.h)
+    // unless a front end or a test gives another opener.
     using FileOpener = std::function<std::unique_ptr<ResultsSink>(const std::string& path)>;
     void SetResultsFileOpener(FileOpener opener) { fileOpener_ = std::move(opener); }
     // Asked after every sweep step whether to stop (e.g. a signal arrived).

@@ -1,29 +1,10 @@
 #include "app/form/InputNames.h"
 
 #include "app/compute/ConversionError.h"
-#include "app/form/InputLabels.h"
 
 #include <string>
 
 namespace vortalin {
-
-const FieldName* FieldByName(std::string_view name) {
-    for (const FieldName& f : kFieldNames) {
-        if (f.name == name) {
-            return &f;
-        }
-    }
-    return nullptr;
-}
-
-const FieldName* NameOfField(EditId field) {
-    for (const FieldName& f : kFieldNames) {
-        if (f.field == field) {
-            return &f;
-        }
-    }
-    return nullptr;
-}
 
 const SelectionName* SelectionByName(std::string_view name) {
     for (const SelectionName& s : kSelectionNames) {
@@ -65,8 +46,17 @@ std::string ValueList(const SelectionName& selection) {
     return list;
 }
 
+bool SelectedAtStart(ButtonId button) {
+    for (const SelectionName& s : kSelectionNames) {
+        if (s.values.front().button == button) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::string OptionConversionMessage(const ConversionError& failure) {
-    const FieldName* name = failure.Field() ? NameOfField(*failure.Field()) : nullptr;
+    const InputField* name = failure.Field() ? InputFieldOf(*failure.Field()) : nullptr;
     return name == nullptr ? std::string(failure.what())
                            : FieldConversionMessage(name->name, failure.what());
 }

@@ -3,8 +3,8 @@
 // owner forgets it then). A sweep or a batch reads the same unchanged texts millions of
 // times. A text that is no number is not kept: it throws on every read, naming its field.
 
-#include "app/form/Controls.h"
 #include "app/compute/ConversionError.h"
+#include "app/form/Controls.h"
 #include "app/format/NumberFormat.h"
 
 #include <array>

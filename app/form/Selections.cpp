@@ -1,74 +1,73 @@
 #include "app/form/Selections.h"
 
 #include "app/compute/WindowServices.h"
-#include "app/form/InputNames.h"
+#include "app/form/Geometries.h"
 #include "correlations/engine/EngineWindow.h"
+
+#include <algorithm>
 
 namespace vortalin {
 
+namespace {
+
+template <class Option, std::size_t N>
+const Choice<Option>& ChoiceOf(const std::array<Choice<Option>, N>& choices, Option option) {
+    return *std::find_if(choices.begin(), choices.end(),
+                         [option](const Choice<Option>& c) { return c.option == option; });
+}
+
+} // namespace
+
+ButtonId ButtonOf(Geometry g) {
+    return GeometryOf(g).button;
+}
 ButtonId ButtonOf(Fluid f) {
-    switch (f) {
-    case Fluid::Air:
-        return ButtonId::RadioButton2;
-    case Fluid::Water:
-        return ButtonId::RadioButton5;
-    case Fluid::NaturalGas:
-        break;
-    }
-    return ButtonId::RadioButton17;
+    return ChoiceOf(kFluids, f).button;
 }
-
 ButtonId ButtonOf(HeatingMode m) {
-    return m == HeatingMode::ConstWallTemp ? ButtonId::RadioButton3 : ButtonId::RadioButton4;
+    return ChoiceOf(kHeatingModes, m).button;
 }
-
 ButtonId ButtonOf(RowCountMode m) {
-    return m == RowCountMode::ManyRows ? ButtonId::RadioButton15 : ButtonId::RadioButton16;
-}
-
-bool UsesHydraulicDiameter(Geometry g) {
-    return static_cast<std::size_t>(g) < static_cast<std::size_t>(Geometry::HelicalPipe);
+    return ChoiceOf(kRowCountModes, m).button;
 }
 
 Geometry SelectedGeometry(const EngineWindow& window) {
-    for (std::size_t i = 0; i < kGeometryCount; ++i) {
-        if (window.IsSelected(kGeometryButtons[i])) {
-            return static_cast<Geometry>(i);
+    for (const GeometryEntry& g : kGeometries) {
+        if (window.IsSelected(g.button)) {
+            return g.option;
         }
     }
-    return Geometry::PipeFlow;
+    return kGeometries.front().option;
 }
 
 Fluid SelectedFluid(const EngineWindow& window) {
-    if (window.IsSelected(ButtonId::RadioButton5)) {
-        return Fluid::Water;
+    for (const Choice<Fluid>& f : kFluids) {
+        if (window.IsSelected(f.button)) {
+            return f.option;
+        }
     }
-    if (window.IsSelected(ButtonId::RadioButton17)) {
-        return Fluid::NaturalGas;
-    }
-    return Fluid::Air;
+    return kFluids.front().option;
 }
 
 std::string_view GeometryName(Geometry g) {
-    return kGeometryValues[static_cast<std::size_t>(g)].value;
+    return GeometryOf(g).value;
 }
 
 std::string_view FluidName(Fluid f) {
-    return ValueOfButton(ButtonOf(f));
+    return ChoiceOf(kFluids, f).value;
 }
 
 void GeometryButtonEnter(WindowServices& window, ButtonId geometryButton) {
-    for (std::size_t i = 0; i < kGeometryCount; ++i) {
-        if (kGeometryButtons[i] != geometryButton) {
-            continue;
-        }
-        if (UsesHydraulicDiameter(static_cast<Geometry>(i))) {
-            window.SetDiameterFieldColour(FieldColour::Window);
-            window.SetDiameterFieldEnabled(true);
-        } else {
-            window.SetDiameterFieldColour(FieldColour::Silver);
-            window.SetDiameterFieldEnabled(false);
-        }
+    const GeometryEntry* entry = GeometryOfButton(geometryButton);
+    if (entry == nullptr) {
+        return;
+    }
+    if (entry->usesHydraulicDiameter) {
+        window.SetDiameterFieldColour(FieldColour::Window);
+        window.SetDiameterFieldEnabled(true);
+    } else {
+        window.SetDiameterFieldColour(FieldColour::Silver);
+        window.SetDiameterFieldEnabled(false);
     }
 }
 

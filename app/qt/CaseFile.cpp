@@ -2,8 +2,8 @@
 
 #include "app/compute/ConversionError.h"
 #include "app/files/FileErrors.h"
+#include "app/files/UserFile.h"
 #include "app/format/NumberFormat.h"
-#include "app/qt/UserFile.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -104,9 +104,9 @@ Problem TextOf(const QJsonObject& root, std::string_view key, std::optional<QStr
 }
 
 Problem ReadTexts(const QJsonObject& root, CaseInputs& inputs) {
-    for (std::size_t i = 0; i < kFieldNames.size(); ++i) {
+    for (std::size_t i = 0; i < kInputFields.size(); ++i) {
         std::optional<QString> text;
-        if (Problem p = TextOf(root, kFieldNames[i].name, text); !p.empty()) {
+        if (Problem p = TextOf(root, kInputFields[i].name, text); !p.empty()) {
             return p;
         }
         if (text) {
@@ -153,8 +153,8 @@ CaseReading Refused(Problem problem) {
 CaseInputs DefaultCase(char decimalSeparator) {
     CaseInputs inputs;
     inputs.decimalSeparator = decimalSeparator;
-    for (std::size_t i = 0; i < kFieldNames.size(); ++i) {
-        inputs.texts[i] = DefaultText(kFieldNames[i].field, decimalSeparator);
+    for (std::size_t i = 0; i < kInputFields.size(); ++i) {
+        inputs.texts[i] = DefaultText(kInputFields[i].field, decimalSeparator);
     }
     for (std::size_t i = 0; i < kSelectionNames.size(); ++i) {
         for (const ChoiceValue& choice : kSelectionNames[i].values) {
@@ -245,8 +245,8 @@ std::string CaseFileText(const CaseInputs& inputs) {
     root.insert(kFormatKey, Utf8(kCaseFormatName));
     root.insert(kVersionKey, kCaseFormatVersion);
     root.insert(kSeparatorKey, QString(QLatin1Char(inputs.decimalSeparator)));
-    for (std::size_t i = 0; i < kFieldNames.size(); ++i) {
-        root.insert(Utf8(kFieldNames[i].name), QString::fromStdString(inputs.texts[i]));
+    for (std::size_t i = 0; i < kInputFields.size(); ++i) {
+        root.insert(Utf8(kInputFields[i].name), QString::fromStdString(inputs.texts[i]));
     }
     for (std::size_t i = 0; i < kSelectionNames.size(); ++i) {
         root.insert(Utf8(kSelectionNames[i].name), Utf8(ValueOfButton(inputs.choices[i])));

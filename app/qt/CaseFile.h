@@ -4,9 +4,10 @@
 // whose keys are the command line's option names. The window's "Načítaj"/"Ulož" and the
 // command line's --case/--write-case share this reader and writer.
 
-#include "app/form/InputNames.h"
 #include "app/compute/WindowServices.h"
-#include "app/qt/UserFile.h"
+#include "app/files/UserFile.h"
+#include "app/form/InputNames.h"
+#include "app/form/Selections.h"
 
 #include <array>
 #include <optional>
@@ -24,7 +25,7 @@ inline constexpr std::size_t kMaxCaseFileBytes = 1 << 20;
 // A case as plain data, independent of the front end.
 struct CaseInputs {
     char decimalSeparator = ',';
-    std::array<std::string, kFieldNames.size()> texts{};    // in the order of kFieldNames
+    std::array<std::string, kInputFields.size()> texts{};   // in the order of kInputFields
     std::array<ButtonId, kSelectionNames.size()> choices{}; // in the order of kSelectionNames
 
     bool operator==(const CaseInputs&) const = default;
@@ -68,8 +69,8 @@ std::string CaseNotSavedMessage(const std::string& path, const std::string& reas
 template <class Form> CaseInputs CaseOf(const Form& form) {
     CaseInputs inputs;
     inputs.decimalSeparator = form.DecimalSeparator();
-    for (std::size_t i = 0; i < kFieldNames.size(); ++i) {
-        inputs.texts[i] = form.Text(kFieldNames[i].field);
+    for (std::size_t i = 0; i < kInputFields.size(); ++i) {
+        inputs.texts[i] = form.Text(kInputFields[i].field);
     }
     for (std::size_t i = 0; i < kSelectionNames.size(); ++i) {
         inputs.choices[i] = kSelectionNames[i].values.front().button;
@@ -89,8 +90,8 @@ template <class Form> void ApplyCase(const CaseInputs& inputs, Form& form) {
     for (std::size_t i = 0; i < kSelectionNames.size(); ++i) {
         SelectAsClicked(form, converted.choices[i]);
     }
-    for (std::size_t i = 0; i < kFieldNames.size(); ++i) {
-        form.SetInputText(kFieldNames[i].field, converted.texts[i]);
+    for (std::size_t i = 0; i < kInputFields.size(); ++i) {
+        form.SetInputText(kInputFields[i].field, converted.texts[i]);
     }
 }
 

@@ -1,9 +1,10 @@
 #include "app/studies/Batch.h"
 
 #include "app/compute/ConversionError.h"
+#include "app/compute/EquationReport.h"
+#include "app/files/ResultsFile.h"
 #include "app/form/InputNames.h"
 #include "app/format/NumberFormat.h"
-#include "app/files/ResultsFile.h"
 
 #include <algorithm>
 #include <charconv>
@@ -78,6 +79,20 @@ void AppendMessages(std::string& out, const CaseOutcome& outcome, std::string& j
     AppendCsvField(out, joined);
 }
 
+// The identifier of the equation whose results the case showed, and its warnings joined
+// like the messages; both empty for a refused case.
+void AppendEquation(std::string& out, const CaseOutcome& outcome, char separator,
+                    std::string& joined) {
+    out += ';';
+    if (const EquationRow* row = ShownEquation(outcome.calc)) {
+        out += row->key;
+    }
+    out += ';';
+    joined.clear();
+    AppendWarningTexts(joined, outcome.calc.Warnings(), separator, kMessageJoint);
+    AppendCsvField(out, joined);
+}
+
 // Hands the buffer to the sink and empties it; false when the sink refused it.
 bool Flush(std::string& buffer, ResultsSink& out) {
     const bool written = out.Write(buffer);
@@ -95,7 +110,7 @@ void CsvCaseWriter::AppendHeader(std::string& out, std::span<const BatchColumn> 
     }
     out += ';';
     out += ResultsTitles();
-    out += ";shown;message\n";
+    out += ";shown;message;equation;warnings\n";
 }
 
 void CsvCaseWriter::AppendCase(std::string& out, const CaseOutcome& outcome) {
@@ -107,6 +122,7 @@ void CsvCaseWriter::AppendCase(std::string& out, const CaseOutcome& outcome) {
     AppendQuantities(out, outcome, separator_);
     out += outcome.calc.ResultsShown() ? ";1;" : ";0;";
     AppendMessages(out, outcome, joined_);
+    AppendEquation(out, outcome, separator_, joined_);
     out += '\n';
 }
 

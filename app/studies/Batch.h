@@ -3,10 +3,10 @@
 // command on the window record exactly as a single run would; its outcome is written as
 // one line (CSV) and the output is streamed, so memory stays flat however many cases run.
 
-#include "app/studies/BatchTable.h"
 #include "app/compute/Calculator.h"
-#include "app/form/FormRecord.h"
 #include "app/files/ResultsSink.h"
+#include "app/form/FormRecord.h"
+#include "app/studies/BatchTable.h"
 
 #include <cstddef>
 #include <span>
@@ -41,7 +41,9 @@ public:
 // file under its titles (the shortest digits that read back to the same double, with the
 // decimal separator; empty where the case did not compute them), "shown" (1/0) and
 // "message" (every message of the case, and the conversion message that stopped it, joined
-// with " | "). A field holding ';', a quote or a line break is quoted.
+// with " | "), "equation" (the identifier of the equation whose results the case showed)
+// and "warnings" (its warnings, joined the same way). A field holding ';', a quote or a
+// line break is quoted.
 class CsvCaseWriter final : public CaseWriter {
 public:
     explicit CsvCaseWriter(char decimalSeparator) : separator_(decimalSeparator) {}

@@ -1,6 +1,7 @@
 #include "app/studies/BatchTable.h"
 
 #include "app/compute/ConversionError.h"
+#include "app/form/Selections.h"
 #include "app/format/NumberFormat.h"
 
 #include <algorithm>
@@ -26,7 +27,7 @@ bool IsBlankOrComment(std::string_view line) {
 }
 
 // The range dialog's fields and the swept variable set up a sweep, not a case.
-bool IsSweepSetting(const FieldName& field) {
+bool IsSweepSetting(const InputField& field) {
     return field.field == EditId::Form2Edit1 || field.field == EditId::Form2Edit2 ||
            field.field == EditId::Form2Edit3;
 }
@@ -243,7 +244,7 @@ std::string BatchError::Text() const {
 }
 
 std::optional<BatchColumn> BatchColumnByName(std::string_view name, std::string& error) {
-    const FieldName* field = FieldByName(name);
+    const InputField* field = FieldByName(name);
     if (field && !IsSweepSetting(*field)) {
         return BatchColumn{field, nullptr};
     }

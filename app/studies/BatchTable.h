@@ -18,7 +18,7 @@ namespace vortalin {
 
 // A column of a batch: a number field or a selection, by its name in InputNames.h.
 struct BatchColumn {
-    const FieldName* field = nullptr;         // a number field, or
+    const InputField* field = nullptr;        // a number field, or
     const SelectionName* selection = nullptr; // a selection
     std::string_view Name() const { return field ? field->name : selection->name; }
 };

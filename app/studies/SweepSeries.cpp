@@ -43,8 +43,8 @@ double StepValue(std::size_t result, const CalcState& state, const Freshness& co
     return ColumnValue(kResultsColumns[kColumnOfResult[result]], state, computed);
 }
 
-SweepSeries::SweepSeries(std::optional<EditId> sweptField, long long steps)
-    : sweptField_(sweptField), bucketSize_(BucketSizeFor(steps)) {
+SweepSeries::SweepSeries(std::optional<EditId> sweptField, long long steps, char separator)
+    : sweptField_(sweptField), separator_(separator), bucketSize_(BucketSizeFor(steps)) {
     const long long expected = std::max(0LL, steps);
     const auto reserved =
         static_cast<std::size_t>(std::min(expected, static_cast<long long>(kMaxPoints)));
@@ -54,10 +54,11 @@ SweepSeries::SweepSeries(std::optional<EditId> sweptField, long long steps)
 }
 
 void SweepSeries::Add(double x, const CalcState& state, const Freshness& computed,
-                      const std::optional<std::string>& refusal) {
+                      const std::optional<std::string>& refusal, const WarningList& warnings) {
     const int refusalIndex = RefusalIndex(refusal);
+    const int warningIndex = refusal ? kNoWarning : WarningIndex(state.equation.Id(), warnings);
     for (std::size_t r = 0; r < kResultCount; ++r) {
-        Take(buckets_[r], {x, StepValue(r, state, computed), refusalIndex});
+        Take(buckets_[r], {x, StepValue(r, state, computed), refusalIndex, warningIndex});
     }
     ++stepsAdded_;
     if (stepsAdded_ % bucketSize_ == 0) {
@@ -80,6 +81,28 @@ int SweepSeries::RefusalIndex(const std::optional<std::string>& refusal) {
     }
     refusals_.push_back(*refusal);
     return static_cast<int>(refusals_.size() - 1);
+}
+
+int SweepSeries::WarningIndex(EquationId equation, const WarningList& warnings) {
+    if (warnings.Empty()) {
+        return kNoWarning;
+    }
+    ++warnedSteps_;
+    const std::uint64_t key = WarningRulesKey(equation, warnings);
+    const auto known = std::find(warningKeys_.begin(), warningKeys_.end(), key);
+    if (known != warningKeys_.end()) {
+        return static_cast<int>(known - warningKeys_.begin());
+    }
+    std::string text;
+    for (const Warning& w : warnings) {
+        if (!text.empty()) {
+            text += ' ';
+        }
+        text += WarningRuleText(w, separator_);
+    }
+    warningKeys_.push_back(key);
+    warningTexts_.push_back(std::move(text));
+    return static_cast<int>(warningTexts_.size() - 1);
 }
 
 void SweepSeries::Take(Bucket& bucket, const ChartPoint& point) const {

@@ -98,7 +98,7 @@ void CaseFiles::Start(QWidget& rangeDialog) {
 void CaseFiles::WatchInputs(const QWidget& form) {
     const FormId which =
         form.objectName() == window_.objectName() ? FormId::MainWindow : FormId::RangeDialog;
-    for (const FieldName& f : kFieldNames) {
+    for (const InputField& f : kInputFields) {
         if (FormOf(f.field) == which) {
             connect(&FindEdit(form, f.field), &QLineEdit::textChanged, this, &CaseFiles::ShowTitle);
         }

@@ -127,7 +127,10 @@ bool Finite(const ChartPoint& p) {
 } // namespace
 
 PointStatus StatusOf(const ChartPoint& point) {
-    return point.refusal != SweepSeries::kAccepted ? PointStatus::Refused : PointStatus::Accepted;
+    if (point.refusal != SweepSeries::kAccepted) {
+        return PointStatus::Refused;
+    }
+    return point.warning != SweepSeries::kNoWarning ? PointStatus::Warned : PointStatus::Accepted;
 }
 
 std::vector<QList<QPointF>> DefinedRuns(const std::vector<ChartPoint>& points) {

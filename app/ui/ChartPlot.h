@@ -19,7 +19,7 @@ namespace vortalin {
 
 // How the chart marks a step. Every status but Accepted has its own marker and legend text
 // (kStatusMarkers); a new kind of step is one value here and one row there.
-enum class PointStatus { Accepted, Refused };
+enum class PointStatus { Accepted, Refused, Warned };
 
 PointStatus StatusOf(const ChartPoint& point);
 
@@ -30,11 +30,14 @@ struct StatusMarker {
     const char* legend;
 };
 
-// Legend text of the refused steps.
+// Legend texts of the refused steps and of the steps that pass with a warning.
 inline constexpr const char* kRefusedLegend = "mimo platnosti rovnice";
+inline constexpr const char* kWarnedLegend = "s upozornením";
 
-inline const std::array<StatusMarker, 1> kStatusMarkers = {{
+inline const std::array<StatusMarker, 2> kStatusMarkers = {{
     {PointStatus::Refused, QColor(0xd6, 0x27, 0x28), kRefusedLegend},
+    // Amber: the results of the step stand, with a warning.
+    {PointStatus::Warned, QColor(0xe0, 0x9a, 0x00), kWarnedLegend},
 }};
 
 // The runs of consecutive steps whose x and y are both finite; an undefined step ends a run.

@@ -1,8 +1,8 @@
 #include "app/ui/ChartWindow.h"
 
 #include "app/compute/ResultDisplay.h"
-#include "app/form/InputLabels.h"
-#include "app/qt/UserFile.h"
+#include "app/files/UserFile.h"
+#include "app/form/InputFields.h"
 #include "app/ui/ChartImage.h"
 #include "app/ui/ChartPlot.h"
 #include "app/ui/ErrorBox.h"
@@ -267,6 +267,9 @@ QString ChartWindow::PointText(std::size_t result, const ChartPoint& point) cons
     if (point.refusal != SweepSeries::kAccepted) {
         text += QStringLiteral("\nMimo platnosti rovnice: ") +
                 QString::fromStdString(sweep_->Refusals().at(point.refusal));
+    } else if (point.warning != SweepSeries::kNoWarning) {
+        text += QStringLiteral("\nUpozornenie: ") +
+                QString::fromStdString(sweep_->WarningTexts().at(point.warning));
     }
     return text;
 }
@@ -275,9 +278,11 @@ QString ChartWindow::Summary() const {
     if (!sweep_) {
         return QString::fromUtf8(kHint);
     }
-    QString text = QStringLiteral("Počet krokov: %1, z toho mimo platnosti rovnice: %2.")
-                       .arg(sweep_->Steps())
-                       .arg(sweep_->RefusedSteps());
+    QString text =
+        QStringLiteral("Počet krokov: %1, z toho mimo platnosti rovnice: %2, s upozornením: %3.")
+            .arg(sweep_->Steps())
+            .arg(sweep_->RefusedSteps())
+            .arg(sweep_->WarnedSteps());
     if (sweep_->BucketSize() > 1) {
         text += QStringLiteral(" Z každých %1 krokov sú zobrazené najmenšia a najväčšia hodnota.")
                     .arg(sweep_->BucketSize());

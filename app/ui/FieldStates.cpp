@@ -137,7 +137,7 @@ void FieldStates::RefreshRangeDialog() {
         return;
     }
     const FieldContext context = CheckedContext(mainWindow_);
-    for (const FieldName& f : kFieldNames) {
+    for (const InputField& f : kInputFields) {
         if (FormOf(f.field) == FormId::RangeDialog) {
             Edit(f.field).setToolTip(FromUtf8(InputToolTip(f.field, context)));
         }

@@ -1,5 +1,7 @@
 #include "app/ui/FormControls.h"
 
+#include "app/form/Geometries.h"
+#include "app/form/InputNames.h"
 #include "app/qt/DecimalSeparator.h"
 
 namespace vortalin {
@@ -38,12 +40,12 @@ QRadioButton& FindButton(const QWidget& form, ButtonId id) {
 }
 
 Geometry CheckedGeometry(const QWidget& form) {
-    for (std::size_t g = 0; g < kGeometryCount; ++g) {
-        if (FindButton(form, kGeometryButtons[g]).isChecked()) {
-            return static_cast<Geometry>(g);
+    for (const GeometryEntry& g : kGeometries) {
+        if (FindButton(form, g.button).isChecked()) {
+            return g.option;
         }
     }
-    return Geometry::PipeFlow;
+    return kGeometries.front().option;
 }
 
 void ShowDefaults(const QWidget& form, FormId which) {

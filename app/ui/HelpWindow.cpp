@@ -57,7 +57,7 @@ QString FieldRow(Geometry geometry, EditId field) {
 
 QString FieldsHtml(Geometry geometry) {
     QString rows;
-    for (const FieldName& f : kFieldNames) {
+    for (const InputField& f : kInputFields) {
         if (FormOf(f.field) == FormId::MainWindow && GeometryReads(geometry, f.field)) {
             rows += FieldRow(geometry, f.field);
         }

@@ -2,7 +2,7 @@
 // the hidden range dialog, loads the case file it was started on (if any) once the event
 // loop runs, and runs the event loop until the main window is closed.
 
-#include "app/qt/UserFile.h"
+#include "app/files/UserFile.h"
 #include "app/ui/ErrorBox.h"
 #include "app/ui/MainForms.h"
 #include "app/ui/StartupOptions.h"

@@ -2,10 +2,10 @@
 
 #include "app/compute/ConversionError.h"
 #include "app/compute/ResultDisplay.h"
-#include "app/form/InputLabels.h"
+#include "app/files/UserFile.h"
+#include "app/form/InputFields.h"
 #include "app/format/NumberFormat.h"
 #include "app/qt/DecimalSeparator.h"
-#include "app/qt/UserFile.h"
 #include "app/ui/ErrorBox.h"
 #include "app/ui/FieldStates.h"
 #include "app/ui/FormControls.h"

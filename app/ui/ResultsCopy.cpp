@@ -3,7 +3,8 @@
 #include "app/compute/Messages.h"
 #include "app/compute/ResultDisplay.h"
 #include "app/form/FieldDescriptions.h"
-#include "app/form/InputLabels.h"
+#include "app/form/Geometries.h"
+#include "app/form/InputFields.h"
 #include "app/form/Selections.h"
 #include "app/ui/FormControls.h"
 #include "app/ui/StatusBarPanels.h"
@@ -46,28 +47,19 @@ bool ResultsShown(const QWidget& form) {
     return text != QLatin1String(kResetText) && text != QLatin1String(kStartText);
 }
 
-bool HasRowCount(Geometry g) {
-    return g == Geometry::InlineBank || g == Geometry::StaggeredBank ||
-           g == Geometry::PartlyStaggeredBank;
-}
-
 // The fluid, the geometry, its heating mode or row count where it has one, and every input
 // the geometry reads, as the window shows them now.
 QString InputsCopyText(const QWidget& form) {
     const Geometry geometry = CheckedGeometry(form);
-    const std::array fluids = {ButtonOf(Fluid::Air), ButtonOf(Fluid::Water),
-                               ButtonOf(Fluid::NaturalGas)};
-    const std::array heating = {ButtonOf(HeatingMode::ConstWallTemp),
-                                ButtonOf(HeatingMode::ConstHeatFlux)};
-    const std::array rows = {ButtonOf(RowCountMode::ManyRows), ButtonOf(RowCountMode::FewRows)};
+    const GeometryEntry& entry = GeometryOf(geometry);
     QString text;
-    AddSelection(text, form, "GroupBox2", fluids);
-    AddSelection(text, form, "GroupBox1", kGeometryButtons);
-    if (geometry == Geometry::PipeFlow) {
-        AddSelection(text, form, "GroupBox3", heating);
+    AddSelection(text, form, "GroupBox2", ButtonsOf(kFluids));
+    AddSelection(text, form, "GroupBox1", ButtonsOf(kGeometries));
+    if (entry.readsHeatingMode) {
+        AddSelection(text, form, "GroupBox3", ButtonsOf(kHeatingModes));
     }
-    if (HasRowCount(geometry)) {
-        AddSelection(text, form, "GroupBox4", rows);
+    if (entry.readsRowCountMode) {
+        AddSelection(text, form, "GroupBox4", ButtonsOf(kRowCountModes));
     }
     for (EditId field : InputsReadBy(geometry)) {
         AddLine(text, FromUtf8(FullNameOf(field)), FindEdit(form, field).text());

@@ -32,7 +32,7 @@ QPalette StalePalette(QPalette palette) {
 } // namespace
 
 StaleResults::StaleResults(QWidget& mainWindow) : QObject(&mainWindow), form_(mainWindow) {
-    for (const FieldName& f : kFieldNames) {
+    for (const InputField& f : kInputFields) {
         if (OnMainWindow(f.field)) {
             connect(&FindEdit(form_, f.field), &QLineEdit::textChanged, this, [this] { Check(); });
         }
@@ -51,7 +51,7 @@ StaleResults::StaleResults(QWidget& mainWindow) : QObject(&mainWindow), form_(ma
 // Every text and selection of the main window that a Compute reads.
 QStringList StaleResults::Inputs() const {
     QStringList inputs;
-    for (const FieldName& f : kFieldNames) {
+    for (const InputField& f : kInputFields) {
         if (OnMainWindow(f.field)) {
             inputs << FindEdit(form_, f.field).text();
         }

@@ -56,14 +56,14 @@ void Show(QLabel& panel, const QString& text, const QString& toolTip) {
 
 StatusBarPanels::StatusBarPanels(QStatusBar& bar)
     : QObject(&bar), stale_(AddLabel(bar, new QLabel(&bar), "StaleResultsPanel", true)),
-      warnings_(AddLabel(bar, new ElidingLabel(&bar), "WarningsPanel", true)),
+      equation_(AddLabel(bar, new ElidingLabel(&bar), "EquationPanel", true)),
       message_(AddLabel(bar, new QLabel(&bar), "MessagePanel", true)),
       studySummary_(AddLabel(bar, new ElidingLabel(&bar), "StudySummaryPanel", true)),
       studyMark_(AddLabel(bar, new QLabel(&bar), "StudyPanel", true)) {
     setObjectName(QStringLiteral("StatusBarPanels"));
     // The ordinary widget stretches across what the permanent ones on the right leave.
     AddLabel(bar, new QLabel(&bar), "StatusPanel0", false);
-    for (QLabel* panel : {&stale_, &warnings_, &message_, &studySummary_, &studyMark_}) {
+    for (QLabel* panel : {&stale_, &equation_, &message_, &studySummary_, &studyMark_}) {
         panel->hide();
     }
     messageTimer_.setSingleShot(true);
@@ -82,8 +82,8 @@ void StatusBarPanels::SetStaleNote(const QString& text) {
     Show(stale_, text, {});
 }
 
-void StatusBarPanels::SetWarnings(const QString& text) {
-    Show(warnings_, text, {});
+void StatusBarPanels::SetEquation(const QString& text, const QString& toolTip) {
+    Show(equation_, text, toolTip);
 }
 
 void StatusBarPanels::Confirm(const QString& text) {

@@ -7,14 +7,16 @@
 //                      (WindowServices::SetStatusText); nothing here changes it.
 //   StaleResultsPanel  while the results on screen belong to inputs changed since
 //                      (SetStaleNote).
-//   WarningsPanel      the criterion equation's warnings about the case on screen
-//                      (SetWarnings). Empty while there are none.
+//   EquationPanel      the criterion equation of the results on screen, by name and source,
+//                      its formula and ranges in the tooltip (SetEquation; EquationPanel
+//                      fills it). The run's warnings are not here but in the strip
+//                      "WarningsPanel" under the results, the one place of the warnings.
 //   MessagePanel       short confirmations such as "Výsledky skopírované." (Confirm); each
 //                      goes away by itself after a few seconds.
 //   StudySummaryPanel  what the last parameter study wrote (SetStudySummary).
 //   StudyPanel         while "Ulož do súboru" is on: "Štúdia zapnutá: <file>" (SetStudyMark).
 //
-// A panel without text is hidden, so that it takes no room. The summary and the warnings
+// A panel without text is hidden, so that it takes no room. The summary and the equation
 // give way (shortened with "…", the whole text in their tooltip) when the bar is too narrow
 // for everything, so that they never widen the window.
 //
@@ -44,14 +46,14 @@ public:
     static StatusBarPanels& Of(const QWidget& mainWindow);
 
     void SetStaleNote(const QString& text);
-    void SetWarnings(const QString& text);
+    void SetEquation(const QString& text, const QString& toolTip = {});
     void Confirm(const QString& text);
     void SetStudySummary(const QString& text, const QString& toolTip = {});
     void SetStudyMark(const QString& text, const QString& toolTip = {});
 
 private:
     QLabel& stale_;
-    QLabel& warnings_;
+    QLabel& equation_;
     QLabel& message_;
     QLabel& studySummary_;
     QLabel& studyMark_;

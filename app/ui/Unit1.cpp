@@ -2,9 +2,11 @@
 
 #include "app/compute/ConversionError.h"
 #include "app/form/FieldDescriptions.h"
+#include "app/form/Geometries.h"
 #include "app/form/Selections.h"
 #include "app/ui/CaseFiles.h"
 #include "app/ui/ChartWindow.h"
+#include "app/ui/EquationPanel.h"
 #include "app/ui/ErrorBox.h"
 #include "app/ui/FieldStates.h"
 #include "app/ui/FormControls.h"
@@ -32,7 +34,6 @@
 
 namespace {
 
-constexpr int kSketchCount = 11;
 constexpr QSize kOuterSize(955, 611); // frame included
 
 } // namespace
@@ -53,6 +54,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui_(std::make_unique<Ui::
     vortalin::SetUpKeyboard(*this, *ui_->Button1);
     vortalin::AddCopyResultsItem(*this, *ui_->daje1, copiedResults_);
     new vortalin::OuterGeometry(*this, kOuterSize);
+    equationPanel_ = new vortalin::EquationPanel(*this); // its warnings strip counts below
     SetMinimumSizeToShowEveryControl();
 
     services_ = std::make_unique<vortalin::QtWindowServices>(*this);
@@ -62,6 +64,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui_(std::make_unique<Ui::
                           [this] { return vortalin::SelectedGeometry(*services_); });
     caseFiles_ = new vortalin::CaseFiles(*this, *services_, [this] {
         calculator_->ResetOutputs();
+        equationPanel_->Clear();
         staleResults_->ComputeEnded(false);
     });
     ConnectHandlers();
@@ -79,8 +82,12 @@ void TForm1::AttachRangeDialog(TForm2& form2) {
 void TForm1::SetMinimumSizeToShowEveryControl() {
     // The controls stand at fixed places: the client area may not get smaller than the
     // rectangle they take, and the window not smaller than what that leaves room for.
+    // Hidden controls count too: the warnings strip shows only after some runs.
     QWidget& client = *centralWidget();
-    const QRect controls = client.childrenRect();
+    QRect controls;
+    for (const QWidget* child : client.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        controls |= child->geometry();
+    }
     client.setMinimumSize(controls.right() + 1, controls.bottom() + 1);
 }
 
@@ -123,8 +130,9 @@ void TForm1::CreateCaseDialogs() {
 }
 
 void TForm1::LoadSketches() {
-    for (int i = 1; i <= kSketchCount; ++i) {
-        const QString name = QStringLiteral("Image%1").arg(i);
+    for (const vortalin::GeometryEntry& geometry : vortalin::kGeometries) {
+        const QString name =
+            QString::fromUtf8(geometry.sketch.data(), qsizetype(geometry.sketch.size()));
         vortalin::FindControl<vortalin::Sketch>(*this, name.toStdString()).Load(name);
     }
 }
@@ -141,8 +149,8 @@ void TForm1::ConnectHandlers() {
 }
 
 void TForm1::WatchGeometryButtonsFocus() {
-    for (ButtonId button : vortalin::kGeometryButtons) {
-        vortalin::FindButton(*this, button).installEventFilter(this);
+    for (const vortalin::GeometryEntry& geometry : vortalin::kGeometries) {
+        vortalin::FindButton(*this, geometry.button).installEventFilter(this);
     }
 }
 
@@ -165,6 +173,7 @@ void TForm1::Button1Click() {
     ui_->Button1->setEnabled(false);
     StudyStarts();
     const auto sweepBefore = calculator_->LastSweep();
+    equationPanel_->Clear(); // nothing of the previous run stays marked while this one runs
     vortalin::RunCommand(this, [this, &conversionFailure] {
         try {
             calculator_->Button1Click();
@@ -176,6 +185,7 @@ void TForm1::Button1Click() {
     copiedResults_.ComputeEnded(*this, calculator_->ResultsShown());
     staleResults_->ComputeEnded(calculator_->ResultsShown());
     RestoreFieldStates();
+    equationPanel_->ShowRun(*calculator_, services_->DecimalSeparator());
     if (calculator_->LastSweep() != sweepBefore) {
         SweepCompleted();
     }

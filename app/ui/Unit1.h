@@ -25,6 +25,7 @@ class CaseFiles;
 class ChartWindow;
 class FieldStates;
 class StaleResults;
+class EquationPanel;
 } // namespace vortalin
 
 class TForm1 : public QMainWindow {
@@ -85,8 +86,9 @@ private:
     std::unique_ptr<vortalin::Calculator> calculator_;
     vortalin::CaseFiles* caseFiles_ = nullptr; // "Súbor": the case's file, title and question
     bool closeAfterCommand_ = false;
-    vortalin::ChartWindow* chartWindow_ = nullptr; // a child window: closing it only hides it
-    vortalin::FieldStates* fieldStates_ = nullptr; // children of the window
+    vortalin::ChartWindow* chartWindow_ = nullptr;     // a child window: closing it only hides it
+    vortalin::EquationPanel* equationPanel_ = nullptr; // a child: the equation and warnings
+    vortalin::FieldStates* fieldStates_ = nullptr;     // children of the window
     vortalin::StaleResults* staleResults_ = nullptr;
     vortalin::CopiedResults copiedResults_; // what "Kopírovať výsledky" copies
 };

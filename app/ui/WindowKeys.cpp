@@ -1,7 +1,8 @@
 #include "app/ui/WindowKeys.h"
 
 #include "app/compute/ResultDisplay.h"
-#include "app/form/InputLabels.h"
+#include "app/form/Geometries.h"
+#include "app/form/InputFields.h"
 #include "app/form/InputNames.h"
 #include "app/form/Selections.h"
 #include "app/ui/FormControls.h"
@@ -41,7 +42,7 @@ private:
 // The input fields of the main window (the range dialog's are not).
 std::vector<EditId> MainWindowInputs() {
     std::vector<EditId> inputs;
-    for (const FieldName& f : kFieldNames) {
+    for (const InputField& f : kInputFields) {
         if (FormOf(f.field) == FormId::MainWindow) {
             inputs.push_back(f.field);
         }
@@ -53,26 +54,24 @@ bool IsCommonInput(EditId field) {
     return field <= EditId::Edit5;
 }
 
-bool IsBank(Geometry g) {
-    return g == Geometry::InlineBank || g == Geometry::StaggeredBank ||
-           g == Geometry::PartlyStaggeredBank;
-}
-
 // The widgets of the geometry's own group in their order on screen: the heating-mode
 // buttons of the pipe, the fields, the row-count buttons before the number of rows.
 std::vector<QWidget*> OwnWidgets(const QWidget& form, Geometry g) {
     std::vector<QWidget*> widgets;
-    if (g == Geometry::PipeFlow) {
-        widgets.push_back(&FindButton(form, ButtonOf(HeatingMode::ConstWallTemp)));
-        widgets.push_back(&FindButton(form, ButtonOf(HeatingMode::ConstHeatFlux)));
+    const GeometryEntry& entry = GeometryOf(g);
+    if (entry.readsHeatingMode) {
+        for (const Choice<HeatingMode>& mode : kHeatingModes) {
+            widgets.push_back(&FindButton(form, mode.button));
+        }
     }
     for (EditId field : InputsReadBy(g)) {
         if (IsCommonInput(field)) {
             continue;
         }
-        if (field == EditId::Edit30 && IsBank(g)) {
-            widgets.push_back(&FindButton(form, ButtonOf(RowCountMode::ManyRows)));
-            widgets.push_back(&FindButton(form, ButtonOf(RowCountMode::FewRows)));
+        if (field == EditId::Edit30 && entry.readsRowCountMode) {
+            for (const Choice<RowCountMode>& mode : kRowCountModes) {
+                widgets.push_back(&FindButton(form, mode.button));
+            }
         }
         widgets.push_back(&FindEdit(form, field));
     }
@@ -82,8 +81,8 @@ std::vector<QWidget*> OwnWidgets(const QWidget& form, Geometry g) {
 // Every widget any geometry's group holds.
 std::vector<QWidget*> AllOwnWidgets(const QWidget& form) {
     std::vector<QWidget*> all;
-    for (std::size_t g = 0; g < kGeometryCount; ++g) {
-        for (QWidget* w : OwnWidgets(form, static_cast<Geometry>(g))) {
+    for (const GeometryEntry& g : kGeometries) {
+        for (QWidget* w : OwnWidgets(form, g.option)) {
             if (std::find(all.begin(), all.end(), w) == all.end()) {
                 all.push_back(w);
             }
@@ -103,11 +102,11 @@ void UpdateTabChain(QWidget& form) {
          {EditId::Edit1, EditId::Edit2, EditId::Edit3, EditId::Edit4, EditId::Edit5}) {
         chain.push_back(&FindEdit(form, field));
     }
-    for (const ChoiceValue& fluid : kFluidValues) {
+    for (const Choice<Fluid>& fluid : kFluids) {
         chain.push_back(&FindButton(form, fluid.button));
     }
-    for (ButtonId geometry : kGeometryButtons) {
-        chain.push_back(&FindButton(form, geometry));
+    for (const GeometryEntry& geometry : kGeometries) {
+        chain.push_back(&FindButton(form, geometry.button));
     }
     for (QWidget* w : OwnWidgets(form, CheckedGeometry(form))) {
         w->setFocusPolicy(Qt::StrongFocus);
@@ -128,8 +127,8 @@ void SetUpKeyboard(QWidget& form, QPushButton& compute) {
     for (const DisplayedResult& r : kDisplayedResults) {
         FindEdit(form, r.field).setFocusPolicy(Qt::ClickFocus);
     }
-    for (ButtonId geometry : kGeometryButtons) {
-        QObject::connect(&FindButton(form, geometry), &QRadioButton::toggled, &form,
+    for (const GeometryEntry& geometry : kGeometries) {
+        QObject::connect(&FindButton(form, geometry.button), &QRadioButton::toggled, &form,
                          [&form](bool checked) {
                              if (checked) {
                                  UpdateTabChain(form);

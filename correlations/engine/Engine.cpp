@@ -6,8 +6,28 @@ namespace vortalin {
 
 bool CorrelationEngine::ComputeHeatTransfer() {
     // Exactly one geometry button is selected, so exactly one geometry's block can run;
-    // it is decided here once.
-    const Geometry geometry = SelectedGeometry(window_);
+    // it is decided here once. The block marks the equation it used and records its terms;
+    // the similarity numbers and results are recorded after it, so that the Re of the
+    // geometries that replace it is the one recorded.
+    s_.equation.Clear();
+    const bool ran = RunBlock(SelectedGeometry(window_));
+    if (ran) {
+        RecordCommonTerms();
+    }
+    return ran;
+}
+
+void CorrelationEngine::RecordCommonTerms() {
+    EquationRecord& r = s_.equation;
+    r.Set(Term::Re, s_.Re);
+    r.Set(Term::Pr, s_.Pr);
+    r.Set(Term::PrW, s_.PrW);
+    r.Set(Term::PrRatio, s_.Pr / s_.PrW);
+    r.Set(Term::Nu, s_.Nu);
+    r.Set(Term::Alpha, s_.alpha);
+}
+
+bool CorrelationEngine::RunBlock(Geometry geometry) {
     switch (geometry) {
     case Geometry::PipeFlow:
         return PipeFlowBlock();

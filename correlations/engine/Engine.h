@@ -33,6 +33,11 @@ private:
     double Read(EditId field) const { return window_.NumberFrom(field); }
     void ShowMessage(const std::string& text) { window_.ShowMessage(text); }
     void SetRegime(Regime regime) { window_.SetStatusText(RegimeText(regime)); }
+    // The similarity numbers and results every equation's record holds.
+    void RecordCommonTerms();
+    EquationRecord* Terms() { return &s_.equation; }
+    // Runs the selected geometry's block; true when it ran.
+    bool RunBlock(Geometry geometry);
 
     // The heating mode of the pipe and the row-count mode of the banks, as selected now.
     HeatingMode SelectedHeatingMode() const;
@@ -84,6 +89,7 @@ private:
 
     // Finned tube bank (FinnedBankBlock.cpp), block 15.
     void FinnedBankBlock();
+    void RecordFinnedTerms(double d_a, double d_b, double f, double P_f);
 
     CalcState& s_;
     EngineWindow& window_;

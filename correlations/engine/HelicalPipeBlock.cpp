@@ -1,7 +1,7 @@
 #include "correlations/engine/Engine.h"
 
 #include "correlations/equations/HelicalPipe.h"
-#include "properties/Temperatures.h"
+#include "properties/SimilarityNumbers.h"
 
 #include <limits>
 #include <optional>
@@ -25,6 +25,10 @@ void CorrelationEngine::HelicalPipeBlock() {
     const double Re = s_.Re;
     const double gamma = HelicalTransitionalWeight(Re, Recrit);
     const double m = HelicalLaminarExponent(x);
+    EquationRecord& r = s_.equation;
+    r.Set(Term::CoilDiameter, Dw);
+    r.Set(Term::CurvatureRatio, x);
+    r.Set(Term::CriticalRe, Recrit);
 
     // An undefined Re (or Recrit) has no regime; Nu is then undefined as well rather than
     // the value of an earlier run, and no regime text is set.
@@ -34,12 +38,17 @@ void CorrelationEngine::HelicalPipeBlock() {
         switch (*regime) {
         case Regime::Laminar:
             s_.Nu = HelicalLaminarNusselt(Re, x, m, s_.Pr, s_.PrW);
+            r.Use(EquationId::HelicalLaminar);
+            r.Set(Term::M, m);
             break;
         case Regime::Transitional:
-            s_.Nu = HelicalTransitionalNusselt(gamma, Recrit, x, m, s_.Pr, s_.PrW);
+            s_.Nu = HelicalTransitionalNusselt(gamma, Recrit, x, m, s_.Pr, s_.PrW, &r);
+            r.Use(EquationId::HelicalTransitional);
+            r.Set(Term::Gamma, gamma);
             break;
         case Regime::Turbulent:
-            s_.Nu = HelicalTurbulentNusselt(Re, x, s_.Pr, s_.PrW);
+            s_.Nu = HelicalTurbulentNusselt(Re, x, s_.Pr, s_.PrW, &r);
+            r.Use(EquationId::HelicalTurbulent);
             break;
         }
         SetRegime(*regime);

@@ -31,19 +31,24 @@ bool CorrelationEngine::PipeFlowBlock() {
 }
 
 void CorrelationEngine::PipeLaminarBlock(HeatingMode mode) {
-    s_.Nu = PipeLaminarNusselt(s_.Pr, s_.PrW, s_.Pe, s_.d, s_.length, mode);
+    s_.equation.Use(mode == HeatingMode::ConstWallTemp ? EquationId::PipeLaminarWallTemp
+                                                       : EquationId::PipeLaminarHeatFlux);
+    s_.Nu = PipeLaminarNusselt(s_.Pr, s_.PrW, s_.Pe, s_.d, s_.length, mode, Terms());
     s_.alpha = s_.Nu * s_.lambda / s_.d;
     SetRegime(Regime::Laminar);
 }
 
 void CorrelationEngine::PipeTurbulentBlock() {
-    s_.Nu = PipeTurbulentNusselt(s_.Re, s_.Pr, s_.PrW, s_.Pe, s_.d, s_.length);
+    s_.equation.Use(EquationId::PipeTurbulent);
+    s_.Nu = PipeTurbulentNusselt(s_.Re, s_.Pr, s_.PrW, s_.Pe, s_.d, s_.length, Terms());
     s_.alpha = s_.Nu * s_.lambda / s_.d;
     SetRegime(Regime::Turbulent);
 }
 
 void CorrelationEngine::PipeTransitionalBlock(HeatingMode mode) {
-    s_.Nu = PipeTransitionalNusselt(s_.Re, s_.Pr, s_.PrW, s_.d, s_.length, mode);
+    s_.equation.Use(mode == HeatingMode::ConstWallTemp ? EquationId::PipeTransitionalWallTemp
+                                                       : EquationId::PipeTransitionalHeatFlux);
+    s_.Nu = PipeTransitionalNusselt(s_.Re, s_.Pr, s_.PrW, s_.d, s_.length, mode, Terms());
     s_.alpha = s_.Nu * s_.lambda / s_.d;
     SetRegime(Regime::Transitional);
 }

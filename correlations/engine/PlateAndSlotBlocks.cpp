@@ -9,7 +9,8 @@ namespace vortalin {
 // The plate's length is the diameter input d. No regime text: one equation covers
 // every regime.
 void CorrelationEngine::PlateBlock() {
-    s_.Nu = PlateNusselt(s_.Re, s_.Pr, s_.PrW);
+    s_.equation.Use(EquationId::Plate);
+    s_.Nu = PlateNusselt(s_.Re, s_.Pr, s_.PrW, Terms());
     s_.alpha = s_.Nu * s_.lambda / s_.d;
 }
 
@@ -22,6 +23,12 @@ bool CorrelationEngine::SlotBlock(Geometry slot) {
     const double K = SlotFullyDevelopedNusselt(slot);
     const double G = SlotEntranceTerm(s_.Pe, s_.d, s_.slotLength);
     s_.Nu = SlotNusselt(K, G, s_.Pr, s_.PrW);
+    s_.equation.Use(slot == Geometry::SlotInsulatedOneSide ? EquationId::SlotInsulatedOneSide
+                                                           : EquationId::PlanarSlot);
+    s_.equation.Set(Term::K, K);
+    s_.equation.Set(Term::G, G);
+    s_.equation.Set(Term::Pe, s_.Pe);
+    s_.equation.Set(Term::DiameterOverLength, s_.d / s_.slotLength);
     s_.alpha = s_.Nu * s_.lambda / s_.d;
     SetRegime(Regime::Laminar);
     return true;

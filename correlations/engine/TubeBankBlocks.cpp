@@ -29,11 +29,18 @@ void CorrelationEngine::BankBlock(const BankInputs& bank, ArrangementFactor arra
     const double fA = arrangementFactor(a, b, psi, c);
     s_.Nu = RowCorrection(Nu0, fA, bank.rowCount);
     s_.alpha = s_.Nu * s_.lambda / s_.d;
+    EquationRecord& r = s_.equation;
+    r.Set(Term::PitchA, a);
+    r.Set(Term::PitchB, b);
+    r.Set(Term::PitchC, c);
+    r.Set(Term::ArrangementFactor, fA);
+    r.Set(Term::RowCount, bank.rowCount);
 }
 
 void CorrelationEngine::InlineBankBlock() {
     const BankInputs bank = ReadBankInputs(false);
     ShowMessages(InlineBankGeometryErrors(bank.dTube, bank.s1, bank.s2));
+    s_.equation.Use(EquationId::InlineBank);
     BankBlock(bank, [](double a, double b, double psi, double) {
         return InlineArrangementFactor(a, b, psi);
     });
@@ -42,6 +49,7 @@ void CorrelationEngine::InlineBankBlock() {
 void CorrelationEngine::StaggeredBankBlock() {
     const BankInputs bank = ReadBankInputs(false);
     ShowMessages(StaggeredBankGeometryErrors(bank.dTube, bank.s1, bank.s2));
+    s_.equation.Use(EquationId::StaggeredBank);
     BankBlock(bank, [](double, double b, double, double) { return StaggeredArrangementFactor(b); });
 }
 
@@ -49,6 +57,10 @@ void CorrelationEngine::PartlyStaggeredBankBlock() {
     const BankInputs bank = ReadBankInputs(true);
     ShowMessages(PartlyStaggeredBankGeometryErrors(bank.dTube, bank.s1, bank.s2, bank.s3));
     BankBlock(bank, PartlyStaggeredArrangementFactor);
+    const EquationRecord& r = s_.equation;
+    s_.equation.Use(PartlyStaggeredTakesInlineFactor(r.Value(Term::PitchA), r.Value(Term::PitchC))
+                        ? EquationId::PartlyStaggeredInline
+                        : EquationId::PartlyStaggeredStaggered);
 }
 
 } // namespace vortalin

@@ -46,16 +46,20 @@ double HelicalFrictionFactor(double Re, double x) {
     return 0.3164 / std::pow(Re, 0.25) + 0.03 * std::pow(x, 0.5);
 }
 
-double HelicalTurbulentNusselt(double Re, double x, double Pr, double PrW) {
-    const double xi8 = HelicalFrictionFactor(Re, x) * 0.125;
+double HelicalTurbulentNusselt(double Re, double x, double Pr, double PrW, EquationRecord* record) {
+    const double xi = HelicalFrictionFactor(Re, x);
+    Record(record, Term::Xi, xi);
+    const double xi8 = xi * 0.125;
     return std::pow(Pr / PrW, 0.14) * xi8 * Pr * Re /
            (1 + 12.7 * std::sqrt(xi8) * (std::pow(Pr, 0.66666) - 1));
 }
 
 double HelicalTransitionalNusselt(double gamma, double Recrit, double x, double m, double Pr,
-                                  double PrW) {
+                                  double PrW, EquationRecord* record) {
     const double nuLc = HelicalLaminarNusselt(Recrit, x, m, Pr, PrW);
     const double nuTc = HelicalTurbulentNusselt(kHelicalTurbulentReynolds, x, Pr, PrW);
+    Record(record, Term::NuL, nuLc);
+    Record(record, Term::NuT, nuTc);
     return std::pow(Pr / PrW, 0.14) * (gamma * nuLc + (1 - gamma) * nuTc);
 }
 

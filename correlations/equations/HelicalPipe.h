@@ -4,6 +4,7 @@
 // heat transfer against a straight pipe.
 // Regimes: laminar Re < Recrit, transitional Recrit <= Re <= 22000, turbulent Re > 22000.
 
+#include "correlations/equations/EquationTerms.h"
 #include "correlations/equations/Regime.h"
 
 #include <optional>
@@ -47,14 +48,16 @@ std::optional<Regime> HelicalRegime(double Re, double Recrit);
 // Valid for Re < Recrit, 0.6 ≤ Pr ≤ 2000.
 double HelicalLaminarNusselt(double Re, double x, double m, double Pr, double PrW);
 
-// Friction factor of a coiled tube in turbulent flow (Blasius plus a curvature term):
+// Friction factor of a coiled tube in turbulent flow (Blasius plus the curvature term of
+// Mishra and Gupta):
 //   ξ = 0.3164 / Re^0.25 + 0.03 · x^0.5
 double HelicalFrictionFactor(double Re, double x);
 
 // Turbulent flow in a coiled tube (Gnielinski):
 //   Nu = (Pr/PrW)^0.14 · (ξ/8) · Pr · Re / (1 + 12.7 · √(ξ/8) · (Pr^0.66666 − 1))
 // with ξ/8 evaluated as ξ · 0.125. Valid for 22000 < Re, 0.6 ≤ Pr ≤ 2000.
-double HelicalTurbulentNusselt(double Re, double x, double Pr, double PrW);
+double HelicalTurbulentNusselt(double Re, double x, double Pr, double PrW,
+                               EquationRecord* record = nullptr);
 
 // Transitional flow in a coiled tube (Gnielinski's interpolation between the laminar value
 // NuLc at Recrit and the turbulent value NuTc at 22000):
@@ -62,6 +65,6 @@ double HelicalTurbulentNusselt(double Re, double x, double Pr, double PrW);
 // NuLc and NuTc carry the wall factor (Pr/PrW)^0.14 themselves, so it enters twice.
 // Valid for Recrit ≤ Re ≤ 22000.
 double HelicalTransitionalNusselt(double gamma, double Recrit, double x, double m, double Pr,
-                                  double PrW);
+                                  double PrW, EquationRecord* record = nullptr);
 
 } // namespace vortalin

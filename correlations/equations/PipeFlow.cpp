@@ -57,28 +57,40 @@ std::optional<Regime> PipeRegime(double Re) {
 }
 
 double PipeLaminarNusselt(double Pr, double PrW, double Pe, double d, double length,
-                          HeatingMode mode) {
+                          HeatingMode mode, EquationRecord* record) {
     const LaminarConstants c = LaminarConstantsFor(mode);
     const double nu1 = c.nuFullyDeveloped;
     const double nu2 = c.entranceFactor * std::pow(Pe * d / length, 0.333333);
+    Record(record, Term::Pe, Pe);
+    Record(record, Term::DiameterOverLength, d / length);
+    Record(record, Term::Nu2, nu2);
     return std::pow(Pr / PrW, 0.14) *
            std::pow(std::pow(nu1, 3) + std::pow(c.offset, 3) + std::pow(nu2 - c.offset, 3),
                     0.33333);
 }
 
-double PipeTurbulentNusselt(double Re, double Pr, double PrW, double Pe, double d, double length) {
+double PipeTurbulentNusselt(double Re, double Pr, double PrW, double Pe, double d, double length,
+                            EquationRecord* record) {
     const double xi = std::pow(1.8 * std::log10(Re) - 1.5, -2);
+    Record(record, Term::Xi, xi);
+    Record(record, Term::Pe, Pe);
+    Record(record, Term::DiameterOverLength, d / length);
     const double xi8 = xi * 0.125;
     return std::pow(Pr / PrW, 0.11) * (1 + std::pow(d / length, 0.66666)) * xi8 * Pe /
            (1 + 12.7 * std::sqrt(xi8) * (std::pow(Pr, 0.66666) - 1));
 }
 
 double PipeTransitionalNusselt(double Re, double Pr, double PrW, double d, double length,
-                               HeatingMode mode) {
+                               HeatingMode mode, EquationRecord* record) {
     constexpr double k = 1.0 / 7700; // 1/(10000 − 2300), multiplied rather than divided
     const double gamma = (Re - 2300) * k;
     const double nuL = TransitionalLaminarEnd(Pr, d, length, mode);
     const double nuT = TransitionalTurbulentEnd(Pr, d, length);
+    Record(record, Term::Gamma, gamma);
+    Record(record, Term::X, 2300 * Pr * d / length);
+    Record(record, Term::NuL, nuL);
+    Record(record, Term::NuT, nuT);
+    Record(record, Term::DiameterOverLength, d / length);
     return std::pow(Pr / PrW, 0.11) * ((1 - gamma) * nuL + gamma * nuT);
 }
 

@@ -13,9 +13,11 @@ double PlateTurbulentNusselt(double Re, double Pr) {
            (1 + 2.443 * std::pow(Re, -0.1) * (std::pow(Pr, 0.66666) - 1));
 }
 
-double PlateNusselt(double Re, double Pr, double PrW) {
+double PlateNusselt(double Re, double Pr, double PrW, EquationRecord* record) {
     const double nuLam = PlateLaminarNusselt(Re, Pr);
     const double nuTurb = PlateTurbulentNusselt(Re, Pr);
+    Record(record, Term::NuLam, nuLam);
+    Record(record, Term::NuTurb, nuTurb);
     return std::sqrt(std::pow(nuLam, 2) + std::pow(nuTurb, 2)) * std::pow(Pr / PrW, 0.25);
 }
 

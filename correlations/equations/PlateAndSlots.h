@@ -4,6 +4,7 @@
 // slots d is the hydraulic diameter 2·s of the gap s, and slotLength the length L in
 // the flow direction.
 
+#include "correlations/equations/EquationTerms.h"
 #include "correlations/equations/SelectionKinds.h"
 
 namespace vortalin {
@@ -19,7 +20,7 @@ double PlateTurbulentNusselt(double Re, double Pr);
 // Flat plate over the whole Reynolds range (Gnielinski's blend of both boundary layers):
 //   Nu = √(Nu_lam² + Nu_turb²) · (Pr/PrW)^0.25
 // Valid for 10 ≤ Re ≤ 10^7 and 0.6 ≤ Pr ≤ 2000.
-double PlateNusselt(double Re, double Pr, double PrW);
+double PlateNusselt(double Re, double Pr, double PrW, EquationRecord* record = nullptr);
 
 // Fully developed laminar Nusselt number of a planar slot, the constant term K of the slot
 // equation: 7.541 with both walls heated (PlanarSlot), 4.861 with one wall insulated

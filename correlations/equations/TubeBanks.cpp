@@ -69,8 +69,12 @@ double StaggeredArrangementFactor(double b) {
     return 1 + 2 / (3 * b);
 }
 
+bool PartlyStaggeredTakesInlineFactor(double a, double c) {
+    return a * 0.25 > c;
+}
+
 double PartlyStaggeredArrangementFactor(double a, double b, double psi, double c) {
-    if (a * 0.25 > c) {
+    if (PartlyStaggeredTakesInlineFactor(a, c)) {
         return InlineArrangementFactor(a, b, psi);
     }
     return StaggeredArrangementFactor(b);

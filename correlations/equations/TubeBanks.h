@@ -42,6 +42,8 @@ double StaggeredArrangementFactor(double b);
 //   a · 0.25 > c (shift below a quarter of the transverse pitch): the in-line factor;
 //   a · 0.25 <= c: the staggered factor.
 double PartlyStaggeredArrangementFactor(double a, double b, double psi, double c);
+// Whether the partly staggered bank takes the in-line factor: a · 0.25 > c.
+bool PartlyStaggeredTakesInlineFactor(double a, double c);
 
 // Row-count correction of a bank whose single-row Nusselt number is Nu0:
 //   ManyRows (10 rows or more):  Nu = fA · Nu0

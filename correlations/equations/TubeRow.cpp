@@ -35,10 +35,13 @@ double RowReynolds(double w, double flowLength, double nu, double psi) {
     return w * flowLength / (nu * psi);
 }
 
-double RowNusselt(double Re, double Pr, double PrW) {
+double RowNusselt(double Re, double Pr, double PrW, EquationRecord* record) {
     const double n = RowWallExponent(Pr, PrW);
     const double nuLam = PlateLaminarNusselt(Re, Pr);
     const double nuTurb = PlateTurbulentNusselt(Re, Pr);
+    Record(record, Term::N, n);
+    Record(record, Term::NuLam, nuLam);
+    Record(record, Term::NuTurb, nuTurb);
     return (0.3 + std::sqrt(std::pow(nuLam, 2) + std::pow(nuTurb, 2))) * std::pow(Pr / PrW, n);
 }
 

@@ -11,6 +11,8 @@
 // Undefined cases (a void fraction psi <= 0, a tube diameter or pitch <= 0) give NaN, never a
 // made-up finite number.
 
+#include "correlations/equations/EquationTerms.h"
+
 #include <string>
 #include <vector>
 
@@ -51,7 +53,7 @@ double RowReynolds(double w, double flowLength, double nu, double psi);
 //   Nu0 = (0.3 + √(NuLam² + NuTurb²)) · (Pr/PrW)^n
 // No regime split: both terms are combined the same way at every Re. Handbook validity
 // 10 <= Re <= 10^6, 0.6 <= Pr <= 1000 (the single row checks these after the calculation).
-double RowNusselt(double Re, double Pr, double PrW);
+double RowNusselt(double Re, double Pr, double PrW, EquationRecord* record = nullptr);
 
 // Arrangement errors of a single row, in the order they are reported: the tubes touch
 // (s1 == dTube, exact) or overlap (s1 < dTube). At most one of the two.

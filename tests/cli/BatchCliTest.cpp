@@ -123,7 +123,7 @@ TEST(BatchCli, EveryCaseAgreesWithASingleRun) {
     const QString csvText = QString::fromUtf8(csv.out);
     qsizetype pos = 0;
     const QStringList header = NextRecord(csvText, pos);
-    ASSERT_EQ(header.size(), 1 + kColumns.size() + 17 + 2);
+    ASSERT_EQ(header.size(), 1 + kColumns.size() + 17 + 4);
 
     int shown = 0, stopped = 0;
     for (qsizetype i = 0; i < rows.size(); ++i) {
@@ -138,7 +138,8 @@ TEST(BatchCli, EveryCaseAgreesWithASingleRun) {
         ASSERT_EQ(record.size(), header.size());
         EXPECT_EQ(record[0], QString::number(i + 4));
         EXPECT_EQ(record.mid(1, kColumns.size()), rows[i]);
-        EXPECT_EQ(record[record.size() - 2], single["shown"].toBool() ? "1" : "0");
+        // ...;shown;message;equation;warnings
+        EXPECT_EQ(record[record.size() - 4], single["shown"].toBool() ? "1" : "0");
         QStringList messages;
         for (const QJsonValue& m : single["messages"].toArray()) {
             messages << m.toString();
@@ -146,7 +147,13 @@ TEST(BatchCli, EveryCaseAgreesWithASingleRun) {
         if (single.contains("error")) {
             messages << single["error"].toString();
         }
-        EXPECT_EQ(record.last(), messages.join(" | "));
+        EXPECT_EQ(record[record.size() - 3], messages.join(" | "));
+        EXPECT_EQ(record[record.size() - 2], single["equation"].toObject()["id"].toString());
+        QStringList warnings;
+        for (const QJsonValue& w : single["warnings"].toArray()) {
+            warnings << w.toObject()["text"].toString();
+        }
+        EXPECT_EQ(record.last(), warnings.join(" | "));
         shown += single["shown"].toBool();
         stopped += single.contains("error");
     }

@@ -88,9 +88,13 @@ for option in "--steps 3" "--from 1" "--to 2" "--out $work/x.txt"; do
 done
 
 # Undefined values are null in the state and named on screen.
-check "undefined dtLog" run 0 --json --t-in 21 --t-out 21
+check "undefined dtLog" run 0 --json --t-wall 21
 check "undefined dtLog null" has '"dtLog": null'
 check "undefined dtLog text" has '"Edit7": "nedefinované"'
+# Equal end temperatures give the limit |tWall − tIn| of the log-mean difference.
+check "equal end temperatures" run 0 --json --t-in 21 --t-out 21
+check "equal end temperatures limit" has '"dtLog": 9'
+check "equal end temperatures text" has '"Edit7": "9.000"'
 
 # Selection by control name, e.g. water and constant heat flux.
 check "select" run 0 --json --select RadioButton5 --select RadioButton4 --t-wall 60
@@ -282,6 +286,40 @@ interrupted_by() { # interrupted_by SIGNAL EXPECTED_EXIT
 }
 check "SIGINT stops the sweep" interrupted_by INT 130
 check "SIGTERM stops the sweep" interrupted_by TERM 143
+
+# The equation used and the warnings: plain lines, JSON fields, batch columns.
+check "equation line" run 0
+check "equation named" has "equation: pipe-transitional-wall-temperature – Rúra, prechodová oblasť, konšt. teplota steny (Gnielinski 1995, VDI G1)"
+check "no warning inside the ranges" bash -c "! grep -q '^warning:' '$work/out'"
+check "water far beyond the range" run 0 --fluid water --t-wall 60 --w 1000
+check "range warning line" has "warning: Re = 1.0E+08 je mimo overeného rozsahu rovnice (10000 až 1E+06)."
+check "water far beyond the range json" run 0 --fluid water --t-wall 60 --w 1000 --json
+check "json equation id" has '"id": "pipe-turbulent"'
+for key in name formula source ranges; do
+    check "json equation $key" has "\"$key\": "
+done
+check "json warning quantity" has '"quantity": "Re"'
+check "json warning bound" has '"bound": 1000000'
+check "json warning text" has '"text": "Re = 1.0E+08 je mimo overeného rozsahu rovnice (10000 až 1E+06)."'
+check "json status unchanged" has '"status": "Nachádzate sa v turbulentnej oblasti prúdenia."'
+check "refused json" run 1 --json --w 50 --length 0.05
+check "refused json names no equation" has '"equation": null'
+check "refused json has no warnings" has '"warnings": ['
+check "refused text names no equation" run 1 --w 50 --length 0.05
+check "refused text has no equation line" bash -c "! grep -q '^equation:' '$work/out'"
+check "premises" run 0 --geometry inline-bank --w 0 --t-wall 21
+check "premise no flow" has "warning: w = 0 m/s: tekutina neprúdi, rovnica nútenej konvekcie neplatí."
+check "premise wall" has "warning: Teplota steny 21 °C nie je mimo teplôt tekutiny (20 až 22 °C): teplo netečie jedným smerom."
+check "premise rows" has "warning: Počet radov 1 nezodpovedá voľbe „Počet radov >= 10“."
+printf 'w;geometry;fluid;t-wall\n1;pipe;air;30\n1000;pipe;water;60\n1;slot;air;30\n' >"$work/eq.csv"
+check "batch columns" run 0 --batch "$work/eq.csv"
+check "batch header ends with equation and warnings" has ";shown;message;equation;warnings"
+check "batch equation of a shown case" has ";1;;pipe-transitional-wall-temperature;"
+check "batch warning of a case beyond the range" has ";1;;pipe-turbulent;Re = "
+check "batch refused case names no equation" has "(Re<2300).;;"
+check "batch json lines" run 0 --batch "$work/eq.csv" --json
+check "batch json lines equation" has '"equation":{"formula":'
+check "batch json lines warnings" has '"warnings":[{"bound":1000000'
 
 check "help" run 0 --help
 check "help lists geometries" has "finned-bank"

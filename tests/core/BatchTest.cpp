@@ -203,14 +203,15 @@ TEST(Batch, CsvGivesTheInputsTheSeventeenQuantitiesShownAndMessages) {
     std::getline(out, slot);
     std::getline(out, faster);
     std::getline(out, bad);
-    EXPECT_EQ(header, "line;w;geometry;" + std::string(ResultsTitles()) + ";shown;message");
+    EXPECT_EQ(header, "line;w;geometry;" + std::string(ResultsTitles()) +
+                          ";shown;message;equation;warnings");
 
     // Every quantity reads back to exactly the number the calculation holds.
     FormRecord form(',');
     Calculator calc(form);
     calc.Button1Click();
     const std::vector<std::string> fields = test::SplitFields(defaults);
-    ASSERT_EQ(fields.size(), 3u + 17u + 2u);
+    ASSERT_EQ(fields.size(), 3u + 17u + 4u);
     EXPECT_EQ(fields[0], "2");
     EXPECT_EQ(fields[1], "1");
     EXPECT_EQ(fields[2], "pipe");
@@ -220,6 +221,9 @@ TEST(Batch, CsvGivesTheInputsTheSeventeenQuantitiesShownAndMessages) {
     }
     EXPECT_EQ(fields[20], "1");
     EXPECT_EQ(fields[21], "");
+    // The defaults are transitional pipe flow inside every range of its equation.
+    EXPECT_EQ(fields[22], "pipe-transitional-wall-temperature");
+    EXPECT_EQ(fields[23], "");
 
     // A refused slot: its properties, no Nu and alpha, the refusal.
     const std::vector<std::string> slotFields = test::SplitFields(slot);
@@ -229,10 +233,13 @@ TEST(Batch, CsvGivesTheInputsTheSeventeenQuantitiesShownAndMessages) {
     EXPECT_EQ(slotFields[20], "0");
     EXPECT_EQ(slotFields[21],
               "Platnosť kriteriálnej rovnice je len v oblasti laminárneho prúdenia (Re<2300).");
+    EXPECT_EQ(slotFields[22], ""); // a refused case names no equation
+    // w = 1,5 m/s: Re about 9900, still transitional.
+    EXPECT_EQ(test::SplitFields(faster)[22], "pipe-transitional-wall-temperature");
 
     // The case after a conversion failure and the failure itself.
     EXPECT_EQ(test::SplitFields(faster)[0], "4");
-    EXPECT_EQ(bad, "5;x;pipe;;;;;;;;;;;;;;;;;;0;w: 'x' nie je platné číslo.");
+    EXPECT_EQ(bad, "5;x;pipe;;;;;;;;;;;;;;;;;;0;w: 'x' nie je platné číslo.;;");
 }
 
 TEST(Batch, FieldsWithTheSeparatorAQuoteOrALineBreakAreQuoted) {
@@ -244,10 +251,10 @@ TEST(Batch, FieldsWithTheSeparatorAQuoteOrALineBreakAreQuoted) {
     // The refusal below Re 5 holds a line break.
     EXPECT_NE(sink.text.find("\n2;0.00001;cross-flow;0.1;"), std::string::npos);
     EXPECT_NE(sink.text.find(";0;\"Reynoldsovo kritérium má hodnotu nižšiu ako 5 !!! \n"
-                             "Odporúčam použiť softvér na výpočet voľnej konvekcie.\"\n3;"),
+                             "Odporúčam použiť softvér na výpočet voľnej konvekcie.\";;\n3;"),
               std::string::npos);
     EXPECT_NE(sink.text.find("\n3;1;pipe;\"0.1\"\"\";"), std::string::npos);
-    EXPECT_NE(sink.text.find(";0;\"d: '0.1\"\"' nie je platné číslo.\"\n4;1;pipe;\" 0.1;\";"),
+    EXPECT_NE(sink.text.find(";0;\"d: '0.1\"\"' nie je platné číslo.\";;\n4;1;pipe;\" 0.1;\";"),
               std::string::npos)
         << sink.text;
 }
@@ -318,7 +325,8 @@ TEST(Batch, AHeaderAloneGivesTheHeaderAlone) {
     const BatchResult result = RunTable("w\n", writer, sink);
     EXPECT_EQ(result.status, BatchResult::Status::Done);
     EXPECT_EQ(result.cases, 0u);
-    EXPECT_EQ(sink.text, "line;w;" + std::string(ResultsTitles()) + ";shown;message\n");
+    EXPECT_EQ(sink.text,
+              "line;w;" + std::string(ResultsTitles()) + ";shown;message;equation;warnings\n");
     EXPECT_TRUE(sink.committed);
 }
 

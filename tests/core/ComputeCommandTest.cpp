@@ -5,6 +5,8 @@
 #include "app/compute/ConversionError.h"
 #include "app/compute/Messages.h"
 #include "app/form/FormRecord.h"
+#include "app/form/Geometries.h"
+#include "app/form/InputFields.h"
 #include "app/form/Selections.h"
 #include "app/format/NumberFormat.h"
 
@@ -140,7 +142,7 @@ TEST_F(ComputeCommand, UncoveredTemperatureIsTheRefusalInEveryGeometryWhateverRa
         {ButtonId::RadioButton17, "20", "20", "40", kGasMessage, ButtonId::RadioButton2},
     };
     for (const auto& c : cases) {
-        for (ButtonId geometry : kGeometryButtons) {
+        for (ButtonId geometry : ButtonsOf(kGeometries)) {
             SCOPED_TRACE(std::string(ControlName(geometry)) + " " +
                          std::string(ControlName(c.fluid)) + " " + c.tIn);
             FormRecord fresh(',');
@@ -257,13 +259,21 @@ TEST_F(ComputeCommand, DisabledDiameterFieldIsStillConverted) {
     ExpectAllOutputs(kResetText);
 }
 
-TEST_F(ComputeCommand, UndefinedLogMeanDifferenceIsShownAsSuchWithTheOtherResults) {
+TEST_F(ComputeCommand, EqualEndTemperaturesShowTheLimitOfTheLogMeanDifference) {
     SetTemperatures("21", "21", "30");
+    calc.Button1Click();
+    EXPECT_TRUE(calc.ResultsShown());
+    EXPECT_EQ(form.Text(EditId::Edit7), "9,000");
+    EXPECT_EQ(form.Text(EditId::Edit6), "21,000");
+    EXPECT_EQ(form.Text(EditId::Edit16), "27,0810");
+}
+
+TEST_F(ComputeCommand, UndefinedLogMeanDifferenceIsShownAsSuchWithTheOtherResults) {
+    SetTemperatures("20", "22", "21"); // the wall between the end temperatures
     calc.Button1Click();
     EXPECT_TRUE(calc.ResultsShown());
     EXPECT_EQ(form.Text(EditId::Edit7), kUndefinedValueText);
     EXPECT_EQ(form.Text(EditId::Edit6), "21,000");
-    EXPECT_EQ(form.Text(EditId::Edit16), "27,0810");
 }
 
 TEST_F(ComputeCommand, UndefinedNusseltNumberIsRefusedAfterTheChecks) {

@@ -3,7 +3,7 @@
 
 #include "app/form/FieldDescriptions.h"
 #include "app/compute/ResultDisplay.h"
-#include "app/form/InputLabels.h"
+#include "app/form/InputFields.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include "properties/FitDeviations.h"
 #include "properties/FluidProperties.h"
-#include "properties/Temperatures.h"
+#include "properties/SimilarityNumbers.h"
 
 #include <gtest/gtest.h>
 

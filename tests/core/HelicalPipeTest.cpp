@@ -4,7 +4,7 @@
 #include "correlations/equations/HelicalPipe.h"
 #include "app/compute/Calculator.h"
 #include "app/form/FormRecord.h"
-#include "properties/Temperatures.h"
+#include "properties/SimilarityNumbers.h"
 
 #include <gtest/gtest.h>
 

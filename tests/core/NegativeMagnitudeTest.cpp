@@ -6,7 +6,8 @@
 #include "app/compute/Messages.h"
 #include "app/files/ResultsFile.h"
 #include "app/form/FormRecord.h"
-#include "app/form/InputLabels.h"
+#include "app/form/Geometries.h"
+#include "app/form/InputFields.h"
 #include "app/form/InputNames.h"
 
 #include <gtest/gtest.h>
@@ -103,7 +104,7 @@ TEST(NegativeMagnitude, ConversionMessagesNameTheField) {
     } catch (const ConversionError& e) {
         ASSERT_TRUE(e.Field());
         EXPECT_EQ(*e.Field(), EditId::Edit25);
-        EXPECT_EQ(FieldConversionMessage(NameOfField(*e.Field())->name, e.what()),
+        EXPECT_EQ(FieldConversionMessage(InputFieldOf(*e.Field())->name, e.what()),
                   "row-s1: pole je prázdne.");
     }
 }

@@ -7,7 +7,7 @@
 #include "app/form/FormRecord.h"
 #include "app/form/Selections.h"
 #include "properties/FluidProperties.h"
-#include "properties/Temperatures.h"
+#include "properties/SimilarityNumbers.h"
 
 #include <gtest/gtest.h>
 

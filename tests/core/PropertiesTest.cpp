@@ -1,8 +1,9 @@
 // Property fits of air, water and natural gas, the temperatures and the similarity numbers.
 
-#include "tests/core/TestSupport.h"
 #include "properties/FluidProperties.h"
+#include "properties/SimilarityNumbers.h"
 #include "properties/Temperatures.h"
+#include "tests/core/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -134,7 +135,10 @@ TEST(Temperatures, MeanAndLogMeanDifference) {
     }
     // tIn = tOut and a wall between the ends have no log-mean difference: not a number,
     // never a made-up value. A wall at one end gives the limit 0.
-    EXPECT_TRUE(std::isnan(LogMeanTemperatureDifference(20, 20, 30)));
+    // Equal end temperatures: the limit |tWall − tIn|, for heating and cooling alike.
+    EXPECT_EQ(LogMeanTemperatureDifference(20, 20, 30), 10);
+    EXPECT_EQ(LogMeanTemperatureDifference(20, 20, 5), 15);
+    EXPECT_TRUE(std::isnan(LogMeanTemperatureDifference(20, 20, 20)));
     EXPECT_TRUE(std::isnan(LogMeanTemperatureDifference(20, 30, 25)));
     EXPECT_EQ(LogMeanTemperatureDifference(20, 30, 30), 0);
 }

@@ -5,9 +5,9 @@
 #include "app/studies/SweepSeries.h"
 #include "app/compute/Calculator.h"
 #include "app/compute/ConversionError.h"
+#include "app/files/ResultsFile.h"
 #include "app/form/FormRecord.h"
 #include "app/format/NumberFormat.h"
-#include "app/files/ResultsFile.h"
 #include "tests/core/TestSupport.h"
 
 #include <gtest/gtest.h>

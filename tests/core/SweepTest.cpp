@@ -2,9 +2,9 @@
 
 #include "app/compute/Calculator.h"
 #include "app/compute/ConversionError.h"
+#include "app/compute/Messages.h"
 #include "app/files/FileErrors.h"
 #include "app/form/FormRecord.h"
-#include "app/compute/Messages.h"
 #include "tests/core/TestSupport.h"
 
 #include <gtest/gtest.h>

@@ -5,6 +5,7 @@
 #include "app/compute/ConversionError.h"
 #include "app/compute/Messages.h"
 #include "app/form/FormRecord.h"
+#include "app/form/InputFields.h"
 #include "correlations/engine/Engine.h"
 
 #include <cmath>

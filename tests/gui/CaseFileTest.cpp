@@ -135,7 +135,7 @@ void CaseFileTest::init() {
 
 QStringList CaseFileTest::Inputs() const {
     QStringList inputs;
-    for (const vortalin::FieldName& f : vortalin::kFieldNames) {
+    for (const vortalin::InputField& f : vortalin::kInputFields) {
         inputs << Name(f.name) + "=" + Field(f.field).text();
     }
     for (const vortalin::SelectionName& s : vortalin::kSelectionNames) {
@@ -184,7 +184,7 @@ void CaseFileTest::everyInputRoundTripsThroughAFile() {
     // A text of its own in every field (one is no number), a value other than the default
     // in every selection; each typed and clicked in its own active window.
     int n = 0;
-    for (const vortalin::FieldName& f : vortalin::kFieldNames) {
+    for (const vortalin::InputField& f : vortalin::kInputFields) {
         const QString text =
             f.field == vortalin::EditId::Edit8 ? QString("dĺžka?") : QString("%1,5").arg(++n);
         Activate(vortalin::FormOf(f.field));
@@ -205,7 +205,8 @@ void CaseFileTest::everyInputRoundTripsThroughAFile() {
     QCOMPARE(root.value("format").toString(), QString("vortalin-case"));
     QCOMPARE(root.value("version").toInt(), 1);
     QCOMPARE(root.value("decimal-separator").toString(), QString(","));
-    QCOMPARE(root.size(), int(3 + vortalin::kFieldNames.size() + vortalin::kSelectionNames.size()));
+    QCOMPARE(root.size(),
+             int(3 + vortalin::kInputFields.size() + vortalin::kSelectionNames.size()));
     for (const QString& input : typed.mid(0, typed.size() - 1)) {
         const QString key = input.section('=', 0, 0);
         QCOMPARE(key + "=" + root.value(key).toString(), input);

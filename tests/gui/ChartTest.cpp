@@ -83,6 +83,7 @@ bool Near(const QColor& a, const QColor& b, int tolerance = 40) {
 }
 
 const QColor kRefusedRed(0xd6, 0x27, 0x28);
+const QColor kWarnedAmber(0xe0, 0x9a, 0x00);
 
 } // namespace
 
@@ -96,6 +97,7 @@ private slots:
     void menuOpensTheEmptyChartWithItsHint();
     void fiveStepSweepDrawsTheValuesOfTheFile();
     void refusedStepsAreHollowRedMarkersWithTheirMessage();
+    void warnedStepsAreAmberMarkersApartFromRefusedOnes();
     void undefinedStepBreaksTheLine();
     void secondQuantityAndLogarithmicAxes();
     void axisNumbersHaveOneNotation_data();
@@ -116,6 +118,9 @@ private:
     }
     QList<QPointF> Refused() {
         return vortalin::MarkedPoints(View().Curves().at(0).points, vortalin::PointStatus::Refused);
+    }
+    QList<QPointF> Warned() {
+        return vortalin::MarkedPoints(View().Curves().at(0).points, vortalin::PointStatus::Warned);
     }
     QList<QPointF> LinePoints() {
         QList<QPointF> points;
@@ -258,6 +263,36 @@ void ChartTest::refusedStepsAreHollowRedMarkersWithTheirMessage() {
     QVERIFY2(tip.contains("Reynoldsovo kritérium je nad limit 1.0e6 !!!"), qPrintable(tip));
     QVERIFY2(tip.contains("Rýchlosť tekutiny (m.s-1): 180"), qPrintable(tip));
     QVERIFY2(tip.contains("Súčiniteľ prestupu tepla (W.m-2.K-1): "), qPrintable(tip));
+}
+
+void ChartTest::warnedStepsAreAmberMarkersApartFromRefusedOnes() {
+    OpenChart();
+    vortalin::test::Click(*Find<QRadioButton>(run_->windows->form1, "RadioButton5")); // water
+    TypeInto(*Find<QLineEdit>(run_->windows->form1, "Edit5"), "60");
+    Sweep("1", "10", "10", "RadioButton1"); // Re above 10^6 only at 10 m/s
+    QVERIFY(Refused().isEmpty());
+    const QList<QPointF> warned = Warned();
+    QCOMPARE(warned.size(), 1);
+    QCOMPARE(warned.front().x(), 10.0);
+    QCOMPARE(View().LegendTexts(),
+             (QStringList{"Súčiniteľ prestupu tepla (W.m-2.K-1)", "s upozornením"}));
+    // A hollow amber circle around the step.
+    const QImage picture = Picture();
+    const QPointF centre = View().PositionOf(0, warned.front());
+    int amberOnRing = 0;
+    for (const QPointF& offset : {QPointF(5, 0), QPointF(-5, 0), QPointF(0, 5), QPointF(0, -5)}) {
+        amberOnRing += Near(picture.pixelColor((centre + offset).toPoint()), kWarnedAmber) ? 1 : 0;
+    }
+    QVERIFY2(amberOnRing >= 2, qPrintable(QString::number(amberOnRing)));
+    QVERIFY(Find<QLabel>(Chart(), "ChartSummary")
+                ->text()
+                .contains("mimo platnosti rovnice: 0, s upozornením: 1."));
+    const QPoint inWindow = View().mapTo(&Chart(), centre.toPoint());
+    QTest::mouseMove(Chart().windowHandle(), inWindow + QPoint(3, 2));
+    QTRY_VERIFY(QToolTip::isVisible());
+    const QString tip = QToolTip::text();
+    QVERIFY2(tip.contains("Upozornenie: Re je mimo overeného rozsahu rovnice (10000 až 1E+06)."),
+             qPrintable(tip));
 }
 
 void ChartTest::undefinedStepBreaksTheLine() {

@@ -3,7 +3,7 @@
 // and the dialogs of "Súbor", which change nothing when cancelled.
 
 #include "app/form/FieldDescriptions.h"
-#include "app/form/InputLabels.h"
+#include "app/form/InputFields.h"
 #include "app/format/NumberFormat.h"
 #include "app/ui/QtWindowServices.h"
 #include "app/ui/VortalinApplication.h"

@@ -2,9 +2,9 @@
 // built with, the window icon (the drawing installed for the desktop, at every icon size)
 // and the caption's version.
 
-#include "tests/gui/GuiTestSupport.h"
-#include "app/ui/VortalinApplication.h"
 #include "app/Version.h"
+#include "app/ui/VortalinApplication.h"
+#include "tests/gui/GuiTestSupport.h"
 
 #include <QIcon>
 #include <QImage>

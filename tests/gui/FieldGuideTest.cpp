@@ -3,7 +3,7 @@
 // mouse, the copy's confirmation, and a window that cannot hide its controls.
 
 #include "app/form/FieldDescriptions.h"
-#include "app/form/InputLabels.h"
+#include "app/form/InputFields.h"
 #include "app/form/InputNames.h"
 #include "app/ui/ResultsCopy.h"
 #include "app/ui/StaleResults.h"
@@ -117,7 +117,7 @@ void FieldGuideTest::openFieldsAreThoseTheGeometryUses() {
     Choose(Geometry::FinnedBank); // from elsewhere
     Choose(static_cast<Geometry>(geometry));
     QStringList opened;
-    for (const vortalin::FieldName& f : vortalin::kFieldNames) {
+    for (const vortalin::InputField& f : vortalin::kInputFields) {
         const QString name = Name(ControlName(f.field));
         if (!name.startsWith("Form2") && Edit(f.field).isEnabled()) {
             opened << name;

@@ -85,7 +85,7 @@ void GuideTest::f1ShowsTheSelectedGeometrysPage() {
              qPrintable(text.left(200)));
     // Exactly the fields the geometry reads are listed, each with its full name in a cell.
     QMap<QString, int> expected;
-    for (const vortalin::FieldName& f : vortalin::kFieldNames) {
+    for (const vortalin::InputField& f : vortalin::kInputFields) {
         if (vortalin::FormOf(f.field) != vortalin::FormId::MainWindow) {
             continue;
         }

@@ -2,7 +2,7 @@
 // selection and place, and no caption cut off or control covering another.
 
 #include "app/form/FieldDescriptions.h"
-#include "app/form/InputLabels.h"
+#include "app/form/InputFields.h"
 #include "app/format/NumberFormat.h"
 #include "app/ui/Sketch.h"
 #include "app/ui/VortalinApplication.h"

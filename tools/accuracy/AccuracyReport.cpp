@@ -12,7 +12,7 @@
 
 #include "properties/FitDeviations.h"
 #include "properties/FluidProperties.h"
-#include "properties/Temperatures.h"
+#include "properties/SimilarityNumbers.h"
 
 #include <QFile>
 #include <QGuiApplication>

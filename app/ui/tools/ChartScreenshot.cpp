@@ -4,10 +4,10 @@
 //
 //   vortalin-chart-screenshot docs/chart.png
 
+#include "app/ui/FileNameField.h"
 #include "app/ui/FormControls.h"
 #include "app/ui/MainForms.h"
 #include "app/ui/VortalinApplication.h"
-#include "app/ui/FileNameField.h"
 
 #include <QAction>
 #include <QApplication>

@@ -9,7 +9,9 @@
 // - a FIFO, a character device, or an open file reached through /dev/stdout or /dev/fd/N:
 //   written directly, in order, never replaced;
 // - a folder or any other kind: refused (the sink is not open), nothing changes.
+// The system's part is behind PlatformFile.h.
 
+#include "app/files/PlatformFile.h"
 #include "app/files/ResultsSink.h"
 
 #include <memory>
@@ -18,9 +20,7 @@
 
 namespace vortalin {
 
-// How long opening a FIFO waits for its reader: forever (as a command-line program does), or
-// about a second (a window must not freeze; then the open fails, "nobody reads the pipe").
-enum class ReaderWait { Forever, Briefly };
+using platform::ReaderWait;
 
 // path is UTF-8. The bytes written are final and are written unchanged. ErrorText gives
 // the reason of a failure in Slovak for the common cases.
