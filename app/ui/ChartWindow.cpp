@@ -149,6 +149,7 @@ QWidget* ChartWindow::CreateScaleRow() {
     logRight_ = NewCheckBox("LogRight", "Logaritmická pravá os", *row);
     auto* save = new QPushButton(QStringLiteral("Uložiť obrázok…"), row);
     save->setObjectName(QStringLiteral("SaveImage"));
+    saveImage_ = save;
     for (QCheckBox* box : {logX_, logLeft_, logRight_}) {
         layout->addWidget(box);
         connect(box, &QCheckBox::toggled, this, &ChartWindow::Redraw);
@@ -177,8 +178,9 @@ void ChartWindow::CreateImageDialog() {
     });
 }
 
-void ChartWindow::ShowSweep(std::shared_ptr<const SweepSeries> sweep) {
+void ChartWindow::ShowSweep(std::shared_ptr<const SweepSeries> sweep, const QString& subject) {
     sweep_ = std::move(sweep);
+    view_->SetTitle(subject);
     Redraw();
 }
 
@@ -187,6 +189,7 @@ void ChartWindow::Redraw() {
     summary_->setText(Summary());
     UpdateScaleToggles();
     plotted_.clear();
+    saveImage_->setEnabled(sweep_ != nullptr);
     if (!sweep_) {
         const ChartAxis empty = NewAxis(std::nullopt, false, QString());
         view_->Show(empty, empty, std::nullopt, {});
@@ -310,7 +313,10 @@ QString ChartWindow::SaveImage(const QString& path) {
         return QStringLiteral("Obrázok „%1“ sa neuložil: zvoľte príponu .png alebo .pdf.")
             .arg(path);
     }
-    const QByteArray bytes = RenderImage(*view_, *format, windowTitle());
+    const QString title = view_->Title().isEmpty()
+                              ? windowTitle()
+                              : windowTitle() + QStringLiteral(": ") + view_->Title();
+    const QByteArray bytes = RenderImage(*view_, *format, title);
     if (bytes.isEmpty()) {
         return QStringLiteral("Obrázok „%1“ sa nepodarilo nakresliť.").arg(path);
     }
