@@ -1,5 +1,7 @@
 #include "app/ui/ChartWindow.h"
 
+#include "app/ui/QtWindowServices.h"
+
 #include "app/compute/ResultDisplay.h"
 #include "app/form/InputLabels.h"
 #include "app/qt/UserFile.h"
@@ -163,7 +165,7 @@ QWidget* ChartWindow::CreateScaleRow() {
 void ChartWindow::CreateImageDialog() {
     imageDialog_ = new QFileDialog(this);
     imageDialog_->setObjectName(QStringLiteral("SaveImageDialog"));
-    imageDialog_->setWindowTitle(QStringLiteral("Uložiť obrázok"));
+    imageDialog_->setWindowTitle(QStringLiteral("Uložiť obrázok grafu"));
     imageDialog_->setAcceptMode(QFileDialog::AcceptSave);
     imageDialog_->setFileMode(QFileDialog::AnyFile);
     imageDialog_->setOptions(QFileDialog::DontUseNativeDialog);
@@ -298,10 +300,11 @@ std::size_t ChartWindow::ChosenResult(const QComboBox& box) const {
 }
 
 void ChartWindow::ChooseImageFile() {
-    if (imageDialog_->exec() != QDialog::Accepted || imageDialog_->selectedFiles().isEmpty()) {
+    const std::optional<std::string> path = AskForFile(*imageDialog_, FileKind::ChartPicture);
+    if (!path) {
         return;
     }
-    const QString error = SaveImage(imageDialog_->selectedFiles().constFirst());
+    const QString error = SaveImage(QString::fromStdString(*path));
     if (!error.isEmpty()) {
         ShowFailure(this, error);
     }

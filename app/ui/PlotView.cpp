@@ -206,7 +206,8 @@ PlotView::Layout PlotView::LayoutFor(QSizeF size, const QFontMetricsF& metrics) 
     const double legend = rows > 0 ? kLegendGap + rows * (line + kLegendRowGap) : 0;
     const double xTitle = x_.title.isEmpty() ? 0 : kTitleGap + line;
     const double bottom = tickRoom + line + xTitle + legend + kPad;
-    const double top = kPad + line / 2 + (title_.isEmpty() ? 0 : line + kTitleGap);
+    // The title takes whole pixels, so that the plot below it stays on the same pixel grid.
+    const double top = kPad + line / 2 + (title_.isEmpty() ? 0 : std::ceil(line) + kTitleGap);
     Layout layout;
     layout.plot = QRectF(QPointF(left, top), QPointF(size.width() - right, size.height() - bottom));
     layout.legendTop = layout.plot.bottom() + tickRoom + line + xTitle + kLegendGap;
