@@ -150,16 +150,20 @@ std::string Basics(EditId field) {
     return text;
 }
 
-// "Používa ho: Usporiadaná rúrkovnica, Rúrkovnica - striedavá."
+// "Používa ho: Rúrkovnica - čiastočne str.", "Používajú ho: Usporiadaná rúrkovnica, …".
 std::string UsersOf(EditId field) {
     std::string users;
+    int count = 0;
     for (std::size_t g = 0; g < kGeometryCount; ++g) {
         if (GeometryReads(static_cast<Geometry>(g), field)) {
-            users += users.empty() ? "Používa ho: " : ", ";
+            users += count++ == 0 ? "" : ", ";
             users += kGeometryCaptions[g];
         }
     }
-    return users.empty() ? users : users + ".";
+    if (count == 0) {
+        return users;
+    }
+    return (count == 1 ? "Používa ho: " : "Používajú ho: ") + users + ".";
 }
 
 bool IsRangeDialogField(EditId field) {

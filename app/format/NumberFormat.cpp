@@ -169,8 +169,8 @@ std::string_view TrimBlanks(std::string_view text) {
     // A number written with the other separator is the usual slip: say which one counts.
     const char other = separator == ',' ? '.' : ',';
     if ((separator == ',' || separator == '.') && ReadNumber(text, other)) {
-        message += separator == ',' ? " Desatinný oddeľovač je čiarka."
-                                    : " Desatinný oddeľovač je bodka.";
+        message +=
+            separator == ',' ? " Desatinný oddeľovač je čiarka." : " Desatinný oddeľovač je bodka.";
     }
     throw ConversionError(message);
 }

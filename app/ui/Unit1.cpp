@@ -185,8 +185,10 @@ void TForm1::Button1Click() {
         close();
         return;
     }
+    // A stopped study ran no single point whose refusal could name a field.
+    const bool refusedRun = !calculator_->ResultsShown() && !calculator_->SweepStopped();
     const std::optional<vortalin::EditId> refused =
-        calculator_->ResultsShown() ? std::nullopt : calculator_->RefusedField();
+        refusedRun ? calculator_->RefusedField() : std::nullopt;
     if (conversionFailure) {
         services_->ReportConversionFailure(*conversionFailure);
     } else if (refused) {

@@ -1,10 +1,10 @@
 // Batch studies: the table reader, the grid, and every case running as a single Compute.
 
 #include "app/studies/Batch.h"
-#include "app/form/InputNames.h"
-#include "app/format/NumberFormat.h"
 #include "app/compute/ResultDisplay.h"
 #include "app/files/ResultsFile.h"
+#include "app/form/InputNames.h"
+#include "app/format/NumberFormat.h"
 #include "tests/core/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -299,7 +299,8 @@ TEST(Batch, HeaderSeparatorBomCommentsAndBlankLines) {
     ASSERT_EQ(writer.inputs.size(), 2u);
     EXPECT_EQ(writer.inputs[0].line, 5u);
     EXPECT_EQ(writer.inputs[0].texts, (std::vector<std::string>{"0.05", " plate"}));
-    EXPECT_EQ(writer.cases[0].stoppedBy, "d: '0.05' nie je platné číslo. Desatinný oddeľovač je čiarka.");
+    EXPECT_EQ(writer.cases[0].stoppedBy,
+              "d: '0.05' nie je platné číslo. Desatinný oddeľovač je čiarka.");
     EXPECT_EQ(writer.inputs[1].line, 7u);
     EXPECT_EQ(writer.inputs[1].texts, (std::vector<std::string>{"0,2", "tube-row"}));
     EXPECT_TRUE(writer.cases[1].shown);

@@ -3,10 +3,10 @@
 
 #include "app/compute/Calculator.h"
 #include "app/compute/ConversionError.h"
-#include "app/form/FormRecord.h"
-#include "app/format/NumberFormat.h"
 #include "app/compute/Messages.h"
+#include "app/form/FormRecord.h"
 #include "app/form/Selections.h"
+#include "app/format/NumberFormat.h"
 
 #include <gtest/gtest.h>
 
@@ -293,6 +293,31 @@ TEST_F(ComputeCommand, PointSeparatorReadsAndWritesPoints) {
     run.Button1Click();
     EXPECT_EQ(dotted.Text(EditId::Edit10), "1.518E-005");
     EXPECT_EQ(dotted.Text(EditId::Edit16), "27.0810");
+}
+
+// A refusal that is about one input names it, so that the window can put the focus there.
+TEST_F(ComputeCommand, RefusalNamesTheInputItIsAbout) {
+    const struct {
+        ButtonId geometry;
+        EditId field;
+        const char* text;
+        std::optional<EditId> named;
+    } cases[] = {
+        {ButtonId::RadioButton1, EditId::Edit2, "-0,1", EditId::Edit2},
+        {ButtonId::RadioButton12, EditId::Edit27, "-0,02", EditId::Edit27},
+        {ButtonId::RadioButton6, EditId::Edit19, "10", EditId::Edit19},
+        {ButtonId::RadioButton7, EditId::Edit1, "0,0001", std::nullopt}, // Re below 10
+        {ButtonId::RadioButton1, EditId::Edit1, "1", std::nullopt},      // shown
+    };
+    for (const auto& c : cases) {
+        FormRecord record(',');
+        SelectAsClicked(record, c.geometry);
+        record.SetInputText(c.field, c.text);
+        Calculator run(record);
+        run.Button1Click();
+        EXPECT_EQ(run.RefusedField(), c.named) << ControlName(c.field) << " " << c.text;
+        EXPECT_EQ(run.ResultsShown(), !run.RefusalMessage().has_value());
+    }
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 // The descriptions behind the tooltips, the copied results and the study note: which fields
 // each geometry uses, and what the tooltips say where a geometry gives a field its meaning.
 
-#include "app/compute/ResultDisplay.h"
 #include "app/form/FieldDescriptions.h"
+#include "app/compute/ResultDisplay.h"
 #include "app/form/InputLabels.h"
 
 #include <gtest/gtest.h>
@@ -36,15 +36,15 @@ TEST(FieldDescriptions, EachGeometryUsesExactlyItsFields) {
     };
     const std::set<EditId> bank = plus({Edit26, Edit27, Edit28, Edit30});
     const std::array<std::set<EditId>, kGeometryCount> expected = {
-        plus({Edit2, Edit8}),                 // pipe: d and the length
-        plus({Edit2, Edit19}),                // cross-flow: d and the angle
-        plus({Edit2}),                        // plate: its length is Edit2
-        plus({Edit2, Edit20}),                // planar slot
-        plus({Edit2, Edit20}),                // slot insulated on one side
-        plus({Edit21, Edit22, Edit23}),       // helical pipe
-        plus({Edit24, Edit25}),               // tube row
-        bank,                                 // in-line bank
-        bank,                                 // staggered bank
+        plus({Edit2, Edit8}),           // pipe: d and the length
+        plus({Edit2, Edit19}),          // cross-flow: d and the angle
+        plus({Edit2}),                  // plate: its length is Edit2
+        plus({Edit2, Edit20}),          // planar slot
+        plus({Edit2, Edit20}),          // slot insulated on one side
+        plus({Edit21, Edit22, Edit23}), // helical pipe
+        plus({Edit24, Edit25}),         // tube row
+        bank,                           // in-line bank
+        bank,                           // staggered bank
         plus({Edit26, Edit27, Edit28, Edit29, Edit30}),
         plus({Edit31, Edit32, Edit33, Edit34}), // finned bank
     };
@@ -88,9 +88,8 @@ TEST(FieldDescriptions, ToolTipsSayWhatTheGeometryDoesWithAField) {
         {EditId::Edit2, With(Geometry::PlanarSlot), "Dh = 2·s"},
         {EditId::Edit2, With(Geometry::SlotInsulatedOneSide), "Dh = 2·s"},
         {EditId::Edit2, With(Geometry::HelicalPipe), "nepoužíva"},
-        {EditId::Edit2, With(Geometry::FinnedBank), "Používa ho: Prúdenie cez potrubie, Priečne"},
-        {EditId::Edit29, With(Geometry::InlineBank),
-         "Používa ho: Rúrkovnica - čiastočne str."},
+        {EditId::Edit2, With(Geometry::FinnedBank), "Používajú ho: Prúdenie cez potrubie, Priečne"},
+        {EditId::Edit29, With(Geometry::InlineBank), "Používa ho: Rúrkovnica - čiastočne str."},
         {EditId::Edit30, With(Geometry::StaggeredBank), "„Počet radov >= 10“"},
         {EditId::Edit22, With(Geometry::HelicalPipe), "Priemer závitu D (m)"},
         {EditId::Edit1, With(Geometry::InlineBank), "pred radom"},

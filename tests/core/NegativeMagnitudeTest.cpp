@@ -3,11 +3,11 @@
 
 #include "app/compute/Calculator.h"
 #include "app/compute/ConversionError.h"
+#include "app/compute/Messages.h"
+#include "app/files/ResultsFile.h"
 #include "app/form/FormRecord.h"
 #include "app/form/InputLabels.h"
 #include "app/form/InputNames.h"
-#include "app/compute/Messages.h"
-#include "app/files/ResultsFile.h"
 
 #include <gtest/gtest.h>
 
