@@ -29,6 +29,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* /*event*/) override {
         QPainter painter(this);
+        drawFrame(&painter);
         const QRect area = contentsRect();
         const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, area.width());
         style()->drawItemText(&painter, area, static_cast<int>(alignment()), palette(), isEnabled(),
@@ -39,6 +40,9 @@ protected:
 QLabel& AddLabel(QStatusBar& bar, QLabel* label, const char* name, bool permanent) {
     label->setObjectName(QString::fromLatin1(name));
     if (permanent) {
+        // A thin line sets each panel apart from the text before it.
+        label->setStyleSheet(QStringLiteral("QLabel { border-left: 1px solid palette(mid); "
+                                            "padding-left: 6px; }"));
         bar.addPermanentWidget(label);
     } else {
         bar.addWidget(label, 1);

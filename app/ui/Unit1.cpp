@@ -215,7 +215,7 @@ void TForm1::StudyStarts() {
 }
 
 void TForm1::SweepCompleted() {
-    chartWindow_->ShowSweep(calculator_->LastSweep());
+    chartWindow_->ShowSweep(calculator_->LastSweep(), StudySubject());
     const vortalin::SweepSettings& sweep = calculator_->State().sweep;
     QString summary = vortalin::StudySummaryText(*calculator_->LastSweep(), sweep.fileName);
     // A study of a variable the geometry does not use is written as any other; the summary
@@ -237,6 +237,14 @@ void TForm1::RestoreFieldStates() {
     vortalin::GeometryButtonEnter(*services_,
                                   vortalin::ButtonOf(vortalin::SelectedGeometry(*services_)));
     fieldStates_->Refresh();
+}
+
+QString TForm1::StudySubject() const {
+    // The captions of the selected buttons, as the window shows them.
+    const vortalin::Fluid fluid = vortalin::SelectedFluid(*services_);
+    const vortalin::Geometry geometry = vortalin::SelectedGeometry(*services_);
+    return vortalin::FindButton(*this, vortalin::ButtonOf(fluid)).text() + QStringLiteral(" – ") +
+           QString::fromUtf8(vortalin::GeometryCaption(geometry).data());
 }
 
 void TForm1::ShowStudyMark() {

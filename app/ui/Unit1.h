@@ -80,6 +80,7 @@ private:
     void RestoreFieldStates();
     void SetMinimumSizeToShowEveryControl();
     void ShowStudyMark();
+    QString StudySubject() const;
 
     std::unique_ptr<Ui::TForm1> ui_;
     std::unique_ptr<vortalin::QtWindowServices> services_;

@@ -5,14 +5,17 @@
 
 #include "app/form/FieldDescriptions.h"
 #include "app/form/InputNames.h"
+#include "app/ui/ChartWindow.h"
 #include "app/ui/FormControls.h"
 #include "app/ui/HelpWindow.h"
+#include "app/ui/PlotView.h"
 #include "app/ui/StatusBarPanels.h"
 #include "app/ui/VortalinApplication.h"
 #include "tests/gui/GuiTestSupport.h"
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMap>
 #include <QProgressBar>
@@ -46,6 +49,7 @@ private slots:
     void completedStudySaysWhatItWrote();
     void confirmationsGoAwayByThemselves();
     void rangeDialogShowsTheUnitAndTakesOkOrCancel();
+    void chartNamesFluidAndGeometryAndSavesOnlyAStudy();
 
 private:
     QWidget& Form() const { return run_->windows->form1; }
@@ -235,6 +239,37 @@ void GuideTest::rangeDialogShowsTheUnitAndTakesOkOrCancel() {
     TypeInto(*Find<QLineEdit>(Dialog(), "Edit2"), "50");
     Dialog().close();
     QCOMPARE(Find<QLineEdit>(Dialog(), "Edit2")->text(), QString("50"));
+}
+
+void GuideTest::chartNamesFluidAndGeometryAndSavesOnlyAStudy() {
+    ModalWatcher watcher;
+    vortalin::test::ChooseMenuItem(Form(), "daje1", "Grafparametrickejtdie1");
+    auto* chart = Find<QWidget>(Form(), "ChartWindow");
+    auto* save = Find<QPushButton>(*chart, "SaveImage");
+    auto* view = Find<vortalin::PlotView>(*chart, "ChartView");
+    QVERIFY(!save->isEnabled()); // nothing to save yet
+    QCOMPARE(view->Title(), QString());
+    vortalin::test::Click(*Find<QRadioButton>(Form(), "RadioButton5"));  // water
+    vortalin::test::Click(*Find<QRadioButton>(Form(), "RadioButton10")); // helical pipe
+    TypeInto(*Find<QLineEdit>(Form(), "Edit3"), "40");
+    TypeInto(*Find<QLineEdit>(Form(), "Edit4"), "45");
+    TypeInto(*Find<QLineEdit>(Form(), "Edit5"), "60");
+    StudyOn(watcher, Path("voda.txt"));
+    ClickCompute();
+    QVERIFY(save->isEnabled());
+    QCOMPARE(view->Title(), QString("Voda – Skrutkovicové potrubie"));
+    // The saved picture carries the title as well.
+    QCOMPARE(qobject_cast<vortalin::ChartWindow*>(chart)->SaveImage(Path("graf.pdf")), QString());
+    QFile pdf(Path("graf.pdf"));
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    QVERIFY(bytes.startsWith("%PDF"));
+    QByteArray title; // the document's title, as PDF keeps it: UTF-16, big-endian
+    for (const QChar c : QString("Voda – Skrutkovicové potrubie")) {
+        title += char(c.unicode() >> 8);
+        title += char(c.unicode() & 0xff);
+    }
+    QVERIFY(bytes.contains(title));
 }
 
 VORTALIN_GUI_TEST_MAIN(GuideTest)
