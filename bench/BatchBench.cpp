@@ -1,9 +1,11 @@
-// Throughput of a batch study with CSV output: reading the table, the Compute command per
-// case, formatting and writing the output to memory, in cases per second.
+// Throughput of a batch study with CSV output and with JSON Lines: reading the table, the
+// Compute command per case, formatting and writing the output to memory, in cases per
+// second (items per second).
 //
 //   build/bench/vortalin_batch_bench --benchmark_repetitions=5
 //       --benchmark_report_aggregates_only=true
 
+#include "app/cli/RunReport.h"
 #include "app/form/InputNames.h"
 #include "app/studies/Batch.h"
 
@@ -64,11 +66,10 @@ std::string StudyTable(int cases) {
     return table;
 }
 
-void BM_BatchCsv(benchmark::State& st) {
+void RunStudy(benchmark::State& st, CaseWriter& writer) {
     const int cases = static_cast<int>(st.range(0));
     const std::string table = StudyTable(cases);
     const FormRecord base(',');
-    CsvCaseWriter writer(',');
     MemorySink sink;
     for (auto _ : st) {
         StringInput buffer(table);
@@ -87,7 +88,18 @@ void BM_BatchCsv(benchmark::State& st) {
         static_cast<double>(sink.Written()) / static_cast<double>(st.iterations() * cases));
     st.SetLabel("cases/s as items_per_second");
 }
+
+void BM_BatchCsv(benchmark::State& st) {
+    CsvCaseWriter writer(',');
+    RunStudy(st, writer);
+}
 BENCHMARK(BM_BatchCsv)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+void BM_BatchJsonLines(benchmark::State& st) {
+    JsonLinesWriter writer;
+    RunStudy(st, writer);
+}
+BENCHMARK(BM_BatchJsonLines)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace vortalin

@@ -61,19 +61,41 @@ FormRecord EditedRecord(char separator) {
     return form;
 }
 
+// The identity is kept by the front end beside the record.
+CaseInputs CaseWithIdentity(const FormRecord& form, const CaseIdentity& identity) {
+    CaseInputs inputs = CaseOf(form);
+    inputs.identity = identity;
+    return inputs;
+}
+
+std::string CheckIdentity(const CaseIdentity& identity) {
+    for (const IdentityField& field : kIdentityFields) {
+        const std::string& text = identity.*field.text;
+        if (static_cast<std::size_t>(QString::fromStdString(text).size()) >
+            kMaxIdentityTextLength) {
+            return "an identity text longer than allowed was accepted";
+        }
+    }
+    return {};
+}
+
 std::string CheckAccepted(const CaseReading& reading, FormRecord& form, char separator) {
     const CaseInputs& inputs = *reading.inputs;
     if (inputs.decimalSeparator != separator) {
         return "the inputs came back with another separator";
     }
-    if (!ApplyReading(reading, form) || CaseOf(form) != inputs) {
+    if (std::string p = CheckIdentity(inputs.identity); !p.empty()) {
+        return p;
+    }
+    if (!ApplyReading(reading, form) || CaseWithIdentity(form, inputs.identity) != inputs) {
         return "an accepted case did not set every input";
     }
     const bool usesDiameter = UsesHydraulicDiameter(SelectedGeometry(form));
     if (form.DiameterFieldEnabled() != usesDiameter) {
         return "Edit2 does not follow the loaded geometry";
     }
-    const CaseReading again = ParseCase(CaseFileText(CaseOf(form)), separator);
+    const CaseReading again =
+        ParseCase(CaseFileText(CaseWithIdentity(form, inputs.identity)), separator);
     if (!again.inputs || *again.inputs != inputs || !again.unknownKeys.empty()) {
         return "a written case does not read back to the same inputs: " + again.problem;
     }

@@ -187,7 +187,32 @@ std::string ToCharsShortest(double v, char sep) {
     return text;
 }
 
+// The fast path of the two formats writes what their reference writes, byte for byte.
+std::string CheckFastAgreesWithReference(double v, int precision, int decimals, int exponentDigits,
+                                         char sep) {
+    std::string fast;
+    std::string reference;
+    AppendFixed(fast, v, precision, decimals, sep);
+    AppendFixedReference(reference, v, precision, decimals, sep);
+    if (fast != reference) {
+        return "fixed format '" + fast + "' is not the reference's '" + reference + "'";
+    }
+    fast.clear();
+    reference.clear();
+    AppendExponent(fast, v, precision, exponentDigits, sep);
+    AppendExponentReference(reference, v, precision, exponentDigits, sep);
+    if (fast != reference) {
+        return "exponent format '" + fast + "' is not the reference's '" + reference + "'";
+    }
+    return {};
+}
+
 std::string CheckFormatsOf(double v, int precision, int decimals, int exponentDigits, char sep) {
+    if (std::string problem =
+            CheckFastAgreesWithReference(v, precision, decimals, exponentDigits, sep);
+        !problem.empty()) {
+        return problem;
+    }
     const std::string exp = FormatExponent(v, precision, exponentDigits, sep);
     if (!LooksLikeExponent(exp, precision, exponentDigits, sep)) {
         return "exponent format '" + exp + "'";

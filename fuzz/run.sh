@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang-14 and runs each for SECONDS (default 60),
 # starting from the stored seeds. A finding is written to fuzz/findings/; keep it as a
-# regression test by copying it into fuzz/regressions/<numbers|compute|cases|batch>/.
+# regression test by copying it into fuzz/regressions/<numbers|compute|cases|batch|sheets>/.
 # Usage: fuzz/run.sh [SECONDS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,7 +13,7 @@ cmake --build --preset fuzz -j"$(nproc)"
 
 mkdir -p fuzz/findings
 status=0
-for pair in NumberFormatFuzzer:numbers ComputeFuzzer:compute CaseFileFuzzer:cases BatchTableFuzzer:batch; do
+for pair in NumberFormatFuzzer:numbers ComputeFuzzer:compute CaseFileFuzzer:cases BatchTableFuzzer:batch SheetJsonFuzzer:sheets; do
     target=${pair%%:*}
     kind=${pair##*:}
     corpus=fuzz/corpus-$kind

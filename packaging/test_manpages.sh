@@ -50,7 +50,8 @@ for program in "$@"; do
         fail "$name --help without a display"
     version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --version) ||
         fail "$name --version without a display"
-    [[ "$version" =~ ^$name\ [0-9]+\.[0-9]+\.[0-9]+$ ]] || fail "$name --version: '$version'"
+    # The version and, in parentheses, the build identifier (the commit).
+    [[ "$version" =~ ^$name\ [0-9]+\.[0-9]+\.[0-9]+\ \(.+\)$ ]] || fail "$name --version: '$version'"
 
     from_help=$(help_options <<<"$help")
     from_page=$(page_options <"$page")

@@ -39,6 +39,7 @@ awk '{print $6}' "$work/contents" | sed 's|^\./|/|; s|/$||' >"$work/paths"
 expected=(
     /usr/bin/vortalin
     /usr/bin/vortalin-cli
+    /usr/libexec/vortalin/vortalin-report
     "/usr/share/applications/$id.desktop"
     "/usr/share/metainfo/$id.metainfo.xml"
     "/usr/share/mime/packages/$id.xml"
@@ -58,8 +59,9 @@ done
 programs=$(grep '^/usr/bin/.' "$work/paths" | sort | tr '\n' ' ')
 [[ "$programs" == "/usr/bin/vortalin /usr/bin/vortalin-cli " ]] ||
     fail "programs in /usr/bin: $programs"
-outside=$(grep -v -e '^/usr/bin' -e '^/usr/share' -e '^/usr$' -e '^$' "$work/paths")
-[[ -z "$outside" ]] || fail "files outside /usr/bin and /usr/share:" $outside
+outside=$(grep -v -e '^/usr/bin' -e '^/usr/share' -e '^/usr/libexec' -e '^/usr$' -e '^$' \
+    "$work/paths")
+[[ -z "$outside" ]] || fail "files outside /usr/bin, /usr/libexec and /usr/share:" $outside
 owners=$(awk '{print $2}' "$work/contents" | sort -u)
 [[ "$owners" == "root/root" ]] || fail "owners in the package: $owners"
 
@@ -107,8 +109,8 @@ for tree in "$build" "$source_dir"; do
     refers=$(grep -rlF "$tree" "$root")
     [[ -z "$refers" ]] || fail "files that name $tree:" $refers
 done
-for program in vortalin vortalin-cli; do
-    ! readelf -d "$root/usr/bin/$program" | grep -qE 'RPATH|RUNPATH' || fail "$program has a run path"
+for program in bin/vortalin bin/vortalin-cli libexec/vortalin/vortalin-report; do
+    ! readelf -d "$root/usr/$program" | grep -qE 'RPATH|RUNPATH' || fail "$program has a run path"
 done
 
 # The unpacked programs: the command line gives the same default example as the built one
@@ -120,10 +122,16 @@ built_json=$("$build/app/cli/vortalin-cli" --decimal-separator , --json)
 for text in '"Edit16": "27,0810"' '"Edit17": "6,8910"' '"shown": true'; do
     grep -qF "$text" <<<"$unpacked_json" || fail "unpacked vortalin-cli --json lacks $text"
 done
-[[ $("$root/usr/bin/vortalin-cli" --version) == "vortalin-cli $version" ]] ||
+# The version and the build identifier, as the built programs give them.
+build_id=$("$build/app/cli/vortalin-cli" --version | sed -n 's/^vortalin-cli [^ ]* //p')
+[[ $("$root/usr/bin/vortalin-cli" --version) == "vortalin-cli $version $build_id" ]] ||
     fail "vortalin-cli --version"
 [[ $(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/vortalin" --version) == \
-    "vortalin $version" ]] || fail "vortalin --version"
+    "vortalin $version $build_id" ]] || fail "vortalin --version"
+# The installed command line finds its sheet drawer, also without a display.
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/vortalin-cli" \
+    --report "$work/protokol.pdf" >/dev/null || fail "unpacked vortalin-cli --report"
+head -c 5 "$work/protokol.pdf" | grep -q '^%PDF-' || fail "unpacked vortalin-cli --report: no PDF"
 
 # The window starts from the desktop entry's Exec line on a case file and keeps running
 # until stopped.

@@ -29,7 +29,7 @@ list_sources() {
 
 is_generated() {
     case "$1" in
-    ui_*.h | *.moc | app/Version.h) return 0 ;;
+    ui_*.h | *.moc | app/Version.h | app/BuildIdentifier.h) return 0 ;;
     esac
     return 1
 }

@@ -4,6 +4,7 @@
 #include "fuzz/Oracles.h"
 #ifdef VORTALIN_HAVE_CASE_FILES
 #include "fuzz/CaseFileOracle.h"
+#include "fuzz/SheetJsonOracle.h"
 #endif
 
 #include <gtest/gtest.h>
@@ -51,6 +52,10 @@ TEST(FuzzRegressions, ComputeCommand) {
 #ifdef VORTALIN_HAVE_CASE_FILES
 TEST(FuzzRegressions, CaseFiles) {
     EXPECT_GT(CheckAllFiles("cases", CheckCaseFile), 0u);
+}
+
+TEST(FuzzRegressions, SheetJson) {
+    EXPECT_GT(CheckAllFiles("sheets", CheckSheetJson), 0u);
 }
 #endif
 

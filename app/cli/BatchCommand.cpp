@@ -4,8 +4,6 @@
 #include "app/cli/RunReport.h"
 #include "app/studies/Batch.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QStringList>
 
 #include <cerrno>
@@ -24,22 +22,6 @@ enum BatchExit { kAllRan = 0, kMalformed = 2, kOutputFailed = 3 };
 const QString kBatchOption = QStringLiteral("batch");
 const QString kGridOption = QStringLiteral("grid");
 const QString kOutOption = QStringLiteral("out");
-
-// JSON Lines: per case the object a single run prints with --json, on one line, with the
-// case's line number added.
-class JsonLinesWriter final : public CaseWriter {
-public:
-    void AppendHeader(std::string& /*out*/, std::span<const BatchColumn> /*columns*/) override {}
-    void AppendCase(std::string& out, const CaseOutcome& outcome) override {
-        const QString stoppedBy = QString::fromUtf8(
-            outcome.stoppedBy.data(), static_cast<qsizetype>(outcome.stoppedBy.size()));
-        QJsonObject object = RunJson(outcome.form, outcome.calc, stoppedBy);
-        object.insert(QLatin1String("line"), static_cast<qint64>(outcome.input.line));
-        const QByteArray line = QJsonDocument(object).toJson(QJsonDocument::Compact);
-        out.append(line.constData(), static_cast<std::size_t>(line.size()));
-        out += '\n';
-    }
-};
 
 int Fail(int code, const std::string& message) {
     std::cerr << "vortalin-cli: " << message << '\n';

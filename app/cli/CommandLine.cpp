@@ -78,6 +78,31 @@ QString ApplyCaseOption(const QCommandLineParser& parser, FormRecord& form, CliR
     if (!reading.unknownKeys.empty()) {
         request.caseWarning = UnknownKeysMessage(path, reading.unknownKeys);
     }
+    request.caseFile = path;
+    request.identity = reading.inputs->identity;
+    return {};
+}
+
+void ApplyIdentityOptions(const QCommandLineParser& parser, CaseIdentity& identity) {
+    for (const IdentityField& field : kIdentityFields) {
+        if (parser.isSet(Utf8(field.name))) {
+            identity.*field.text = parser.value(Utf8(field.name)).toStdString();
+        }
+    }
+}
+
+// --report goes with a single run only; its file name must not be empty.
+QString CheckReportOption(const QCommandLineParser& parser, CliRequest& request) {
+    if (!parser.isSet(QStringLiteral("report"))) {
+        return {};
+    }
+    request.reportFile = parser.value(QStringLiteral("report")).toStdString();
+    if (request.reportFile.empty()) {
+        return QStringLiteral("--report: the file name is empty");
+    }
+    if (BatchRequested(parser) || parser.isSet(QStringLiteral("write-case"))) {
+        return QStringLiteral("--report does not go with --batch, --grid or --write-case");
+    }
     return {};
 }
 
@@ -147,6 +172,13 @@ void AddOptions(QCommandLineParser& parser) {
                       QStringLiteral("Writes the case that the options describe to a case file "
                                      "('-' for standard output) and exits without computing."),
                       QStringLiteral("file")});
+    parser.addOption({QStringLiteral("report"),
+                      QStringLiteral("Also writes the calculation sheet of the run (inputs, "
+                                     "properties, equation, results, messages) as a PDF file."),
+                      QStringLiteral("file")});
+    for (const IdentityField& field : kIdentityFields) {
+        parser.addOption({Utf8(field.name), Utf8(field.help), QStringLiteral("text")});
+    }
 }
 
 std::optional<char> ChosenSeparator(const QCommandLineParser& parser, QString& error) {
@@ -181,6 +213,10 @@ QString ApplyOptions(const QCommandLineParser& parser, FormRecord& form, CliRequ
     }
     QString error = ApplySetOptions(parser, form);
     if (!error.isEmpty()) {
+        return error;
+    }
+    ApplyIdentityOptions(parser, request.identity);
+    if (error = CheckReportOption(parser, request); !error.isEmpty()) {
         return error;
     }
     request.writeCaseFile = parser.value(QStringLiteral("write-case")).toStdString();

@@ -3,6 +3,7 @@
 
 #include "app/files/ResultsSink.h"
 #include "app/form/FormRecord.h"
+#include "app/report/CaseIdentity.h"
 
 #include <QCommandLineParser>
 #include <QString>
@@ -20,6 +21,9 @@ struct CliRequest {
     std::string sweepFile;
     std::string writeCaseFile; // --write-case: write the case instead of computing
     std::string caseWarning;   // about the --case file, to be printed on stderr
+    std::string caseFile;      // --case, named on the calculation sheet
+    CaseIdentity identity;     // from the --case file, then --project, --author, ...
+    std::string reportFile;    // --report: the calculation sheet's PDF
 };
 
 // Declares every option on the parser.

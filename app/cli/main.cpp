@@ -2,9 +2,11 @@
 // plain record of the window's fields; the Compute command runs on it exactly as on the
 // window, and the messages, the status text and the twelve results are printed.
 
+#include "app/BuildId.h"
 #include "app/Version.h"
 #include "app/cli/BatchCommand.h"
 #include "app/cli/CommandLine.h"
+#include "app/cli/ReportCommand.h"
 #include "app/cli/RunReport.h"
 #include "app/compute/Calculator.h"
 #include "app/compute/ConversionError.h"
@@ -17,9 +19,10 @@
 #include "app/form/InputFields.h"
 #include "app/form/InputNames.h"
 #include "app/qt/CaseFile.h"
+#include "app/report/SheetContent.h"
+#include "app/report/SheetJson.h"
 
 #include <QCoreApplication>
-#include <QJsonDocument>
 
 #include <csignal>
 #include <cstdio>
@@ -86,8 +89,12 @@ const char* SignalName(int signal) {
 }
 
 void PrintJson(std::ostream& out, const FormRecord& form, const Calculator& calc,
-               const QString& error) {
-    out << QJsonDocument(RunJson(form, calc, error)).toJson(QJsonDocument::Indented).toStdString();
+               const std::string& error) {
+    std::string text;
+    JsonWriter json(text, JsonLayout::Indented);
+    WriteRunJson(json, {form, calc, error, std::nullopt});
+    json.EndDocument();
+    out << text;
 }
 
 void PrintText(std::ostream& out, const FormRecord& form, const Calculator& calc) {
@@ -117,6 +124,25 @@ void ReportConstantStudy(const FormRecord& form, const Calculator& calc) {
     }
 }
 
+// The calculation sheet of the run just made; false (and said why) when it was not written.
+bool WriteRunReport(const CliRequest& request, const FormRecord& form, const Calculator& calc,
+                    const QString& conversionError) {
+    std::optional<std::string> stopped;
+    if (!conversionError.isEmpty()) {
+        stopped = conversionError.toStdString();
+    }
+    const RunSnapshot run = SnapshotOf(form, calc, form.StatusText(), form.Messages(), stopped);
+    const Sheet sheet = BuildSheet(run, request.identity, CurrentSheetHead(request.caseFile));
+    std::string problem;
+    if (WriteReport(sheet, request.reportFile, problem)) {
+        return true;
+    }
+    if (!problem.empty()) {
+        std::cerr << "vortalin-cli: " << problem << '\n';
+    }
+    return false;
+}
+
 int Run(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vortalin-cli"));
@@ -133,7 +159,7 @@ int Run(int argc, char* argv[]) {
         return kShown;
     }
     if (parser.isSet(QStringLiteral("version"))) {
-        std::cout << "vortalin-cli " << kVersion << '\n';
+        std::cout << "vortalin-cli " << kVersion << " (" << BuildId() << ")\n";
         return kShown;
     }
 
@@ -154,8 +180,10 @@ int Run(int argc, char* argv[]) {
         std::cerr << "vortalin-cli: " << request.caseWarning << '\n';
     }
     if (!request.writeCaseFile.empty()) {
+        CaseInputs inputs = CaseOf(form);
+        inputs.identity = request.identity;
         const std::string failure =
-            WriteAll(*OpenOutput(request.writeCaseFile), CaseFileText(CaseOf(form)));
+            WriteAll(*OpenOutput(request.writeCaseFile), CaseFileText(inputs));
         if (!failure.empty()) {
             std::cerr << "vortalin-cli: " << CaseNotSavedMessage(request.writeCaseFile, failure)
                       << '\n';
@@ -217,9 +245,12 @@ int Run(int argc, char* argv[]) {
         std::cerr << "vortalin-cli: " << conversionError.toStdString() << '\n';
     }
     if (request.json) {
-        PrintJson(report, form, calc, conversionError);
+        PrintJson(report, form, calc, conversionError.toStdString());
     } else {
         PrintText(report, form, calc);
+    }
+    if (!request.reportFile.empty() && !WriteRunReport(request, form, calc, conversionError)) {
+        return kFileFailed;
     }
     return code;
 }

@@ -502,7 +502,7 @@ Calculator::SweepEnd Calculator::WriteSweepSteps(ResultsSink& file, SweepSeries&
     const char separator = window_.DecimalSeparator();
     bool written = file.Write(ResultsHeader());
     bool stopped = false;
-    std::string line;
+    ResultsBlocks lines(file);
     WarningList stepWarnings; // reused from step to step
     for (sw.sweepIndex = 0; written && !stopped && sw.sweepIndex < sw.sweepLast + 1;
          ++sw.sweepIndex) {
@@ -512,14 +512,13 @@ Calculator::SweepEnd Calculator::WriteSweepSteps(ResultsSink& file, SweepSeries&
         ComputeCriteria();
         ComputeHeatTransfer();
         FindNegativeMagnitude();
-        line.clear();
-        AppendResultsLine(line, state_, fresh_, separator);
-        written = file.Write(line);
+        written = lines.AddLine(state_, fresh_, separator);
         CollectChartPoint(chart, stepWarnings);
         progress.StepDone(sw.sweepIndex);
         window_.KeepAlive();
         stopped = window_.StopRequested();
     }
+    written = written && (stopped || lines.Finish());
     return stopped ? SweepEnd::Stopped : written ? SweepEnd::AllWritten : SweepEnd::WriteFailed;
 }
 

@@ -4,6 +4,7 @@
 #include "app/form/InputFields.h"
 #include "app/format/NumberFormat.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <stdexcept>
@@ -11,6 +12,9 @@
 namespace vortalin {
 
 namespace {
+
+constexpr std::size_t kBlockSize = 64 * 1024;
+constexpr std::size_t kLongestLine = kResultsColumns.size() * (kMaxNumberText + 1) + 2;
 
 constexpr std::string_view kHeaderUtf8 =
     "Teplota na vstupe (°C) ;Teplota na výstupe (°C) ;Teplota steny(°C) ;Stredná teplota (°C) "
@@ -47,6 +51,16 @@ bool WasComputed(const ResultsColumn& column, const Freshness& computed) {
     return computed.properties && computed.heatTransfer && negative == nullptr;
 }
 
+std::array<bool, 5> ComputedNeeds(const Freshness& computed) {
+    std::array<bool, 5> needs{};
+    for (std::size_t need = 0; need < needs.size(); ++need) {
+        const ResultsColumn column{nullptr, Column::Fixed, 0,
+                                   static_cast<ResultsColumn::Needs>(need)};
+        needs[need] = WasComputed(column, computed);
+    }
+    return needs;
+}
+
 std::string_view ResultsTitles() {
     return kHeaderUtf8;
 }
@@ -58,23 +72,38 @@ const std::string& ResultsHeader() {
 
 void AppendResultsLine(std::string& out, const CalcState& state, const Freshness& computed,
                        char separator) {
-    bool first = true;
+    const std::array<bool, 5> needs = ComputedNeeds(computed);
+    std::array<char, kResultsColumns.size() * (kMaxNumberText + 1) + kLineEnd.size()> line;
+    char* p = line.data();
     for (const ResultsColumn& column : kResultsColumns) {
-        if (!first) {
-            out += ';';
+        if (&column != &kResultsColumns.front()) {
+            *p++ = ';';
         }
-        first = false;
-        const double value = ColumnValue(column, state, computed);
-        if (std::isnan(value)) {
+        const double value = state.*column.value;
+        if (!needs[column.needs] || !std::isfinite(value)) {
             continue;
         }
-        if (column.format == Column::Fixed) {
-            AppendFixed(out, value, kResultsPrecision, column.digits, separator);
-        } else {
-            AppendExponent(out, value, kResultsPrecision, column.digits, separator);
-        }
+        p = column.format == Column::Fixed
+                ? WriteFixed(p, value, kResultsPrecision, column.digits, separator)
+                : WriteExponent(p, value, kResultsPrecision, column.digits, separator);
     }
-    out += kLineEnd;
+    p = std::copy(kLineEnd.begin(), kLineEnd.end(), p);
+    out.append(line.data(), p);
+}
+
+ResultsBlocks::ResultsBlocks(ResultsSink& sink) : sink_(sink) {
+    block_.reserve(kBlockSize + kLongestLine);
+}
+
+bool ResultsBlocks::AddLine(const CalcState& state, const Freshness& computed, char separator) {
+    AppendResultsLine(block_, state, computed, separator);
+    return block_.size() < kBlockSize || Finish();
+}
+
+bool ResultsBlocks::Finish() {
+    const bool written = block_.empty() || sink_.Write(block_);
+    block_.clear();
+    return written;
 }
 
 } // namespace vortalin

@@ -3,6 +3,7 @@
 // of 17 semicolon-separated numbers per step.
 
 #include "app/compute/Calculator.h"
+#include "app/files/ResultsSink.h"
 
 #include <array>
 #include <cmath>
@@ -63,6 +64,9 @@ std::string_view ResultsTitles();
 // Whether the step computed the column's value (it may still be not finite).
 bool WasComputed(const ResultsColumn& column, const Freshness& computed);
 
+// WasComputed for each kind of need at once, indexed by ResultsColumn::Needs.
+std::array<bool, 5> ComputedNeeds(const Freshness& computed);
+
 // The column's value in a step; NaN when the step did not compute it or it is not finite.
 inline double ColumnValue(const ResultsColumn& column, const CalcState& state,
                           const Freshness& computed) {
@@ -77,5 +81,19 @@ inline double ColumnValue(const ResultsColumn& column, const CalcState& state,
 // is not finite, is left as an empty field.
 void AppendResultsLine(std::string& out, const CalcState& state, const Freshness& computed,
                        char separator);
+
+// Lines collected in one reused buffer and handed to the sink in blocks of about 64 KiB.
+class ResultsBlocks {
+public:
+    explicit ResultsBlocks(ResultsSink& sink);
+    // Appends the step's line; false when a block could not be written.
+    bool AddLine(const CalcState& state, const Freshness& computed, char separator);
+    // Writes what is left; false when that failed.
+    bool Finish();
+
+private:
+    ResultsSink& sink_;
+    std::string block_;
+};
 
 } // namespace vortalin

@@ -149,7 +149,78 @@ DecimalDigits DigitsOf(std::uint64_t value, int count, int exponent) {
     return d;
 }
 
+// floor(log10(2^e)) for |e| <= 1650 (78913 / 2^18 lies just below log10(2)).
+constexpr int FloorLog10OfPowerOfTwo(int e) {
+    return (e * 78913) >> 18;
+}
+
+// x · 10^scale = mantissa · 5^scale · 2^-shift (0 <= scale <= 27, shift > 0): its integer
+// part and whether it rounds up from there, an exact tie to the even integer.
+struct ScaledProduct {
+    Wide whole = 0;
+    bool up = false;
+};
+
+ScaledProduct MultiplyOut(const Binary& b, int scale, int shift) {
+    const Wide product = Wide{b.mantissa} * kPowersOfFive[static_cast<std::size_t>(scale)];
+    const Wide half = Wide{1} << (shift - 1);
+    const Wide remainder = product & ((half << 1) - 1);
+    const Wide whole = product >> shift;
+    return {whole, remainder > half || (remainder == half && (whole & 1) != 0)};
+}
+
+// 10^k for -32 <= k < 24, each within some ulps: enough to guess on which side of a power
+// of ten a value lies, the guess being checked exactly.
+constexpr int kLowestGuessPower = -32;
+constexpr std::array<double, 56> kApproximatePowersOfTen = [] {
+    std::array<double, 56> powers{};
+    double p = 1e-32;
+    for (double& power : powers) {
+        power = p;
+        p *= 10;
+    }
+    return powers;
+}();
+
+// The exponent of x's first digit, rarely one off: 10^e <= 2^(exponent + 52) <= x < 10^(e + 2),
+// so it is e or e + 1.
+int FirstDigitExponentGuess(double x, const Binary& b) {
+    const int lowest = FloorLog10OfPowerOfTwo(b.exponent + 52);
+    const int next = lowest + 1 - kLowestGuessPower;
+    if (next < 0 || next >= static_cast<int>(kApproximatePowersOfTen.size())) {
+        return lowest;
+    }
+    return x >= kApproximatePowersOfTen[static_cast<std::size_t>(next)] ? lowest + 1 : lowest;
+}
+
 } // namespace
+
+bool ScaledSignificand(double magnitude, int precision, Significand& out) {
+    constexpr int kMaxFastPrecision = 15;
+    const std::optional<Binary> b = Decompose(magnitude);
+    if (!b || precision < 1 || precision > kMaxFastPrecision) {
+        return false;
+    }
+    const std::uint64_t limit = kPowersOfTen[static_cast<std::size_t>(precision)];
+    int exponent = FirstDigitExponentGuess(magnitude, *b);
+    for (int tries = 0; tries < 2; ++tries) {
+        const int scale = precision - 1 - exponent;
+        const int shift = -(b->exponent + scale);
+        if (scale < 0 || scale > kMaxPowerOfFive || shift <= 0 || shift >= kWideBits) {
+            return false; // a division, or an integer of 16 digits or more: the general path
+        }
+        const ScaledProduct p = MultiplyOut(*b, scale, shift);
+        if (p.whole >= limit || p.whole < limit / 10) {
+            exponent += p.whole >= limit ? 1 : -1; // the guess was one off
+            continue;
+        }
+        const std::uint64_t rounded = static_cast<std::uint64_t>(p.whole) + (p.up ? 1 : 0);
+        out.digits = rounded == limit ? limit / 10 : rounded; // 9.99… rounded up to 10.0…
+        out.exponent = rounded == limit ? exponent + 1 : exponent;
+        return true;
+    }
+    return false;
+}
 
 std::optional<DecimalDigits> RoundedDigits(double magnitude, int precision) {
     const std::optional<Binary> b = Decompose(magnitude);

@@ -7,6 +7,8 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <system_error>
 
 namespace vortalin {
@@ -186,9 +188,127 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+constexpr std::array<std::uint64_t, 20> kPowersOfTen = [] {
+    std::array<std::uint64_t, 20> powers{};
+    std::uint64_t p = 1;
+    for (std::uint64_t& power : powers) {
+        power = p;
+        p *= 10;
+    }
+    return powers;
+}();
+
+// "00" "01" ... "99".
+constexpr std::array<char, 200> kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
+std::uint64_t PowerOfTen(int n) {
+    return kPowersOfTen[static_cast<std::size_t>(n)];
+}
+
+// Exactly `count` decimal digits of value, leading zeros included, two at a time.
+char* WriteDigits(char* out, std::uint64_t value, int count) {
+    char* const end = out + count;
+    char* p = end;
+    for (; count >= 2; count -= 2, value /= 100) {
+        p -= 2;
+        std::memcpy(p, &kDigitPairs[static_cast<std::size_t>(2 * (value % 100))], 2);
+    }
+    if (count == 1) {
+        *--p = static_cast<char>('0' + value % 10);
+    }
+    return end;
+}
+
+int DigitCount(std::uint64_t value) {
+    int count = 1;
+    while (count < 19 && value >= PowerOfTen(count)) {
+        ++count;
+    }
+    return count;
+}
+
+// The fast path of the fixed format, or nullptr where it leaves the value to the reference:
+// the significand is rounded once more, halves away from zero, to the digits the decimals
+// keep (as RoundToKeep rounds its digits), which gives the whole text as one integer q,
+// the value being q · 10^-decimals.
+char* WriteFixedFast(char* out, double value, int precision, int decimals, char separator) {
+    constexpr int kMaxKept = 18; // q below 10^19
+    Significand s;
+    if (value == 0 || decimals < 0 || decimals > kMaxKept ||
+        !ScaledSignificand(std::fabs(value), precision, s) || s.exponent + 1 > precision) {
+        return nullptr; // zero, the exponent form, or beyond 64 bits
+    }
+    const int keep = s.exponent + 1 + decimals; // digits from the first one to the last decimal
+    if (keep > kMaxKept) {
+        return nullptr;
+    }
+    std::uint64_t q = 0;
+    int digits = 1;
+    if (keep >= precision) {
+        q = s.digits * PowerOfTen(keep - precision);
+        digits = keep;
+    } else if (keep >= 0) {
+        const std::uint64_t unit = PowerOfTen(precision - keep);
+        q = s.digits / unit + (s.digits % unit >= unit / 2 ? 1 : 0);
+        digits = std::max(1, keep + (q == PowerOfTen(keep) ? 1 : 0));
+    }
+    if (std::signbit(value) && q != 0) {
+        *out++ = '-';
+    }
+    const int length = std::max(digits, decimals + 1);
+    if (decimals == 0) {
+        return WriteDigits(out, q, length);
+    }
+    // The integer digits (a few) move one place left to make room for the separator.
+    char* const end = WriteDigits(out + 1, q, length);
+    const int whole = length - decimals;
+    std::copy(out + 1, out + 1 + whole, out);
+    out[whole] = separator;
+    return end;
+}
+
+char* WriteExponentPart(char* out, int exponent, int exponentDigits) {
+    *out++ = 'E';
+    *out++ = exponent < 0 ? '-' : '+';
+    const auto magnitude = static_cast<std::uint64_t>(std::abs(exponent));
+    return WriteDigits(out, magnitude, std::max(exponentDigits, DigitCount(magnitude)));
+}
+
+// The fast path of the exponent format, or nullptr.
+char* WriteExponentFast(char* out, double value, int precision, int exponentDigits,
+                        char separator) {
+    Significand s;
+    if (exponentDigits < 0 || exponentDigits > kMaxDigits ||
+        !ScaledSignificand(std::fabs(value), precision, s)) {
+        return nullptr;
+    }
+    if (std::signbit(value)) {
+        *out++ = '-';
+    }
+    WriteDigits(out + 1, s.digits, precision); // d0 moves one place left for the separator
+    out[0] = out[1];
+    out[1] = separator;
+    out += precision > 1 ? precision + 1 : 1;
+    return WriteExponentPart(out, s.exponent, exponentDigits);
+}
+
+template <typename Append> char* CopyOut(char* out, Append append) {
+    std::string text;
+    append(text);
+    return std::copy(text.begin(), text.end(), out);
+}
+
 } // namespace
 
-void AppendFixed(std::string& out, double value, int precision, int decimals, char separator) {
+void AppendFixedReference(std::string& out, double value, int precision, int decimals,
+                          char separator) {
     precision = ClampDigits(precision, 1);
     decimals = ClampDigits(decimals, 0);
     const bool negative = std::signbit(value);
@@ -226,8 +346,8 @@ void AppendFixed(std::string& out, double value, int precision, int decimals, ch
     out.append(text.data(), p);
 }
 
-void AppendExponent(std::string& out, double value, int precision, int exponentDigits,
-                    char separator) {
+void AppendExponentReference(std::string& out, double value, int precision, int exponentDigits,
+                             char separator) {
     precision = ClampDigits(precision, 1);
     exponentDigits = ClampDigits(exponentDigits, 0);
     Decimal dec = ToSignificantDigits(std::fabs(value), precision);
@@ -240,6 +360,36 @@ void AppendExponent(std::string& out, double value, int precision, int exponentD
         out.append(dec.digits.data() + 1, static_cast<std::size_t>(dec.count - 1));
     }
     AppendExponentPart(out, dec.exponent, exponentDigits);
+}
+
+char* WriteFixed(char* out, double value, int precision, int decimals, char separator) {
+    if (char* const end = WriteFixedFast(out, value, precision, decimals, separator)) {
+        return end;
+    }
+    return CopyOut(out, [&](std::string& text) {
+        AppendFixedReference(text, value, precision, decimals, separator);
+    });
+}
+
+char* WriteExponent(char* out, double value, int precision, int exponentDigits, char separator) {
+    if (char* const end = WriteExponentFast(out, value, precision, exponentDigits, separator)) {
+        return end;
+    }
+    return CopyOut(out, [&](std::string& text) {
+        AppendExponentReference(text, value, precision, exponentDigits, separator);
+    });
+}
+
+void AppendFixed(std::string& out, double value, int precision, int decimals, char separator) {
+    std::array<char, kMaxNumberText> text;
+    out.append(text.data(), WriteFixed(text.data(), value, precision, decimals, separator));
+}
+
+void AppendExponent(std::string& out, double value, int precision, int exponentDigits,
+                    char separator) {
+    std::array<char, kMaxNumberText> text;
+    out.append(text.data(),
+               WriteExponent(text.data(), value, precision, exponentDigits, separator));
 }
 
 std::string FormatFixed(double value, int precision, int decimals, char separator) {

@@ -2,6 +2,7 @@
 // Number formats of the result display and the results file, and strict number parsing.
 // They never depend on the C locale: the decimal separator is always a parameter.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,10 +24,28 @@ std::string FormatFixed(double value, int precision, int decimals, char separato
 // finite.
 std::string FormatExponent(double value, int precision, int exponentDigits, char separator);
 
-// Appending variants for the hot path of the results file.
+// Appending variants.
 void AppendFixed(std::string& out, double value, int precision, int decimals, char separator);
 void AppendExponent(std::string& out, double value, int precision, int exponentDigits,
                     char separator);
+
+// The longest text WriteFixed or WriteExponent writes.
+inline constexpr std::size_t kMaxNumberText = 96;
+
+// The same formats written at `out`, which has room for kMaxNumberText characters; each
+// returns the end of its text. The hot path of the results file and the display: the
+// common values are rounded by ScaledSignificand and laid out from one integer, the others
+// by the reference below.
+char* WriteFixed(char* out, double value, int precision, int decimals, char separator);
+char* WriteExponent(char* out, double value, int precision, int exponentDigits, char separator);
+
+// The reference of the two formats: the same texts built digit by digit from RoundedDigits
+// (or std::to_chars where that gives none). The tests and the fuzzer hold the fast path to
+// it byte for byte.
+void AppendFixedReference(std::string& out, double value, int precision, int decimals,
+                          char separator);
+void AppendExponentReference(std::string& out, double value, int precision, int exponentDigits,
+                             char separator);
 
 // The shortest digits that read back to exactly the same double (to_chars' choice of
 // fixed or exponent form, "1.5e-05"), with the given separator; "inf" or "nan" for a value

@@ -116,6 +116,29 @@ Problem ReadTexts(const QJsonObject& root, CaseInputs& inputs) {
     return {};
 }
 
+Problem ReadIdentity(const QJsonObject& root, CaseIdentity& identity) {
+    for (const IdentityField& field : kIdentityFields) {
+        std::optional<QString> text;
+        if (Problem p = TextOf(root, field.name, text); !p.empty()) {
+            return p;
+        }
+        if (!text) {
+            continue;
+        }
+        if (static_cast<std::size_t>(text->size()) > kMaxIdentityTextLength) {
+            return "text kľúča " + Quoted(Utf8(field.name)) + " je dlhší ako " +
+                   std::to_string(kMaxIdentityTextLength) + " znakov.";
+        }
+        identity.*field.text = text->toStdString();
+    }
+    return {};
+}
+
+bool IsIdentityKey(const std::string& name) {
+    return std::any_of(kIdentityFields.begin(), kIdentityFields.end(),
+                       [&name](const IdentityField& field) { return field.name == name; });
+}
+
 Problem ReadChoices(const QJsonObject& root, CaseInputs& inputs) {
     for (std::size_t i = 0; i < kSelectionNames.size(); ++i) {
         const SelectionName& selection = kSelectionNames[i];
@@ -139,7 +162,7 @@ Problem ReadChoices(const QJsonObject& root, CaseInputs& inputs) {
 bool IsKnownKey(const QString& key) {
     const std::string name = key.toStdString();
     return key == kFormatKey || key == kVersionKey || key == kSeparatorKey ||
-           FieldByName(name) != nullptr || SelectionByName(name) != nullptr;
+           FieldByName(name) != nullptr || SelectionByName(name) != nullptr || IsIdentityKey(name);
 }
 
 CaseReading Refused(Problem problem) {
@@ -214,6 +237,9 @@ CaseReading ParseCase(std::string_view bytes, char decimalSeparator) {
     if (Problem p = ReadChoices(root, inputs); !p.empty()) {
         return Refused(std::move(p));
     }
+    if (Problem p = ReadIdentity(root, inputs.identity); !p.empty()) {
+        return Refused(std::move(p));
+    }
     CaseReading reading;
     reading.inputs = WithSeparator(inputs, decimalSeparator);
     for (auto it = root.begin(); it != root.end(); ++it) {
@@ -250,6 +276,12 @@ std::string CaseFileText(const CaseInputs& inputs) {
     }
     for (std::size_t i = 0; i < kSelectionNames.size(); ++i) {
         root.insert(Utf8(kSelectionNames[i].name), Utf8(ValueOfButton(inputs.choices[i])));
+    }
+    // An empty identity text is left out, so a case without one reads as before.
+    for (const IdentityField& field : kIdentityFields) {
+        if (const std::string& text = inputs.identity.*field.text; !text.empty()) {
+            root.insert(Utf8(field.name), QString::fromStdString(text));
+        }
     }
     // QJsonObject keeps its keys sorted, so a saved case is stable under diff.
     return QJsonDocument(root).toJson(QJsonDocument::Indented).toStdString();

@@ -8,6 +8,7 @@
 #include "app/files/UserFile.h"
 #include "app/form/InputNames.h"
 #include "app/form/Selections.h"
+#include "app/report/CaseIdentity.h"
 
 #include <array>
 #include <optional>
@@ -27,6 +28,7 @@ struct CaseInputs {
     char decimalSeparator = ',';
     std::array<std::string, kInputFields.size()> texts{};   // in the order of kInputFields
     std::array<ButtonId, kSelectionNames.size()> choices{}; // in the order of kSelectionNames
+    CaseIdentity identity; // not part of the window's fields: front ends keep it themselves
 
     bool operator==(const CaseInputs&) const = default;
 };
@@ -64,7 +66,8 @@ std::string UnknownKeysMessage(const std::string& path, const std::vector<std::s
 std::string CaseNotSavedMessage(const std::string& path, const std::string& reason);
 
 // --- A front end's inputs: FormRecord and the Qt window both provide Text, IsSelected,
-// SetInputText and Select, and are WindowServices. ---
+// SetInputText and Select, and are WindowServices. The identity is not among them: CaseOf
+// leaves it empty and ApplyCase does not touch it. ---
 
 template <class Form> CaseInputs CaseOf(const Form& form) {
     CaseInputs inputs;

@@ -175,9 +175,20 @@ void CaseFiles::LoadFrom(const std::string& path) {
     }
     resultsGone_(); // no result of the previous inputs may stay on screen
     Saved(path);
+    if (identityLoaded_) {
+        identityLoaded_(reading.inputs->identity, path);
+    }
     if (!reading.unknownKeys.empty()) {
         services_.ShowMessage(UnknownKeysMessage(path, reading.unknownKeys));
     }
+}
+
+void CaseFiles::KeepIdentity(std::function<CaseIdentity()> current,
+                             std::function<void(const CaseIdentity&, const std::string&)> loaded,
+                             std::function<void(const std::string&)> saved) {
+    currentIdentity_ = std::move(current);
+    identityLoaded_ = std::move(loaded);
+    caseSaved_ = std::move(saved);
 }
 
 bool CaseFiles::Save() {
@@ -191,12 +202,19 @@ bool CaseFiles::SaveAs() {
 }
 
 bool CaseFiles::SaveTo(const std::string& path) {
-    const std::string failure = WriteCaseFile(path, CaseOf(services_), ReaderWait::Briefly);
+    CaseInputs inputs = CaseOf(services_);
+    if (currentIdentity_) {
+        inputs.identity = currentIdentity_();
+    }
+    const std::string failure = WriteCaseFile(path, inputs, ReaderWait::Briefly);
     if (!failure.empty()) {
         services_.ShowMessage(CaseNotSavedMessage(path, failure));
         return false;
     }
     Saved(path);
+    if (caseSaved_) {
+        caseSaved_(path);
+    }
     StatusBarPanels::Of(window_).Confirm(
         QStringLiteral("Prípad uložený do %1.").arg(QFileInfo(FromUtf8(path)).fileName()));
     return true;

@@ -36,6 +36,13 @@ public:
     // runs after a load, to take the earlier results off the screen.
     CaseFiles(QMainWindow& window, QtWindowServices& services, std::function<void()> resultsGone);
 
+    // The case's identity (project, author, ...) lives with the calculation sheet: `current`
+    // gives it for a save, `loaded` takes a loaded case's identity and file, `saved` the
+    // file a save wrote.
+    void KeepIdentity(std::function<CaseIdentity()> current,
+                      std::function<void(const CaseIdentity&, const std::string&)> loaded,
+                      std::function<void(const std::string&)> saved);
+
     // The range dialog exists: its inputs belong to the case from now on, and the inputs as
     // they are now are the unsaved case's starting point.
     void Start(QWidget& rangeDialog);
@@ -68,6 +75,9 @@ private:
     QMainWindow& window_;
     QtWindowServices& services_;
     std::function<void()> resultsGone_;
+    std::function<CaseIdentity()> currentIdentity_;
+    std::function<void(const CaseIdentity&, const std::string&)> identityLoaded_;
+    std::function<void(const std::string&)> caseSaved_;
     std::string path_;
     CaseInputs saved_;
     bool started_ = false;

@@ -183,6 +183,10 @@ void QtWindowServices::ShowMessage(const std::string& text) {
     if (windowClosing_) {
         return; // the program ends: nobody would read it
     }
+    // A study shows a tube geometry's message once per step: kept once.
+    if (std::find(shownMessages_.begin(), shownMessages_.end(), text) == shownMessages_.end()) {
+        shownMessages_.push_back(text);
+    }
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kProgramTitle),
                     QString::fromStdString(text), QMessageBox::Ok, &mainWindow_);
     box.exec();
@@ -241,16 +245,21 @@ void QtWindowServices::Select(ButtonId button) {
     Button(button).setChecked(true);
 }
 
-void QtWindowServices::ReportConversionFailure(const ConversionError& failure) {
+std::string QtWindowServices::ConversionFailureText(const ConversionError& failure) const {
     if (!failure.Field()) {
-        ShowFailure(&mainWindow_, QString::fromUtf8(failure.what()));
+        return failure.what();
+    }
+    const EditId field = *failure.Field();
+    const bool greyed = FormOf(field) == FormId::MainWindow && !Edit(field).isEnabled();
+    return FieldConversionMessage(LabelOf(field), failure.what(), greyed);
+}
+
+void QtWindowServices::ReportConversionFailure(const ConversionError& failure) {
+    ShowFailure(&mainWindow_, QString::fromStdString(ConversionFailureText(failure)));
+    if (!failure.Field()) {
         return;
     }
     const EditId field = *failure.Field();
-    QLineEdit& edit = Edit(field);
-    const bool greyed = FormOf(field) == FormId::MainWindow && !edit.isEnabled();
-    ShowFailure(&mainWindow_, QString::fromStdString(
-                                  FieldConversionMessage(LabelOf(field), failure.what(), greyed)));
     FieldStates::Of(mainWindow_).OpenForCorrection(field);
     FocusField(field);
 }

@@ -74,10 +74,18 @@ public:
     // Shows a conversion failure naming the field by its label, then puts the focus on the
     // field with its text selected.
     void ReportConversionFailure(const ConversionError& failure);
+    // Its text: the message naming the field by its label.
+    std::string ConversionFailureText(const ConversionError& failure) const;
+
+    // The messages shown since the last ForgetShownMessages, each once, in the order they
+    // first came: a calculation sheet lists those of its Compute command.
+    const std::vector<std::string>& ShownMessages() const { return shownMessages_; }
+    void ForgetShownMessages() { shownMessages_.clear(); }
     // Puts the focus on the field with its text selected, as after a refusal that names it.
     void FocusField(EditId field);
 
 private:
+    std::vector<std::string> shownMessages_;
     QLineEdit& Edit(EditId id) const;
     QRadioButton& Button(ButtonId id) const;
     QWidget& RangeDialog() const;

@@ -1,5 +1,6 @@
 #include "app/ui/StartupOptions.h"
 
+#include "app/BuildId.h"
 #include "app/Version.h"
 
 #include <QCommandLineParser>
@@ -61,7 +62,7 @@ std::optional<int> AnswerInformationOptions(int argc, char* argv[]) {
         return EXIT_SUCCESS;
     }
     if (parser.isSet(options.version)) {
-        std::cout << "vortalin " << kVersion << '\n';
+        std::cout << "vortalin " << kVersion << " (" << BuildId() << ")\n";
         return EXIT_SUCCESS;
     }
     return std::nullopt;

@@ -14,6 +14,7 @@
 #include "app/ui/OuterGeometry.h"
 #include "app/ui/ResultFields.h"
 #include "app/ui/ResultsCopy.h"
+#include "app/ui/SheetCommands.h"
 #include "app/ui/Sketch.h"
 #include "app/ui/StaleResults.h"
 #include "app/ui/StatusBarPanels.h"
@@ -67,6 +68,15 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui_(std::make_unique<Ui::
         equationPanel_->Clear();
         staleResults_->ComputeEnded(false);
     });
+    caseFiles_->KeepIdentity(
+        [this] { return sheetCommands_->Identity(); },
+        [this](const vortalin::CaseIdentity& identity, const std::string& path) {
+            sheetCommands_->CaseLoaded(identity);
+            sheetCommands_->SetCaseFile(path);
+        },
+        [this](const std::string& path) { sheetCommands_->SetCaseFile(path); });
+    // After the case items, so that the sheet's items stand just above "Koniec".
+    sheetCommands_ = new vortalin::SheetCommands(*this, *ui_->Sbor1, ui_->Koniec1, *services_);
     ConnectHandlers();
     WatchGeometryButtonsFocus();
 }
@@ -173,6 +183,7 @@ void TForm1::Button1Click() {
     ui_->Button1->setEnabled(false);
     StudyStarts();
     const auto sweepBefore = calculator_->LastSweep();
+    services_->ForgetShownMessages();
     equationPanel_->Clear(); // nothing of the previous run stays marked while this one runs
     vortalin::RunCommand(this, [this, &conversionFailure] {
         try {
@@ -185,6 +196,7 @@ void TForm1::Button1Click() {
     copiedResults_.ComputeEnded(*this, calculator_->ResultsShown());
     staleResults_->ComputeEnded(calculator_->ResultsShown());
     RestoreFieldStates();
+    KeepRunForTheSheet(conversionFailure);
     equationPanel_->ShowRun(*calculator_, services_->DecimalSeparator());
     if (calculator_->LastSweep() != sweepBefore) {
         SweepCompleted();
@@ -212,6 +224,16 @@ void TForm1::StudyStarts() {
     // The bar and the summary showed the previous study.
     ui_->ProgressBar1->setValue(ui_->ProgressBar1->minimum());
     vortalin::StatusBarPanels::Of(*this).SetStudySummary({});
+}
+
+void TForm1::KeepRunForTheSheet(const std::optional<vortalin::ConversionError>& failure) {
+    std::optional<std::string> stopped;
+    if (failure) {
+        stopped = services_->ConversionFailureText(*failure);
+    }
+    const QString status = vortalin::FindControl<QLabel>(*this, "StatusPanel0").text();
+    sheetCommands_->ComputeEnded(vortalin::SnapshotOf(
+        *services_, *calculator_, status.toStdString(), services_->ShownMessages(), stopped));
 }
 
 void TForm1::SweepCompleted() {

@@ -4,12 +4,14 @@
 // hand over to the Calculator, which reaches the widgets through QtWindowServices.
 
 #include "app/compute/Calculator.h"
+#include "app/compute/ConversionError.h"
 #include "app/ui/QtWindowServices.h"
 #include "app/ui/ResultsCopy.h"
 
 #include <QMainWindow>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 class QLabel;
@@ -26,6 +28,7 @@ class ChartWindow;
 class FieldStates;
 class StaleResults;
 class EquationPanel;
+class SheetCommands;
 } // namespace vortalin
 
 class TForm1 : public QMainWindow {
@@ -81,6 +84,8 @@ private:
     void SetMinimumSizeToShowEveryControl();
     void ShowStudyMark();
     QString StudySubject() const;
+    // Keeps what the Compute command left for "Tlačiť…" and the PDF export.
+    void KeepRunForTheSheet(const std::optional<vortalin::ConversionError>& failure);
 
     std::unique_ptr<Ui::TForm1> ui_;
     std::unique_ptr<vortalin::QtWindowServices> services_;
@@ -89,6 +94,7 @@ private:
     bool closeAfterCommand_ = false;
     vortalin::ChartWindow* chartWindow_ = nullptr;     // a child window: closing it only hides it
     vortalin::EquationPanel* equationPanel_ = nullptr; // a child: the equation and warnings
+    vortalin::SheetCommands* sheetCommands_ = nullptr; // a child: the calculation sheet
     vortalin::FieldStates* fieldStates_ = nullptr;     // children of the window
     vortalin::StaleResults* staleResults_ = nullptr;
     vortalin::CopiedResults copiedResults_; // what "Kopírovať výsledky" copies

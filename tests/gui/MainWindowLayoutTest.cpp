@@ -434,10 +434,13 @@ void MainWindowLayoutTest::menuHasItsItems() {
         QStringList items;
         QStringList texts;
     } menus[] = {
+        // The case items, then the calculation sheet's items before "Koniec".
         {"Sbor1",
          "Súbor",
-         {"Nataj1", "Ulo1", "Ulozitako1", "Koniec1"},
-         {"Načítaj", "Ulož", "Uložiť ako…", "Koniec"}},
+         {"Nataj1", "Ulo1", "Ulozitako1", "dajeoprpade1", "Tlai1", "ExportovaprotokoldoPDF1",
+          "Koniec1"},
+         {"Načítaj", "Ulož", "Uložiť ako…", "Údaje o prípade…", "Tlačiť…",
+          "Exportovať protokol do PDF…", "Koniec"}},
         {"daje1",
          "Údaje",
          {"Nastavenierozsahu1", "Ulodosboru1", "Grafparametrickejtdie1", "Kopirovatvysledky1"},
