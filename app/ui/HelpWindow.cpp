@@ -1,5 +1,6 @@
 #include "app/ui/HelpWindow.h"
 
+#include "app/BuildId.h"
 #include "app/Version.h"
 #include "app/form/Controls.h"
 #include "app/form/FieldDescriptions.h"
@@ -136,7 +137,7 @@ QString HelpWindow::CurrentPage() const {
 }
 
 QString AboutText() {
-    return QStringLiteral("Vortalin %1\n"
+    return QStringLiteral("Vortalin %1 (zostavenie %6)\n"
                           "Súčiniteľ prestupu tepla pri nútenom prúdení.\n\n"
                           "© %2\n"
                           "Licencia: %3. Všetky práva vyhradené; licencia na kopírovanie, "
@@ -145,7 +146,7 @@ QString AboutText() {
                           "Presnosť vlastností tekutín opisuje stránka docs/accuracy.md v "
                           "zdrojových súboroch programu (dokumentácia projektu, %5).")
         .arg(QLatin1String(kVersion), QString::fromUtf8(kCopyright), QLatin1String(kLicense),
-             QLatin1String(qVersion()), QLatin1String(kHomepage));
+             QLatin1String(qVersion()), QLatin1String(kHomepage), QString::fromUtf8(BuildId()));
 }
 
 void AddHelpMenu(QMainWindow& window, HelpWindow& help, std::function<Geometry()> selected) {

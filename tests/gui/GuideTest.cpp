@@ -3,6 +3,7 @@
 // in the status bar, the progress bar emptied by the next Compute, and the range dialog's
 // units, OK and Zrušiť.
 
+#include "app/BuildId.h"
 #include "app/form/FieldDescriptions.h"
 #include "app/form/InputNames.h"
 #include "app/ui/ChartWindow.h"
@@ -135,7 +136,8 @@ void GuideTest::aboutNamesVersionLicenseQtAndAccuracy() {
     const QString text = watcher.Texts().front();
     for (const QString& part : {QString("Vortalin 0.5.0"), QString("LicenseRef-proprietary"),
                                 QString("Všetky práva vyhradené"), "Qt " + QString(qVersion()),
-                                QString("docs/accuracy.md")}) {
+                                QString("docs/accuracy.md"),
+                                "(zostavenie " + QString::fromUtf8(vortalin::BuildId()) + ")"}) {
         QVERIFY2(text.contains(part), qPrintable(part + " missing in " + text));
     }
 }
