@@ -134,6 +134,12 @@ std::string CheckParse(std::string_view text, char sep) {
             return "parse gave a non-finite value";
         }
     } catch (const ConversionError& e) {
+        // A text of blanks only is named as an empty field.
+        if (text.find_first_not_of(" \t") == std::string_view::npos) {
+            return std::string_view(e.what()) == kEmptyFieldText
+                       ? std::string()
+                       : "an empty text is not named as an empty field";
+        }
         // The message is a C string: it names the text up to a NUL byte, if any.
         const std::string_view named = text.substr(0, text.find('\0'));
         if (std::string_view(e.what()).find(named) == std::string_view::npos) {

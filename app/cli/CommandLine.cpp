@@ -3,6 +3,7 @@
 #include "app/cli/BatchCommand.h"
 #include "app/cli/CliPlatform.h"
 #include "app/files/UserFile.h"
+#include "app/form/FieldDescriptions.h"
 #include "app/form/InputNames.h"
 #include "app/form/Selections.h"
 #include "app/qt/CaseFile.h"
@@ -130,7 +131,11 @@ void AddOptions(QCommandLineParser& parser) {
                       QStringLiteral("Tube banks: many (10 rows or more) | few (fewer than 10)."),
                       QStringLiteral("count")});
     for (const InputField& f : kInputFields) {
-        parser.addOption({Utf8(f.name), Utf8(f.help), QStringLiteral("text")});
+        // The window's name of the field, as its tooltip and the copied results give it.
+        parser.addOption(
+            {Utf8(f.name),
+             Utf8(f.help) + QStringLiteral(" Window: %1.").arg(Utf8(FullNameOf(f.field))),
+             QStringLiteral("text")});
     }
     parser.addOption({QStringLiteral("set"),
                       QStringLiteral("Sets any field's text by its control name, e.g. "

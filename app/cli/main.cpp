@@ -15,6 +15,7 @@
 #include "app/compute/Messages.h"
 #include "app/compute/ResultDisplay.h"
 #include "app/files/UserFile.h"
+#include "app/form/FieldDescriptions.h"
 #include "app/form/FormRecord.h"
 #include "app/form/InputFields.h"
 #include "app/form/InputNames.h"
@@ -56,6 +57,19 @@ void PrintText(std::ostream& out, const FormRecord& form, const Calculator& calc
     }
     for (const Warning& warning : calc.Warnings()) {
         out << "warning: " << WarningText(warning, separator) << '\n';
+    }
+}
+
+// A study of a variable the geometry does not use is written as any other; standard error
+// says why all its lines are alike.
+void ReportConstantStudy(const FormRecord& form, const Calculator& calc) {
+    const std::optional<EditId> swept = calc.SweptField();
+    if (!swept) {
+        return;
+    }
+    const std::string note = ConstantStudyNote(SelectedGeometry(form), *swept);
+    if (!note.empty()) {
+        std::cerr << "vortalin-cli: " << note << '\n';
     }
 }
 
@@ -172,6 +186,9 @@ int Run(int argc, char* argv[]) {
     }
     if (calc.SweepFailed()) {
         std::cerr << "vortalin-cli: " << calc.SweepError() << '\n';
+    }
+    if (request.sweep) {
+        ReportConstantStudy(form, calc);
     }
     if (!conversionError.isEmpty()) {
         std::cerr << "vortalin-cli: " << conversionError.toStdString() << '\n';

@@ -56,6 +56,7 @@ struct CheckInput {
 struct ValidityCheck {
     bool (*fires)(const CheckInput&);
     const char* message;
+    std::optional<EditId> field = std::nullopt; // the one input the message names
 };
 
 bool Is(const CheckInput& in, Geometry g) {
@@ -100,7 +101,7 @@ constexpr std::array<ValidityCheck, 16> kValidityChecks = {{
     {[](const CheckInput& in) {
          return Is(in, Geometry::CrossFlowPipe) && (in.s.angle < 20 || in.s.angle > 90);
      },
-     "Uhol medzi prúdiacim médiom a potrubím musí byť v rozsahu 20 až 90° !!!"},
+     "Uhol medzi prúdiacim médiom a potrubím musí byť v rozsahu 20 až 90° !!!", EditId::Edit19},
     {[](const CheckInput& in) {
          return Is(in, Geometry::Plate) && (in.s.Re < 10 || in.s.Re > 10000000);
      },
@@ -358,16 +359,29 @@ bool Calculator::CheckValidity() {
 }
 
 std::optional<std::string> Calculator::RefusalMessage() const {
+    std::optional<Refusal> refusal = FirstRefusal();
+    return refusal ? std::optional<std::string>(std::move(refusal->message)) : std::nullopt;
+}
+
+std::optional<EditId> Calculator::RefusedField() const {
+    const std::optional<Refusal> refusal = FirstRefusal();
+    return refusal ? refusal->field : std::nullopt;
+}
+
+std::optional<Calculator::Refusal> Calculator::FirstRefusal() const {
     if (std::optional<std::string> m = UncoveredTemperatureRefusal()) {
-        return m;
+        return Refusal{std::move(*m), std::nullopt};
     }
     if (std::optional<std::string> m = NegativeMagnitudeRefusal()) {
-        return m;
+        return Refusal{std::move(*m), fresh_.negativeMagnitude};
     }
-    if (std::optional<std::string> m = FirstValidityCheckRefusal()) {
-        return m;
+    if (std::optional<Refusal> r = FirstValidityCheckRefusal()) {
+        return r;
     }
-    return UndefinedResultRefusal();
+    if (std::optional<std::string> m = UndefinedResultRefusal()) {
+        return Refusal{std::move(*m), std::nullopt};
+    }
+    return std::nullopt;
 }
 
 std::optional<std::string> Calculator::UncoveredTemperatureRefusal() const {
@@ -388,11 +402,11 @@ std::optional<std::string> Calculator::NegativeMagnitudeRefusal() const {
     return NegativeMagnitudeMessage(*fresh_.negativeMagnitude);
 }
 
-std::optional<std::string> Calculator::FirstValidityCheckRefusal() const {
+std::optional<Calculator::Refusal> Calculator::FirstValidityCheckRefusal() const {
     const CheckInput in{SelectedGeometry(window_), SelectedFluid(window_), state_};
     for (const ValidityCheck& check : kValidityChecks) {
         if (check.fires(in)) {
-            return std::string(check.message);
+            return Refusal{std::string(check.message), check.field};
         }
     }
     return std::nullopt;

@@ -66,6 +66,11 @@ public:
     // The message of the first check that refuses the current run, in the order the
     // Compute command tries them; nullopt when the results may be shown. Shows nothing.
     std::optional<std::string> RefusalMessage() const;
+    // The input that message names (a negative magnitude, the angle of incidence); nullopt
+    // for a refusal that names none, or no refusal.
+    std::optional<EditId> RefusedField() const;
+    // The input the range dialog's selected button sweeps.
+    std::optional<EditId> SweptField() const;
     void ShowResults();
 
     // Sweep steps.
@@ -78,12 +83,16 @@ private:
     void RunSinglePoint();
     void ReadCommonInputs(bool sweeping);
     double SweptValue() const;
-    std::optional<EditId> SweptField() const;
     void CollectChartPoint(SweepSeries& series, WarningList& warnings) const;
     std::optional<std::string> UncoveredTemperatureRefusal() const;
     std::optional<std::string> NegativeMagnitudeRefusal() const;
     double ValueRead(EditId field) const;
-    std::optional<std::string> FirstValidityCheckRefusal() const;
+    struct Refusal {
+        std::string message;
+        std::optional<EditId> field;
+    };
+    std::optional<Refusal> FirstRefusal() const;
+    std::optional<Refusal> FirstValidityCheckRefusal() const;
     std::optional<std::string> UndefinedResultRefusal() const;
 
     CalcState state_;

@@ -35,4 +35,12 @@ InputList InputsReadBy(Geometry geometry) {
     return fields;
 }
 
+bool GeometryReads(Geometry geometry, EditId field) {
+    if (field == EditId::Form2Edit1 || field == EditId::Form2Edit2 || field == EditId::Form2Edit3) {
+        return true;
+    }
+    const InputList inputs = InputsReadBy(geometry);
+    return std::find(inputs.begin(), inputs.end(), field) != inputs.end();
+}
+
 } // namespace vortalin

@@ -2,7 +2,8 @@
 // The flow geometries, one row each, in the order of the group "Typ geometrie". Every other
 // view of a geometry is derived from this table: its button and option value, the inputs it
 // reads (the refusal of negative magnitudes, the tab order, the copied inputs), the greying
-// of Edit2 by its button's enter handler and its sketch.
+// of Edit2 by its button's enter handler, the greying of the fields it does not read, the
+// tooltips and the guide's pages, and its sketch.
 
 #include "app/form/Controls.h"
 #include "app/form/Selections.h"
@@ -16,17 +17,22 @@ namespace vortalin {
 struct GeometryEntry {
     Geometry option;
     ButtonId button;
-    std::string_view value; // command-line option value, case-file and batch value
+    std::string_view value;   // command-line option value, case-file and batch value
+    std::string_view caption; // the button's caption without its trailing blank
     // The geometry's own fields that its calculation reads, in the order of the window.
     std::span<const EditId> fields;
     // Whether it reads the hydraulic-diameter field Edit2; the enter handler of its button
     // greys and disables Edit2 where not.
     bool usesHydraulicDiameter;
-    // What Edit2 stands for in this geometry (Slovak, for the user); empty where unused.
+    // What Edit2 stands for in this geometry (Slovak, for the tooltip); empty where unused.
     std::string_view diameterMeaning;
+    // What the velocity Edit1 is for this geometry, where it needs saying; empty elsewhere.
+    std::string_view velocityMeaning;
+    // The length d in Re and alpha, for the tooltips of those results.
+    std::string_view characteristicLength;
     bool readsHeatingMode;   // the group "Typ prestupu"
     bool readsRowCountMode;  // the group "Počet radov rúrkovnice"
-    std::string_view sketch; // the picture's control and its resource ":/sketches/<name>.svg"
+    std::string_view sketch; // the picture's control and its resource ":/sketches/<name>.png"
 };
 
 namespace geometry_fields {
@@ -47,32 +53,40 @@ inline constexpr std::array<GeometryEntry, kGeometryCount> kGeometries = [] {
     using enum Geometry;
     using B = ButtonId;
     constexpr std::string_view kSlotDiameter =
-        "Pri štrbine sa zadáva Dh = 2·s (m), kde s je šírka štrbiny.";
+        "Pre štrbinu zadajte Dh = 2·s, kde s je šírka štrbiny.";
+    constexpr std::string_view kSlotLength = "d je hydraulický priemer štrbiny Dh = 2·s.";
+    constexpr std::string_view kApproachVelocity =
+        "Pre rady rúrok je to rýchlosť prúdu pred radom; Re sa počíta s rýchlosťou vo voľnom "
+        "priereze.";
+    constexpr std::string_view kStreamedLength =
+        "d je obtekaná dĺžka rúrky π·d/2; Re sa počíta s rýchlosťou vo voľnom priereze radu.";
     return std::array<GeometryEntry, kGeometryCount>{{
-    {PipeFlow, B::RadioButton1, "pipe", kPipe,
-     true, "Hydraulický priemer potrubia d (m), pri kruhovom priereze jeho vnútorný priemer.",
-     true, false, "Image1"},
-    {CrossFlowPipe, B::RadioButton6, "cross-flow", kCrossFlow,
-     true, "Vonkajší priemer obtekaného potrubia d (m).", false, false, "Image2"},
+    {PipeFlow, B::RadioButton1, "pipe", "Prúdenie cez potrubie", kPipe,
+     true, "Pre potrubie je to jeho vnútorný priemer d.", "",
+     "d je hydraulický priemer.", true, false, "Image1"},
+    {CrossFlowPipe, B::RadioButton6, "cross-flow", "Priečne obtekanie potrubia", kCrossFlow,
+     true, "Pre obtekané potrubie je to jeho vonkajší priemer d.", "",
+     "d je priemer potrubia (pole Hydraulický priemer).", false, false, "Image2"},
     // The plate has no field of its own: its length L is entered as the hydraulic diameter.
-    {Plate, B::RadioButton7, "plate", {},
-     true, "Pri doske sa sem zadáva jej dĺžka L v smere prúdenia (m).", false, false, "Image3"},
-    {PlanarSlot, B::RadioButton8, "slot", kSlot,
-     true, kSlotDiameter, false, false, "Image4"},
-    {SlotInsulatedOneSide, B::RadioButton9, "slot-insulated", kSlot,
-     true, kSlotDiameter, false, false, "Image5"},
-    {HelicalPipe, B::RadioButton10, "helical", kHelical,
-     false, "", false, false, "Image6"},
-    {SingleRow, B::RadioButton11, "tube-row", kRow,
-     false, "", false, false, "Image7"},
-    {InlineBank, B::RadioButton12, "inline-bank", kBank,
-     false, "", false, true, "Image8"},
-    {StaggeredBank, B::RadioButton13, "staggered-bank", kBank,
-     false, "", false, true, "Image9"},
-    {PartlyStaggeredBank, B::RadioButton14, "partly-staggered-bank", kPartlyStaggered,
-     false, "", false, true, "Image10"},
-    {FinnedBank, B::RadioButton18, "finned-bank", kFinned,
-     false, "", false, false, "Image11"},
+    {Plate, B::RadioButton7, "plate", "Obtekanie dosky", {},
+     true, "Pre dosku je to jej dĺžka L v smere prúdenia (m), nie priemer.", "",
+     "d je dĺžka dosky L (pole Hydraulický priemer).", false, false, "Image3"},
+    {PlanarSlot, B::RadioButton8, "slot", "Tok v rovinnej štrbine", kSlot,
+     true, kSlotDiameter, "", kSlotLength, false, false, "Image4"},
+    {SlotInsulatedOneSide, B::RadioButton9, "slot-insulated", "Štrbina jednostranne izol.", kSlot,
+     true, kSlotDiameter, "", kSlotLength, false, false, "Image5"},
+    {HelicalPipe, B::RadioButton10, "helical", "Skrutkovicové potrubie", kHelical,
+     false, "", "", "d je priemer rúrky skrutkovice.", false, false, "Image6"},
+    {SingleRow, B::RadioButton11, "tube-row", "Prúdenie cez 1 rad", kRow,
+     false, "", kApproachVelocity, kStreamedLength, false, false, "Image7"},
+    {InlineBank, B::RadioButton12, "inline-bank", "Usporiadaná rúrkovnica", kBank,
+     false, "", kApproachVelocity, kStreamedLength, false, true, "Image8"},
+    {StaggeredBank, B::RadioButton13, "staggered-bank", "Rúrkovnica - striedavá", kBank,
+     false, "", kApproachVelocity, kStreamedLength, false, true, "Image9"},
+    {PartlyStaggeredBank, B::RadioButton14, "partly-staggered-bank", "Rúrkovnica - čiastočne str.",
+     kPartlyStaggered, false, "", kApproachVelocity, kStreamedLength, false, true, "Image10"},
+    {FinnedBank, B::RadioButton18, "finned-bank", "Rebrovaná rúrkovnica", kFinned,
+     false, "", "", "d je priemer rúrky d_b.", false, false, "Image11"},
     }};
 }();
 // clang-format on
@@ -98,5 +112,9 @@ private:
     std::size_t size_ = 0;
 };
 InputList InputsReadBy(Geometry geometry);
+
+// Whether the geometry's calculation uses the input field: the inputs it reads, and the
+// range dialog's fields, which every study reads.
+bool GeometryReads(Geometry geometry, EditId field);
 
 } // namespace vortalin

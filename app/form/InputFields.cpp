@@ -50,10 +50,11 @@ std::string NegativeMagnitudeMessage(EditId field) {
 }
 
 std::string FieldConversionMessage(std::string_view fieldName, std::string_view reason,
-                                   bool greyedDiameter) {
+                                   bool greyedField) {
     std::string message = std::string(fieldName) + ": " + std::string(reason);
-    if (greyedDiameter) {
-        message += " Pole je teraz nedostupné; opravíte ho po výbere geometrie, ktorá ho používa.";
+    if (greyedField) {
+        message += " Vybraná geometria toto pole nepoužíva, no aj jeho text musí byť číslo; "
+                   "pole je teraz prístupné na opravu.";
     }
     return message;
 }

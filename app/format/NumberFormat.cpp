@@ -154,14 +154,6 @@ int ClampDigits(int n, int lowest) {
     return std::clamp(n, lowest, kMaxDigits);
 }
 
-[[noreturn]] void ThrowNotANumber(std::string_view text) {
-    throw ConversionError("'" + std::string(text) + "' nie je platné číslo.");
-}
-
-[[noreturn]] void ThrowNotAnInteger(std::string_view text) {
-    throw ConversionError("'" + std::string(text) + "' nie je platné celé číslo.");
-}
-
 std::string_view TrimBlanks(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) {
@@ -169,6 +161,27 @@ std::string_view TrimBlanks(std::string_view text) {
     }
     const auto last = text.find_last_not_of(" \t");
     return text.substr(first, last - first + 1);
+}
+
+[[noreturn]] void ThrowNotANumber(std::string_view text, char separator) {
+    if (TrimBlanks(text).empty()) {
+        throw ConversionError(kEmptyFieldText);
+    }
+    std::string message = "'" + std::string(text) + "' nie je platné číslo.";
+    // A number written with the other separator is the usual slip: say which one counts.
+    const char other = separator == ',' ? '.' : ',';
+    if ((separator == ',' || separator == '.') && ReadNumber(text, other)) {
+        message +=
+            separator == ',' ? " Desatinný oddeľovač je čiarka." : " Desatinný oddeľovač je bodka.";
+    }
+    throw ConversionError(message);
+}
+
+[[noreturn]] void ThrowNotAnInteger(std::string_view text) {
+    if (TrimBlanks(text).empty()) {
+        throw ConversionError(kEmptyFieldText);
+    }
+    throw ConversionError("'" + std::string(text) + "' nie je platné celé číslo.");
 }
 
 bool IsDigit(char c) {
@@ -409,7 +422,7 @@ void AppendShortest(std::string& out, double value, char separator) {
     out.append(buffer.data(), res.ptr);
 }
 
-double ParseNumber(std::string_view text, char separator) {
+std::optional<double> ReadNumber(std::string_view text, char separator) {
     const std::string_view t = TrimBlanks(text);
     // Normalise to the C form that from_chars reads: '.' as separator, no leading '+'.
     std::string normal;
@@ -432,7 +445,7 @@ double ParseNumber(std::string_view text, char separator) {
         }
     }
     if (mantissaDigits == 0) {
-        ThrowNotANumber(text);
+        return std::nullopt;
     }
     if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
         normal += 'e';
@@ -445,19 +458,26 @@ double ParseNumber(std::string_view text, char separator) {
             normal += t[i];
         }
         if (exponentDigits == 0) {
-            ThrowNotANumber(text);
+            return std::nullopt;
         }
     }
     if (i != t.size()) {
-        ThrowNotANumber(text);
+        return std::nullopt;
     }
     double value = 0;
     const auto res = std::from_chars(normal.data(), normal.data() + normal.size(), value);
     if (res.ec != std::errc() || res.ptr != normal.data() + normal.size() ||
         !std::isfinite(value)) {
-        ThrowNotANumber(text);
+        return std::nullopt;
     }
     return value;
+}
+
+double ParseNumber(std::string_view text, char separator) {
+    if (const std::optional<double> value = ReadNumber(text, separator)) {
+        return *value;
+    }
+    ThrowNotANumber(text, separator);
 }
 
 int ParseInteger(std::string_view text) {

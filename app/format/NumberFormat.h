@@ -3,6 +3,7 @@
 // They never depend on the C locale: the decimal separator is always a parameter.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -51,11 +52,17 @@ void AppendExponentReference(std::string& out, double value, int precision, int 
 // that is not finite.
 void AppendShortest(std::string& out, double value, char separator);
 
+// The conversion text of an empty field (or one of blanks only).
+inline constexpr const char* kEmptyFieldText = "pole je prázdne.";
+
 // A decimal number: optional sign, digits with the given separator, optional exponent
 // (e or E, optional sign, digits); blanks around it are ignored. Anything else, the empty
-// text included, throws ConversionError with a Slovak message naming the text. So does a
-// value beyond the range of double.
+// text included, throws ConversionError with a Slovak message naming the text (and, when
+// the text is a number with the other separator, which separator counts), or saying that
+// the field is empty. So does a value beyond the range of double.
 double ParseNumber(std::string_view text, char separator);
+// The same without the message: nullopt for a text ParseNumber refuses.
+std::optional<double> ReadNumber(std::string_view text, char separator);
 
 // A whole number in the range of int: optional sign and decimal digits; ConversionError
 // otherwise.

@@ -15,7 +15,7 @@ struct Caption {
 constexpr std::array<Caption, 18> kCaptions = {{
     {ButtonId::RadioButton1, "Prúdenie cez potrubie"},
     {ButtonId::RadioButton2, "Vzduch"},
-    {ButtonId::RadioButton3, "Konšt.teplota steny"},
+    {ButtonId::RadioButton3, "Konšt. teplota steny"},
     {ButtonId::RadioButton4, "Konšt. tepelný tok"},
     {ButtonId::RadioButton5, "Voda"},
     {ButtonId::RadioButton6, "Priečne obtekanie potrubia"},

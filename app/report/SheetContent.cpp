@@ -233,7 +233,7 @@ SheetSection EquationSection(const RunSnapshot& run, const EquationRow* row) {
 
 SheetSection ResultsSection(const RunSnapshot& run) {
     SheetSection section{"Výsledky", {}, {}, true};
-    section.rows.push_back({"Nuseltovo číslo Nu (1)", ResultText(run, EditId::Edit16), {}});
+    section.rows.push_back({"Nusseltovo číslo Nu (1)", ResultText(run, EditId::Edit16), {}});
     section.rows.push_back(
         {"Súčiniteľ prestupu tepla α (W.m-2.K-1)", ResultText(run, EditId::Edit17), {}});
     return section;

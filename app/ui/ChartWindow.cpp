@@ -1,5 +1,7 @@
 #include "app/ui/ChartWindow.h"
 
+#include "app/ui/QtWindowServices.h"
+
 #include "app/compute/ResultDisplay.h"
 #include "app/files/UserFile.h"
 #include "app/form/InputFields.h"
@@ -149,6 +151,7 @@ QWidget* ChartWindow::CreateScaleRow() {
     logRight_ = NewCheckBox("LogRight", "Logaritmická pravá os", *row);
     auto* save = new QPushButton(QStringLiteral("Uložiť obrázok…"), row);
     save->setObjectName(QStringLiteral("SaveImage"));
+    saveImage_ = save;
     for (QCheckBox* box : {logX_, logLeft_, logRight_}) {
         layout->addWidget(box);
         connect(box, &QCheckBox::toggled, this, &ChartWindow::Redraw);
@@ -162,7 +165,7 @@ QWidget* ChartWindow::CreateScaleRow() {
 void ChartWindow::CreateImageDialog() {
     imageDialog_ = new QFileDialog(this);
     imageDialog_->setObjectName(QStringLiteral("SaveImageDialog"));
-    imageDialog_->setWindowTitle(QStringLiteral("Uložiť obrázok"));
+    imageDialog_->setWindowTitle(QStringLiteral("Uložiť obrázok grafu"));
     imageDialog_->setAcceptMode(QFileDialog::AcceptSave);
     imageDialog_->setFileMode(QFileDialog::AnyFile);
     imageDialog_->setOptions(QFileDialog::DontUseNativeDialog);
@@ -177,8 +180,9 @@ void ChartWindow::CreateImageDialog() {
     });
 }
 
-void ChartWindow::ShowSweep(std::shared_ptr<const SweepSeries> sweep) {
+void ChartWindow::ShowSweep(std::shared_ptr<const SweepSeries> sweep, const QString& subject) {
     sweep_ = std::move(sweep);
+    view_->SetTitle(subject);
     Redraw();
 }
 
@@ -187,6 +191,7 @@ void ChartWindow::Redraw() {
     summary_->setText(Summary());
     UpdateScaleToggles();
     plotted_.clear();
+    saveImage_->setEnabled(sweep_ != nullptr);
     if (!sweep_) {
         const ChartAxis empty = NewAxis(std::nullopt, false, QString());
         view_->Show(empty, empty, std::nullopt, {});
@@ -300,10 +305,11 @@ std::size_t ChartWindow::ChosenResult(const QComboBox& box) const {
 }
 
 void ChartWindow::ChooseImageFile() {
-    if (imageDialog_->exec() != QDialog::Accepted || imageDialog_->selectedFiles().isEmpty()) {
+    const std::optional<std::string> path = AskForFile(*imageDialog_, FileKind::ChartPicture);
+    if (!path) {
         return;
     }
-    const QString error = SaveImage(imageDialog_->selectedFiles().constFirst());
+    const QString error = SaveImage(QString::fromStdString(*path));
     if (!error.isEmpty()) {
         ShowFailure(this, error);
     }
@@ -315,7 +321,10 @@ QString ChartWindow::SaveImage(const QString& path) {
         return QStringLiteral("Obrázok „%1“ sa neuložil: zvoľte príponu .png alebo .pdf.")
             .arg(path);
     }
-    const QByteArray bytes = RenderImage(*view_, *format, windowTitle());
+    const QString title = view_->Title().isEmpty()
+                              ? windowTitle()
+                              : windowTitle() + QStringLiteral(": ") + view_->Title();
+    const QByteArray bytes = RenderImage(*view_, *format, title);
     if (bytes.isEmpty()) {
         return QStringLiteral("Obrázok „%1“ sa nepodarilo nakresliť.").arg(path);
     }

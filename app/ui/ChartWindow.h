@@ -18,6 +18,7 @@ class QCheckBox;
 class QComboBox;
 class QFileDialog;
 class QLabel;
+class QPushButton;
 class QPoint;
 
 namespace vortalin {
@@ -31,8 +32,9 @@ public:
     // The axis titles are the captions of the main window's fields (without the colon).
     explicit ChartWindow(QWidget* parent);
 
-    // Shows a completed sweep in place of the one shown before.
-    void ShowSweep(std::shared_ptr<const SweepSeries> sweep);
+    // Shows a completed sweep in place of the one shown before; `subject` names what was
+    // studied ("Vzduch – Prúdenie cez potrubie") above the plot and in a saved picture.
+    void ShowSweep(std::shared_ptr<const SweepSeries> sweep, const QString& subject = {});
 
     // Writes the chart to a PNG or PDF file, by the suffix of the path; returns the Slovak
     // message of a failure, or an empty string when the file was written.
@@ -69,6 +71,7 @@ private:
     PlotView* view_ = nullptr;
     QLabel* summary_ = nullptr;
     QFileDialog* imageDialog_ = nullptr;
+    QPushButton* saveImage_ = nullptr; // offered only while a sweep is shown
     std::vector<std::size_t> plotted_; // the result of each curve of the plot
 };
 

@@ -2,11 +2,11 @@
 
 #include "app/compute/EquationReport.h"
 #include "app/ui/FormControls.h"
+#include "app/ui/StatusBarPanels.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
-#include <QStatusBar>
 
 #include <algorithm>
 
@@ -27,10 +27,7 @@ QString Utf8(std::string_view text) {
 } // namespace
 
 EquationPanel::EquationPanel(QMainWindow& window)
-    : QObject(&window), window_(window), equation_(new QLabel(window.statusBar())),
-      warnings_(new QLabel(window.centralWidget())) {
-    equation_->setObjectName(QStringLiteral("EquationPanel"));
-    window.statusBar()->addPermanentWidget(equation_);
+    : QObject(&window), window_(window), warnings_(new QLabel(window.centralWidget())) {
     warnings_->setObjectName(QStringLiteral("WarningsPanel"));
     warnings_->setGeometry(kStripGeometry);
     warnings_->setStyleSheet(QLatin1String(kStripStyle));
@@ -46,9 +43,7 @@ void EquationPanel::ShowRun(const Calculator& calc, char separator) {
 
 void EquationPanel::Clear() {
     UnmarkFields();
-    equation_->clear();
-    equation_->setToolTip(QString());
-    equation_->hide();
+    StatusBarPanels::Of(window_).SetEquation(QString());
     warnings_->clear();
     warnings_->setToolTip(QString());
     warnings_->hide();
@@ -59,11 +54,9 @@ void EquationPanel::ShowEquation(const Calculator& calc, char separator) {
     if (row == nullptr) {
         return;
     }
-    equation_->setText(
-        QStringLiteral("Rovnica: %1 · %2").arg(Utf8(row->name), Utf8(row->citation)));
-    equation_->setToolTip(
+    StatusBarPanels::Of(window_).SetEquation(
+        QStringLiteral("Rovnica: %1 · %2").arg(Utf8(row->name), Utf8(row->citation)),
         QString::fromStdString(EquationDetails(*row, calc.State().equation, separator)));
-    equation_->show();
 }
 
 void EquationPanel::ShowWarnings(const Calculator& calc, char separator) {

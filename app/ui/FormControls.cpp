@@ -1,5 +1,6 @@
 #include "app/ui/FormControls.h"
 
+#include "app/form/Geometries.h"
 #include "app/form/InputNames.h"
 #include "app/qt/DecimalSeparator.h"
 
@@ -36,6 +37,15 @@ QLineEdit& FindEdit(const QWidget& form, EditId id) {
 
 QRadioButton& FindButton(const QWidget& form, ButtonId id) {
     return FindControl<QRadioButton>(form, ControlName(id));
+}
+
+Geometry CheckedGeometry(const QWidget& form) {
+    for (const GeometryEntry& g : kGeometries) {
+        if (FindButton(form, g.button).isChecked()) {
+            return g.option;
+        }
+    }
+    return kGeometries.front().option;
 }
 
 void ShowDefaults(const QWidget& form, FormId which) {

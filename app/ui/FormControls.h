@@ -4,6 +4,7 @@
 // they are plain "Edit1", "RadioButton3", as the form designer numbers them.
 
 #include "app/form/Controls.h"
+#include "app/form/Selections.h"
 
 #include <QLineEdit>
 #include <QRadioButton>
@@ -37,6 +38,9 @@ template <class Widget> Widget& FindControl(const QWidget& form, std::string_vie
 
 QLineEdit& FindEdit(const QWidget& form, EditId id);
 QRadioButton& FindButton(const QWidget& form, ButtonId id);
+
+// The geometry whose button is checked in the main window.
+Geometry CheckedGeometry(const QWidget& mainWindow);
 
 // Puts the default texts (with the locale's decimal separator) and the start-up selection
 // into the fields and buttons of one form.

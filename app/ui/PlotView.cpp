@@ -206,7 +206,8 @@ PlotView::Layout PlotView::LayoutFor(QSizeF size, const QFontMetricsF& metrics) 
     const double legend = rows > 0 ? kLegendGap + rows * (line + kLegendRowGap) : 0;
     const double xTitle = x_.title.isEmpty() ? 0 : kTitleGap + line;
     const double bottom = tickRoom + line + xTitle + legend + kPad;
-    const double top = kPad + line / 2;
+    // The title takes whole pixels, so that the plot below it stays on the same pixel grid.
+    const double top = kPad + line / 2 + (title_.isEmpty() ? 0 : std::ceil(line) + kTitleGap);
     Layout layout;
     layout.plot = QRectF(QPointF(left, top), QPointF(size.width() - right, size.height() - bottom));
     layout.legendTop = layout.plot.bottom() + tickRoom + line + xTitle + kLegendGap;
@@ -439,6 +440,26 @@ void PlotView::Paint(QPainter& painter, QSizeF size) const {
     }
     painter.restore();
     PaintLegend(painter, layout, size.width(), metrics);
+    PaintTitle(painter, size.width(), metrics);
+}
+
+void PlotView::SetTitle(const QString& title) {
+    title_ = title;
+    update();
+}
+
+void PlotView::PaintTitle(QPainter& painter, double width, const QFontMetricsF& metrics) const {
+    if (title_.isEmpty()) {
+        return;
+    }
+    QFont bold = painter.font();
+    bold.setBold(true);
+    painter.save();
+    painter.setFont(bold);
+    painter.setPen(kText);
+    painter.drawText(QRectF(kPad, kPad, width - 2 * kPad, metrics.height()),
+                     Qt::AlignHCenter | Qt::AlignVCenter, title_);
+    painter.restore();
 }
 
 void PlotView::paintEvent(QPaintEvent* /*event*/) {

@@ -42,6 +42,10 @@ public:
     void Show(ChartAxis x, ChartAxis left, std::optional<ChartAxis> right,
               std::vector<PlotCurve> curves);
 
+    // The title above the plot: what the chart shows; none while empty.
+    void SetTitle(const QString& title);
+    const QString& Title() const { return title_; }
+
     const ChartAxis& XAxis() const { return x_; }
     const ChartAxis& LeftAxis() const { return left_; }
     const std::optional<ChartAxis>& RightAxis() const { return right_; }
@@ -80,6 +84,7 @@ private:
     const ChartAxis& YAxisOf(const PlotCurve& curve) const;
     QPointF Position(const QRectF& plot, const ChartAxis& y, QPointF value) const;
     QColor TitleColour(bool rightAxis) const;
+    void PaintTitle(QPainter& painter, double width, const QFontMetricsF& metrics) const;
     void PaintGrid(QPainter& painter, const QRectF& plot) const;
     void PaintCurve(QPainter& painter, const QRectF& plot, const PlotCurve& curve) const;
     void PaintXAxis(QPainter& painter, const QRectF& plot, const QFontMetricsF& metrics) const;
@@ -93,6 +98,7 @@ private:
     ChartAxis left_;
     std::optional<ChartAxis> right_;
     std::vector<PlotCurve> curves_;
+    QString title_;
 };
 
 } // namespace vortalin

@@ -7,7 +7,9 @@
 #include "app/format/NumberFormat.h"
 #include "app/qt/DecimalSeparator.h"
 #include "app/ui/ErrorBox.h"
+#include "app/ui/FieldStates.h"
 #include "app/ui/FormControls.h"
+#include "app/ui/KeptSettings.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -28,11 +30,6 @@
 namespace vortalin {
 
 namespace {
-
-// Silver, the background of Edit2 while a geometry with its own diameters is selected, and
-// the text drawn on it then: dark enough to read (9 : 1 against silver).
-const QColor kSilver(192, 192, 192);
-const QColor kGreyedText(32, 32, 32);
 
 // A sweep lets the window repaint and take the user's keys this often: Esc then stops it
 // well within 0.2 s, and the events cost little of the sweep's time.
@@ -65,6 +62,18 @@ std::optional<std::string> AskForFile(QFileDialog& dialog) {
         return std::nullopt;
     }
     return Utf8(chosen.front());
+}
+
+std::optional<std::string> AskForFile(QFileDialog& dialog, FileKind kind) {
+    const QString folder = KeptSettings::LastFolder(kind);
+    if (!folder.isEmpty()) {
+        dialog.setDirectory(folder);
+    }
+    std::optional<std::string> path = AskForFile(dialog);
+    if (path) {
+        KeptSettings::KeepFolderOf(kind, QString::fromStdString(*path));
+    }
+    return path;
 }
 
 QtWindowServices::QtWindowServices(QWidget& mainWindow)
@@ -163,10 +172,7 @@ void QtWindowServices::SetDiameterFieldColour(FieldColour colour) {
         edit.setPalette(diameterWindowPalette_);
         return;
     }
-    QPalette silver = diameterWindowPalette_;
-    silver.setColor(QPalette::Base, kSilver); // in every colour group, the disabled one too
-    silver.setColor(QPalette::Disabled, QPalette::Text, kGreyedText);
-    edit.setPalette(silver);
+    edit.setPalette(GreyedPalette(diameterWindowPalette_));
 }
 
 void QtWindowServices::SetDiameterFieldEnabled(bool enabled) {
@@ -181,8 +187,8 @@ void QtWindowServices::ShowMessage(const std::string& text) {
     if (std::find(shownMessages_.begin(), shownMessages_.end(), text) == shownMessages_.end()) {
         shownMessages_.push_back(text);
     }
-    QMessageBox box(QMessageBox::NoIcon, mainWindow_.windowTitle(), QString::fromStdString(text),
-                    QMessageBox::Ok, &mainWindow_);
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kProgramTitle),
+                    QString::fromStdString(text), QMessageBox::Ok, &mainWindow_);
     box.exec();
 }
 
@@ -191,7 +197,7 @@ void QtWindowServices::SetSaveToFileChecked(bool checked) {
 }
 
 std::optional<std::string> QtWindowServices::ChooseResultsFile() {
-    return AskForFile(saveDialog_);
+    return AskForFile(saveDialog_, FileKind::StudyResults);
 }
 
 void QtWindowServices::SetProgressMaximum(int maximum) {
@@ -244,7 +250,7 @@ std::string QtWindowServices::ConversionFailureText(const ConversionError& failu
         return failure.what();
     }
     const EditId field = *failure.Field();
-    const bool greyed = field == EditId::Edit2 && !Edit(field).isEnabled();
+    const bool greyed = FormOf(field) == FormId::MainWindow && !Edit(field).isEnabled();
     return FieldConversionMessage(LabelOf(field), failure.what(), greyed);
 }
 
@@ -254,10 +260,15 @@ void QtWindowServices::ReportConversionFailure(const ConversionError& failure) {
         return;
     }
     const EditId field = *failure.Field();
-    QLineEdit& edit = Edit(field);
+    FieldStates::Of(mainWindow_).OpenForCorrection(field);
+    FocusField(field);
+}
+
+void QtWindowServices::FocusField(EditId field) {
     if (FormOf(field) == FormId::RangeDialog) {
         ShowRangeDialog();
     }
+    QLineEdit& edit = Edit(field);
     edit.activateWindow();
     edit.setFocus(Qt::OtherFocusReason);
     edit.selectAll();
@@ -317,6 +328,9 @@ void QtWindowServices::LockInputs() {
     }
     auto& compute = FindControl<QPushButton>(mainWindow_, "Button1");
     lockedWidgets_.emplace_back(&compute, compute.isEnabled());
+    if (auto* buttons = RangeDialog().findChild<QWidget*>(QStringLiteral("DialogButtons"))) {
+        lockedWidgets_.emplace_back(buttons, buttons->isEnabled()); // Zrušiť would change texts
+    }
     if (auto* window = qobject_cast<QMainWindow*>(&mainWindow_)) {
         lockedWidgets_.emplace_back(window->menuBar(), window->menuBar()->isEnabled());
     }

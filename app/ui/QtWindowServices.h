@@ -4,6 +4,7 @@
 
 #include "app/compute/WindowServices.h"
 #include "app/form/ParsedNumbers.h"
+#include "app/ui/KeptSettings.h"
 
 #include <QElapsedTimer>
 #include <QPalette>
@@ -25,6 +26,8 @@ namespace vortalin {
 
 // The file named in a modal file dialog; nullopt when the dialog is cancelled.
 std::optional<std::string> AskForFile(QFileDialog& dialog);
+// The same in the folder last used for this kind of file, which the choice then becomes.
+std::optional<std::string> AskForFile(QFileDialog& dialog, FileKind kind);
 
 class ConversionError;
 
@@ -60,6 +63,8 @@ public:
     // main window closes shows no message: the program is ending.
     bool SweepRunning() const { return sweepRunning_; }
     void RequestStop(bool windowClosing);
+    // The user kept the window open after all: its messages are read again.
+    void WindowStaysOpen() { windowClosing_ = false; }
 
     // An input as a user sees, types and clicks it (the same operations as FormRecord's).
     std::string Text(EditId field) const;
@@ -76,6 +81,8 @@ public:
     // first came: a calculation sheet lists those of its Compute command.
     const std::vector<std::string>& ShownMessages() const { return shownMessages_; }
     void ForgetShownMessages() { shownMessages_.clear(); }
+    // Puts the focus on the field with its text selected, as after a refusal that names it.
+    void FocusField(EditId field);
 
 private:
     std::vector<std::string> shownMessages_;

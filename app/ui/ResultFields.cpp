@@ -78,7 +78,6 @@ bool TextFits(const QLineEdit& field, const QString& text) {
 void FitResultText(QLineEdit& field) {
     const QString text = field.text();
     field.setFont(FittingFont(field, text));
-    field.setToolTip(text);
     field.setCursorPosition(0);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The result fields keep their place and width. A text too wide for a field at the form's
 // font is drawn in a narrower (and, as a last resort, smaller) font until it fits, so
-// nothing is cut off; each field's tooltip shows its whole text.
+// nothing is cut off. (The tooltip says what the field shows; FieldStates writes it.)
 
 #include <QString>
 
@@ -16,7 +16,7 @@ int TextWidthOf(const QLineEdit& field);
 // Whether the text fits the field at the field's current font.
 bool TextFits(const QLineEdit& field, const QString& text);
 
-// The field's font for its current text, and its tooltip.
+// The field's font for its current text.
 void FitResultText(QLineEdit& field);
 
 // Keeps every result field of the main window fitted as its text changes.

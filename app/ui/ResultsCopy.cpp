@@ -2,10 +2,12 @@
 
 #include "app/compute/Messages.h"
 #include "app/compute/ResultDisplay.h"
+#include "app/form/FieldDescriptions.h"
 #include "app/form/Geometries.h"
 #include "app/form/InputFields.h"
 #include "app/form/Selections.h"
 #include "app/ui/FormControls.h"
+#include "app/ui/StatusBarPanels.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -45,15 +47,6 @@ bool ResultsShown(const QWidget& form) {
     return text != QLatin1String(kResetText) && text != QLatin1String(kStartText);
 }
 
-Geometry CheckedGeometry(const QWidget& form) {
-    for (const GeometryEntry& g : kGeometries) {
-        if (FindButton(form, g.button).isChecked()) {
-            return g.option;
-        }
-    }
-    return kGeometries.front().option;
-}
-
 // The fluid, the geometry, its heating mode or row count where it has one, and every input
 // the geometry reads, as the window shows them now.
 QString InputsCopyText(const QWidget& form) {
@@ -69,7 +62,7 @@ QString InputsCopyText(const QWidget& form) {
         AddSelection(text, form, "GroupBox4", ButtonsOf(kRowCountModes));
     }
     for (EditId field : InputsReadBy(geometry)) {
-        AddLine(text, FromUtf8(LabelOf(field)), FindEdit(form, field).text());
+        AddLine(text, FromUtf8(FullNameOf(field)), FindEdit(form, field).text());
     }
     return text;
 }
@@ -83,7 +76,7 @@ QString InputsOnlyText(const QWidget& form) {
 QString ResultsCopyText(const QWidget& form) {
     QString text = InputsCopyText(form);
     for (const ResultLabel& result : kResultLabels) {
-        AddLine(text, QString::fromUtf8(result.label), FindEdit(form, result.field).text());
+        AddLine(text, FromUtf8(FullNameOf(result.field)), FindEdit(form, result.field).text());
     }
     const QString status = FindControl<QLabel>(form, "StatusPanel0").text();
     if (!status.isEmpty()) {
@@ -101,12 +94,13 @@ void CopiedResults::ComputeEnded(const QWidget& form, bool resultsShown) {
     }
 }
 
-QString CopiedResults::Text(const QWidget& form) const {
+bool CopiedResults::HasResults(const QWidget& form) const {
     // Loading a case takes the results off the screen without a Compute.
-    if (kept_ && ResultsShown(form)) {
-        return *kept_;
-    }
-    return InputsOnlyText(form);
+    return kept_ && ResultsShown(form);
+}
+
+QString CopiedResults::Text(const QWidget& form) const {
+    return HasResults(form) ? *kept_ : InputsOnlyText(form);
 }
 
 void AddCopyResultsItem(QMainWindow& form, QMenu& menu, const CopiedResults& copied) {
@@ -116,6 +110,8 @@ void AddCopyResultsItem(QMainWindow& form, QMenu& menu, const CopiedResults& cop
     item->setShortcutContext(Qt::WindowShortcut);
     QObject::connect(item, &QAction::triggered, &form, [&form, &copied] {
         QGuiApplication::clipboard()->setText(copied.Text(form));
+        StatusBarPanels::Of(form).Confirm(
+            QString::fromUtf8(copied.HasResults(form) ? kResultsCopiedText : kInputsCopiedText));
     });
     menu.addAction(item);
     form.addAction(item); // the shortcut works with the menu closed

@@ -16,6 +16,10 @@ namespace vortalin {
 inline constexpr const char* kNoResultsCopiedText =
     "Výsledky nie sú zobrazené, skopírované sú len vstupné údaje.";
 
+// What the status bar confirms after a copy.
+inline constexpr const char* kResultsCopiedText = "Výsledky skopírované.";
+inline constexpr const char* kInputsCopiedText = "Skopírované sú len vstupné údaje.";
+
 // What the item copies: the fluid, the geometry, its heating mode or row count where it has
 // one, every input the geometry reads, then the twelve results and the status text, or the
 // note that no results are shown. The results on screen stay when the inputs or selections
@@ -30,6 +34,8 @@ public:
     // The kept text while results are on screen; otherwise the window's inputs as they are
     // now, with the note that no results are shown.
     QString Text(const QWidget& mainWindow) const;
+    // Whether Text holds results.
+    bool HasResults(const QWidget& mainWindow) const;
 
 private:
     std::optional<QString> kept_;

@@ -1,18 +1,24 @@
 #include "app/ui/Unit1.h"
 
 #include "app/compute/ConversionError.h"
+#include "app/form/FieldDescriptions.h"
 #include "app/form/Geometries.h"
 #include "app/form/Selections.h"
-#include "app/qt/CaseFile.h"
+#include "app/ui/CaseFiles.h"
 #include "app/ui/ChartWindow.h"
 #include "app/ui/EquationPanel.h"
 #include "app/ui/ErrorBox.h"
+#include "app/ui/FieldStates.h"
 #include "app/ui/FormControls.h"
+#include "app/ui/HelpWindow.h"
 #include "app/ui/OuterGeometry.h"
 #include "app/ui/ResultFields.h"
 #include "app/ui/ResultsCopy.h"
 #include "app/ui/SheetCommands.h"
 #include "app/ui/Sketch.h"
+#include "app/ui/StaleResults.h"
+#include "app/ui/StatusBarPanels.h"
+#include "app/ui/StudyReport.h"
 #include "app/ui/TextFitting.h"
 #include "app/ui/Unit2.h"
 #include "app/ui/WindowKeys.h"
@@ -42,16 +48,34 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui_(std::make_unique<Ui::
     CreateCaseDialogs();
     LoadSketches();
     vortalin::ShowDefaults(*this, vortalin::FormId::MainWindow);
+    fieldStates_ = new vortalin::FieldStates(*this);
+    staleResults_ = new vortalin::StaleResults(*this);
     vortalin::FitCaptions(*centralWidget());
     vortalin::KeepResultsReadable(*this);
     vortalin::SetUpKeyboard(*this, *ui_->Button1);
     vortalin::AddCopyResultsItem(*this, *ui_->daje1, copiedResults_);
     new vortalin::OuterGeometry(*this, kOuterSize);
+    equationPanel_ = new vortalin::EquationPanel(*this); // its warnings strip counts below
+    SetMinimumSizeToShowEveryControl();
 
     services_ = std::make_unique<vortalin::QtWindowServices>(*this);
     calculator_ = std::make_unique<vortalin::Calculator>(*services_);
     chartWindow_ = new vortalin::ChartWindow(this);
-    equationPanel_ = new vortalin::EquationPanel(*this);
+    vortalin::AddHelpMenu(*this, *new vortalin::HelpWindow(*this),
+                          [this] { return vortalin::SelectedGeometry(*services_); });
+    caseFiles_ = new vortalin::CaseFiles(*this, *services_, [this] {
+        calculator_->ResetOutputs();
+        equationPanel_->Clear();
+        staleResults_->ComputeEnded(false);
+    });
+    caseFiles_->KeepIdentity(
+        [this] { return sheetCommands_->Identity(); },
+        [this](const vortalin::CaseIdentity& identity, const std::string& path) {
+            sheetCommands_->CaseLoaded(identity);
+            sheetCommands_->SetCaseFile(path);
+        },
+        [this](const std::string& path) { sheetCommands_->SetCaseFile(path); });
+    // After the case items, so that the sheet's items stand just above "Koniec".
     sheetCommands_ = new vortalin::SheetCommands(*this, *ui_->Sbor1, ui_->Koniec1, *services_);
     ConnectHandlers();
     WatchGeometryButtonsFocus();
@@ -61,19 +85,31 @@ TForm1::~TForm1() = default;
 
 void TForm1::AttachRangeDialog(TForm2& form2) {
     services_->AttachRangeDialog(form2);
+    fieldStates_->AttachRangeDialog(form2);
+    caseFiles_->Start(form2);
+}
+
+void TForm1::SetMinimumSizeToShowEveryControl() {
+    // The controls stand at fixed places: the client area may not get smaller than the
+    // rectangle they take, and the window not smaller than what that leaves room for.
+    // Hidden controls count too: the warnings strip shows only after some runs.
+    QWidget& client = *centralWidget();
+    QRect controls;
+    for (const QWidget* child : client.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        controls |= child->geometry();
+    }
+    client.setMinimumSize(controls.right() + 1, controls.bottom() + 1);
 }
 
 void TForm1::CreateStatusPanel() {
-    // One text panel across the whole width of the status bar.
-    auto* panel = new QLabel(ui_->StatusBar1);
-    panel->setObjectName(QStringLiteral("StatusPanel0"));
-    ui_->StatusBar1->addWidget(panel, 1);
+    new vortalin::StatusBarPanels(*ui_->StatusBar1);
 }
 
 void TForm1::CreateSaveDialog() {
     // Qt's own dialog rather than the platform's, so that it behaves alike everywhere.
     auto* dialog = new QFileDialog(this);
     dialog->setObjectName(QStringLiteral("SaveDialog1"));
+    dialog->setWindowTitle(QStringLiteral("Uložiť výsledky parametrickej štúdie"));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setDefaultSuffix(QStringLiteral("txt"));
@@ -86,6 +122,7 @@ void TForm1::CreateCaseDialogs() {
     const QString suffix = QStringLiteral("vortalin");
     auto* open = new QFileDialog(this);
     open->setObjectName(QStringLiteral("OpenDialog1"));
+    open->setWindowTitle(QStringLiteral("Načítať prípad"));
     open->setAcceptMode(QFileDialog::AcceptOpen);
     open->setFileMode(QFileDialog::ExistingFile);
     open->setNameFilter(filter);
@@ -94,6 +131,7 @@ void TForm1::CreateCaseDialogs() {
     // Overwriting an existing case is confirmed, as save dialogs usually do.
     auto* save = new QFileDialog(this);
     save->setObjectName(QStringLiteral("SaveDialog2"));
+    save->setWindowTitle(QStringLiteral("Uložiť prípad"));
     save->setAcceptMode(QFileDialog::AcceptSave);
     save->setFileMode(QFileDialog::AnyFile);
     save->setNameFilter(filter);
@@ -143,6 +181,7 @@ void TForm1::Button1Click() {
     // Disabled while the command runs, so that a repaint during a long sweep cannot
     // start a second one.
     ui_->Button1->setEnabled(false);
+    StudyStarts();
     const auto sweepBefore = calculator_->LastSweep();
     services_->ForgetShownMessages();
     equationPanel_->Clear(); // nothing of the previous run stays marked while this one runs
@@ -155,20 +194,36 @@ void TForm1::Button1Click() {
     });
     ui_->Button1->setEnabled(true);
     copiedResults_.ComputeEnded(*this, calculator_->ResultsShown());
+    staleResults_->ComputeEnded(calculator_->ResultsShown());
+    RestoreFieldStates();
     KeepRunForTheSheet(conversionFailure);
     equationPanel_->ShowRun(*calculator_, services_->DecimalSeparator());
     if (calculator_->LastSweep() != sweepBefore) {
         SweepCompleted();
     }
+    ShowStudyMark(); // a first study asks for its file
     if (closeAfterCommand_) {
+        closeAfterCommand_ = false; // the question about unsaved changes may keep it open
         close();
         return;
     }
+    // A stopped study ran no single point whose refusal could name a field.
+    const bool refusedRun = !calculator_->ResultsShown() && !calculator_->SweepStopped();
+    const std::optional<vortalin::EditId> refused =
+        refusedRun ? calculator_->RefusedField() : std::nullopt;
     if (conversionFailure) {
         services_->ReportConversionFailure(*conversionFailure);
+    } else if (refused) {
+        services_->FocusField(*refused);
     } else if (focused != nullptr) {
         focused->setFocus(Qt::OtherFocusReason);
     }
+}
+
+void TForm1::StudyStarts() {
+    // The bar and the summary showed the previous study.
+    ui_->ProgressBar1->setValue(ui_->ProgressBar1->minimum());
+    vortalin::StatusBarPanels::Of(*this).SetStudySummary({});
 }
 
 void TForm1::KeepRunForTheSheet(const std::optional<vortalin::ConversionError>& failure) {
@@ -182,13 +237,54 @@ void TForm1::KeepRunForTheSheet(const std::optional<vortalin::ConversionError>& 
 }
 
 void TForm1::SweepCompleted() {
-    chartWindow_->ShowSweep(calculator_->LastSweep());
+    chartWindow_->ShowSweep(calculator_->LastSweep(), StudySubject());
+    const vortalin::SweepSettings& sweep = calculator_->State().sweep;
+    QString summary = vortalin::StudySummaryText(*calculator_->LastSweep(), sweep.fileName);
+    // A study of a variable the geometry does not use is written as any other; the summary
+    // says why all its lines are alike.
+    if (const std::optional<vortalin::EditId> swept = calculator_->SweptField()) {
+        const std::string note =
+            vortalin::ConstantStudyNote(vortalin::SelectedGeometry(*services_), *swept);
+        if (!note.empty()) {
+            summary += QLatin1Char(' ') + QString::fromStdString(note);
+        }
+    }
+    vortalin::StatusBarPanels::Of(*this).SetStudySummary(summary,
+                                                         QString::fromStdString(sweep.fileName));
+}
+
+// A field opened for correcting a text that was no number is greyed again if the geometry
+// does not use it.
+void TForm1::RestoreFieldStates() {
+    vortalin::GeometryButtonEnter(*services_,
+                                  vortalin::ButtonOf(vortalin::SelectedGeometry(*services_)));
+    fieldStates_->Refresh();
+}
+
+QString TForm1::StudySubject() const {
+    // The captions of the selected buttons, as the window shows them.
+    const vortalin::Fluid fluid = vortalin::SelectedFluid(*services_);
+    const vortalin::Geometry geometry = vortalin::SelectedGeometry(*services_);
+    return vortalin::FindButton(*this, vortalin::ButtonOf(fluid)).text() + QStringLiteral(" – ") +
+           QString::fromUtf8(vortalin::GeometryCaption(geometry).data());
+}
+
+void TForm1::ShowStudyMark() {
+    const vortalin::SweepSettings& sweep = calculator_->State().sweep;
+    vortalin::StatusBarPanels::Of(*this).SetStudyMark(vortalin::StudyMarkText(sweep),
+                                                      vortalin::StudyMarkToolTip(sweep));
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
     if (services_->SweepRunning()) {
         services_->RequestStop(true);
         closeAfterCommand_ = true;
+        event->ignore();
+        return;
+    }
+    // Nothing typed is lost: unsaved changes are saved or discarded only when the user says so.
+    if (!caseFiles_->MayLeave()) {
+        services_->WindowStaysOpen();
         event->ignore();
         return;
     }
@@ -239,60 +335,19 @@ void TForm1::Nastavenierozsahu1Click() {
 
 void TForm1::Ulodosboru1Click() {
     vortalin::RunCommand(this, [this] { calculator_->Ulodosboru1Click(); });
+    ShowStudyMark();
 }
 
 void TForm1::Nataj1Click() {
-    vortalin::RunCommand(this, [this] {
-        const std::optional<std::string> path =
-            vortalin::AskForFile(vortalin::FindControl<QFileDialog>(*this, "OpenDialog1"));
-        if (path) {
-            LoadCase(*path);
-        }
-    });
+    vortalin::RunCommand(this, [this] { caseFiles_->Load(); });
 }
 
 void TForm1::OpenCase(const std::string& path) {
-    vortalin::RunCommand(this, [&] { LoadCase(path); });
-}
-
-void TForm1::LoadCase(const std::string& path) {
-    const vortalin::CaseReading reading =
-        vortalin::ReadCaseFile(path, services_->DecimalSeparator());
-    if (!vortalin::ApplyReading(reading, *services_)) {
-        services_->ShowMessage(vortalin::CaseRefusedMessage(path, reading.problem));
-        return;
-    }
-    // No result of the previous inputs may stay on screen, nor reach a sheet.
-    calculator_->ResetOutputs();
-    equationPanel_->Clear();
-    sheetCommands_->CaseLoaded(reading.inputs->identity);
-    caseFile_ = path;
-    sheetCommands_->SetCaseFile(path);
-    if (!reading.unknownKeys.empty()) {
-        services_->ShowMessage(vortalin::UnknownKeysMessage(path, reading.unknownKeys));
-    }
+    vortalin::RunCommand(this, [&] { caseFiles_->Open(path); });
 }
 
 void TForm1::Ulo1Click() {
-    vortalin::RunCommand(this, [this] {
-        std::optional<std::string> path = caseFile_;
-        if (caseFile_.empty()) {
-            path = vortalin::AskForFile(vortalin::FindControl<QFileDialog>(*this, "SaveDialog2"));
-        }
-        if (!path) {
-            return;
-        }
-        vortalin::CaseInputs inputs = vortalin::CaseOf(*services_);
-        inputs.identity = sheetCommands_->Identity();
-        const std::string failure =
-            vortalin::WriteCaseFile(*path, inputs, vortalin::ReaderWait::Briefly);
-        if (!failure.empty()) {
-            services_->ShowMessage(vortalin::CaseNotSavedMessage(*path, failure));
-            return;
-        }
-        caseFile_ = *path;
-        sheetCommands_->SetCaseFile(*path);
-    });
+    vortalin::RunCommand(this, [this] { caseFiles_->Save(); });
 }
 
 void TForm1::Koniec1Click() {

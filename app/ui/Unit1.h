@@ -23,7 +23,10 @@ class TForm1;
 class TForm2;
 
 namespace vortalin {
+class CaseFiles;
 class ChartWindow;
+class FieldStates;
+class StaleResults;
 class EquationPanel;
 class SheetCommands;
 } // namespace vortalin
@@ -71,22 +74,28 @@ private:
     void CreateStatusPanel();
     void CreateSaveDialog();
     void CreateCaseDialogs();
-    void LoadCase(const std::string& path);
     void LoadSketches();
     void ConnectHandlers();
     void WatchGeometryButtonsFocus();
     void GeometryButtonEntered(vortalin::ButtonId button);
+    void StudyStarts();
     void SweepCompleted();
+    void RestoreFieldStates();
+    void SetMinimumSizeToShowEveryControl();
+    void ShowStudyMark();
+    QString StudySubject() const;
     // Keeps what the Compute command left for "Tlačiť…" and the PDF export.
     void KeepRunForTheSheet(const std::optional<vortalin::ConversionError>& failure);
 
     std::unique_ptr<Ui::TForm1> ui_;
     std::unique_ptr<vortalin::QtWindowServices> services_;
     std::unique_ptr<vortalin::Calculator> calculator_;
-    std::string caseFile_; // the case file last loaded or saved; empty until then
+    vortalin::CaseFiles* caseFiles_ = nullptr; // "Súbor": the case's file, title and question
     bool closeAfterCommand_ = false;
     vortalin::ChartWindow* chartWindow_ = nullptr;     // a child window: closing it only hides it
     vortalin::EquationPanel* equationPanel_ = nullptr; // a child: the equation and warnings
-    vortalin::CopiedResults copiedResults_;            // what "Kopírovať výsledky" copies
     vortalin::SheetCommands* sheetCommands_ = nullptr; // a child: the calculation sheet
+    vortalin::FieldStates* fieldStates_ = nullptr;     // children of the window
+    vortalin::StaleResults* staleResults_ = nullptr;
+    vortalin::CopiedResults copiedResults_; // what "Kopírovať výsledky" copies
 };

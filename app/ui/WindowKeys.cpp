@@ -91,15 +91,6 @@ std::vector<QWidget*> AllOwnWidgets(const QWidget& form) {
     return all;
 }
 
-Geometry CheckedGeometry(const QWidget& form) {
-    for (const GeometryEntry& g : kGeometries) {
-        if (FindButton(form, g.button).isChecked()) {
-            return g.option;
-        }
-    }
-    return kGeometries.front().option;
-}
-
 } // namespace
 
 void UpdateTabChain(QWidget& form) {

@@ -149,7 +149,7 @@ TEST_P(ReportPerGeometry, SheetHoldsWhatTheJsonSays) {
     for (const ResultLabel& result : kResultLabels) {
         const QString value = texts.value(Q(ControlName(result.field))).toString();
         const QString label = result.field == EditId::Edit16
-                                  ? QStringLiteral("Nuseltovo číslo Nu (1)")
+                                  ? QStringLiteral("Nusseltovo číslo Nu (1)")
                               : result.field == EditId::Edit17
                                   ? QStringLiteral("Súčiniteľ prestupu tepla α (W.m-2.K-1)")
                                   : WithoutColon(result.label);
@@ -198,7 +198,8 @@ TEST(Report, RefusedCaseHoldsTheRefusalAndNoResult) {
     EXPECT_TRUE(all.contains(Squeezed(messages.last().toString())));
     EXPECT_TRUE(HasLine(lines, kRefusedTitle));
     EXPECT_TRUE(HasLine(lines, "Rýchlosť tekutiny (m.s-1) 0,0001"));
-    for (const char* absent : {"Výsledky", "Nuseltovo", "Reynoldsovo číslo", "Hustota", "Vzorec"}) {
+    for (const char* absent :
+         {"Výsledky", "Nusseltovo", "Reynoldsovo číslo", "Hustota", "Vzorec"}) {
         EXPECT_FALSE(HasLine(lines, absent)) << absent;
     }
     // The numbers the run computed but did not show appear nowhere.
@@ -215,7 +216,7 @@ TEST(Report, StoppedCaseSaysWhy) {
     const QStringList lines = PdfLines(pdf);
     EXPECT_TRUE(HasLine(lines, kStoppedTitle));
     EXPECT_TRUE(HasLine(lines, "'abc'"));
-    EXPECT_FALSE(HasLine(lines, "Nuseltovo"));
+    EXPECT_FALSE(HasLine(lines, "Nusseltovo"));
 }
 
 TEST(Report, UnwritablePdfLeavesTheEarlierFile) {
@@ -230,7 +231,7 @@ TEST(Report, UnwritablePdfLeavesTheEarlierFile) {
         Start("bash", {"-c", "ulimit -f 4; exec \"$0\" --report \"$1\"", VORTALIN_CLI, pdf});
     EXPECT_EQ(run.exitCode, 3);
     EXPECT_TRUE(run.err.contains("Protokol sa nepodarilo uložiť")) << run.err.toStdString();
-    EXPECT_TRUE(run.out.contains("Nuseltovo")); // the usual output still came
+    EXPECT_TRUE(run.out.contains("Nusseltovo")); // the usual output still came
     ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
     EXPECT_EQ(earlier.readAll(), "earlier sheet");
     // A folder that does not exist.

@@ -56,13 +56,13 @@ done
 
 # The C locale gives a point; the text output has labels.
 check "defaults text" run 0
-check "text label" has "Nuseltovo číslo (1) : 27.0810"
+check "text label" has "Nusseltovo číslo (1) : 27.0810"
 check "text status" has "status: Nachádzate sa v prechodovej oblasti prúdenia."
 
 # A refused run: message, hyphens, exit 1.
 check "refused" run 1 --w 50 --length 0.05
 check "refused message" has "message: Pomer d/L nesmie byť väčší ako 1 !!!"
-check "refused hyphens" has "Nuseltovo číslo (1) : --------------"
+check "refused hyphens" has "Nusseltovo číslo (1) : --------------"
 
 # A mean temperature no fit covers: the fluid's range is the message, whatever the geometry.
 for geometry in cross-flow plate; do
@@ -76,12 +76,14 @@ check "water at 101 message" has "message: Stredná teplota vody je mimo teplotn
 check "bad number" run 2 --set Edit1=abc
 check "bad number message" err_has "w: 'abc' nie je platné číslo."
 check "empty number" run 2 --geometry tube-row --row-s1=
-check "empty number message" err_has "row-s1: '' nie je platné číslo."
+check "empty number message" err_has "row-s1: pole je prázdne."
+check "point under a comma" run 2 --decimal-separator , --w 0.5
+check "point under a comma message" err_has "w: '0.5' nie je platné číslo. Desatinný oddeľovač je čiarka."
 
 # A negative magnitude the geometry reads is refused by the window's label.
 check "negative diameter" run 1 --d=-0.1
 check "negative diameter message" has "message: Hydraulický priemer (m) nesmie byť záporný !!!"
-check "negative diameter hyphens" has "Nuseltovo číslo (1) : --------------"
+check "negative diameter hyphens" has "Nusseltovo číslo (1) : --------------"
 check "negative greyed diameter" run 0 --geometry helical --d=-0.1
 check "comma under point" run 2 --d 0,1
 check "bad geometry" run 2 --geometry rocket
@@ -115,6 +117,12 @@ check "sweep step 0" test "$(sed -n 2p "$work/v.txt" | tr -d '\r')" = \
     "20,000;22,000;30,000;21,000;8,963;0,1000;0,1000;1,202;1,5178501E-0005;1,8241987E-0005;1004,688;0,0254;658,8;0,720;0,720;5,705;1,452"
 check "sweep header bytes" test "$(head -c 23 "$work/v.txt" | od -An -tx1 | tr -d ' \n')" = \
     "5465706c6f7461206e61207673747570652028b0432920"
+# A study of a variable the geometry does not use is written, and standard error says so.
+check "constant study" run 0 --geometry helical --sweep d --steps 3 --out "$work/c.txt"
+check "constant study lines" test "$(cut -d';' -f16 "$work/c.txt" | tail -n +2 | sort -u | wc -l)" -eq 1
+check "constant study note" err_has "nepoužíva premennú štúdie „Hydraulický priemer (m)“"
+check "varying study" run 0 --geometry plate --sweep d --steps 3 --out "$work/c.txt"
+check "varying study no note" test ! -s "$work/err"
 check "sweep range" run 0 --sweep t-wall --from 40 --to 60 --steps 3 --out "$work/t.txt"
 check "sweep range lines" test "$(cut -d';' -f3 "$work/t.txt" | tail -n +2 | tr '\n' ' ')" = \
     "40.000 50.000 60.000 "

@@ -306,7 +306,8 @@ TEST(Batch, HeaderSeparatorBomCommentsAndBlankLines) {
     ASSERT_EQ(writer.inputs.size(), 2u);
     EXPECT_EQ(writer.inputs[0].line, 5u);
     EXPECT_EQ(writer.inputs[0].texts, (std::vector<std::string>{"0.05", " plate"}));
-    EXPECT_EQ(writer.cases[0].stoppedBy, "d: '0.05' nie je platné číslo.");
+    EXPECT_EQ(writer.cases[0].stoppedBy,
+              "d: '0.05' nie je platné číslo. Desatinný oddeľovač je čiarka.");
     EXPECT_EQ(writer.inputs[1].line, 7u);
     EXPECT_EQ(writer.inputs[1].texts, (std::vector<std::string>{"0,2", "tube-row"}));
     EXPECT_TRUE(writer.cases[1].shown);
@@ -380,7 +381,7 @@ TEST(Batch, MalformedGridsAreRejected) {
              {"speed=1:2:3", "unknown column 'speed'"},
              {"geometry=1:2:3", "'geometry' is a selection; a grid steps number fields"},
              {"steps=1:2:3", "'steps' sets up a sweep and is no batch column"},
-             {"w=1.5:2:3", "'1.5' nie je platné číslo."},
+             {"w=1.5:2:3", "'1.5' nie je platné číslo. Desatinný oddeľovač je čiarka."},
              {"w=1:2:2,5", "'2,5' nie je platné celé číslo."},
              {"w=1:2:0", "STEPS must be at least 1"}}) {
         BatchError error;

@@ -8,6 +8,7 @@
 #include "app/form/Geometries.h"
 #include "app/form/InputFields.h"
 #include "app/form/Selections.h"
+#include "app/format/NumberFormat.h"
 
 #include <gtest/gtest.h>
 
@@ -232,8 +233,10 @@ TEST_F(ComputeCommand, ConversionFailureStopsAtTheFieldAndKeepsLaterOnes) {
             run.Button1Click();
             ADD_FAILURE() << "no failure for '" << c.text << "'";
         } catch (const ConversionError& e) {
-            EXPECT_NE(std::string(e.what()).find("'" + std::string(c.text) + "'"),
-                      std::string::npos);
+            // An empty field is named as empty, any other text is quoted.
+            const std::string named =
+                *c.text == '\0' ? std::string(kEmptyFieldText) : "'" + std::string(c.text) + "'";
+            EXPECT_NE(std::string(e.what()).find(named), std::string::npos);
         }
         EXPECT_FALSE(run.ResultsShown());
         for (EditId field : kOutputs) {
@@ -300,6 +303,31 @@ TEST_F(ComputeCommand, PointSeparatorReadsAndWritesPoints) {
     run.Button1Click();
     EXPECT_EQ(dotted.Text(EditId::Edit10), "1.518E-005");
     EXPECT_EQ(dotted.Text(EditId::Edit16), "27.0810");
+}
+
+// A refusal that is about one input names it, so that the window can put the focus there.
+TEST_F(ComputeCommand, RefusalNamesTheInputItIsAbout) {
+    const struct {
+        ButtonId geometry;
+        EditId field;
+        const char* text;
+        std::optional<EditId> named;
+    } cases[] = {
+        {ButtonId::RadioButton1, EditId::Edit2, "-0,1", EditId::Edit2},
+        {ButtonId::RadioButton12, EditId::Edit27, "-0,02", EditId::Edit27},
+        {ButtonId::RadioButton6, EditId::Edit19, "10", EditId::Edit19},
+        {ButtonId::RadioButton7, EditId::Edit1, "0,0001", std::nullopt}, // Re below 10
+        {ButtonId::RadioButton1, EditId::Edit1, "1", std::nullopt},      // shown
+    };
+    for (const auto& c : cases) {
+        FormRecord record(',');
+        SelectAsClicked(record, c.geometry);
+        record.SetInputText(c.field, c.text);
+        Calculator run(record);
+        run.Button1Click();
+        EXPECT_EQ(run.RefusedField(), c.named) << ControlName(c.field) << " " << c.text;
+        EXPECT_EQ(run.ResultsShown(), !run.RefusalMessage().has_value());
+    }
 }
 
 } // namespace

@@ -106,7 +106,7 @@ TEST(NegativeMagnitude, ConversionMessagesNameTheField) {
         ASSERT_TRUE(e.Field());
         EXPECT_EQ(*e.Field(), EditId::Edit25);
         EXPECT_EQ(FieldConversionMessage(InputFieldOf(*e.Field())->name, e.what()),
-                  "row-s1: '' nie je platné číslo.");
+                  "row-s1: pole je prázdne.");
     }
 }
 

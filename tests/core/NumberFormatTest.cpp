@@ -180,8 +180,8 @@ TEST(ParseNumber, AcceptsSignedDecimalsWithTheGivenSeparatorAndExponent) {
 }
 
 TEST(ParseNumber, RejectsEverythingElseNamingTheText) {
-    const char* bad[] = {"",    " ",   "abc",  "1.5",   "1,5,5", "1e",  "e5",    ",",   "-",
-                         "+-1", "1 2", "0x10", "1e5.5", "inf",   "nan", "1e999", "--1", "1,5a"};
+    const char* bad[] = {"abc", "1,5,5", "1e",  "e5",  ",",     "-",   "+-1",
+                         "1 2", "0x10",  "inf", "nan", "1e999", "--1", "1,5a"};
     for (const char* text : bad) {
         try {
             ParseNumber(text, ',');
@@ -191,6 +191,40 @@ TEST(ParseNumber, RejectsEverythingElseNamingTheText) {
         }
     }
     EXPECT_THROW(ParseNumber("0,1", '.'), ConversionError);
+}
+
+// The two slips a user makes most: the other decimal separator, and a field left empty.
+TEST(ParseNumber, SaysWhichSeparatorCountsAndThatAFieldIsEmpty) {
+    const struct {
+        const char* text;
+        char separator;
+        const char* message;
+    } cases[] = {
+        {"0.5", ',', "'0.5' nie je platné číslo. Desatinný oddeľovač je čiarka."},
+        {"-1.5e3", ',', "'-1.5e3' nie je platné číslo. Desatinný oddeľovač je čiarka."},
+        {"0,5", '.', "'0,5' nie je platné číslo. Desatinný oddeľovač je bodka."},
+        {" 2,25 ", '.', "' 2,25 ' nie je platné číslo. Desatinný oddeľovač je bodka."},
+        {"1.5.5", ',', "'1.5.5' nie je platné číslo."}, // no number with either separator
+        {"1e5.5", ',', "'1e5.5' nie je platné číslo."},
+        {"1,5", ',', nullptr},
+        {"", ',', "pole je prázdne."},
+        {" \t ", '.', "pole je prázdne."},
+    };
+    for (const auto& c : cases) {
+        try {
+            ParseNumber(c.text, c.separator);
+            EXPECT_EQ(c.message, nullptr) << "accepted '" << c.text << "'";
+        } catch (const ConversionError& e) {
+            ASSERT_NE(c.message, nullptr) << c.text;
+            EXPECT_EQ(std::string(e.what()), c.message);
+        }
+    }
+    try {
+        ParseInteger(" ");
+        ADD_FAILURE() << "accepted a blank";
+    } catch (const ConversionError& e) {
+        EXPECT_EQ(std::string(e.what()), "pole je prázdne.");
+    }
 }
 
 TEST(ParseInteger, AcceptsWholeNumbersOnly) {

@@ -109,8 +109,7 @@ TEST(SheetContent, OnlyTheInputsTheGeometryReads) {
                                                 "Teplota steny (°C)", "d (m)", "D (m)", "h (m)"}));
     EXPECT_EQ(sheet.sketch, "Image6");
     // The short symbols are explained by the field table's description.
-    EXPECT_EQ(NoteOf(SectionOf(sheet, "Vstupné údaje"), "D (m)"),
-              "Priemer závitov skrutkovice D v m.");
+    EXPECT_EQ(NoteOf(SectionOf(sheet, "Vstupné údaje"), "D (m)"), "Priemer závitu skrutkovice D.");
     // and the painter may leave them out where the column beside the sketch is too narrow.
     for (const SheetRow& row : SectionOf(sheet, "Vstupné údaje").rows) {
         EXPECT_TRUE(row.noteOnlyIfOneLine) << row.label;
@@ -122,10 +121,10 @@ TEST(SheetContent, DiameterNoteFollowsTheGeometry) {
     const Sheet plate =
         SheetAfter([](FormRecord& form) { SelectAsClicked(form, ButtonOf(Geometry::Plate)); });
     EXPECT_EQ(NoteOf(SectionOf(plate, "Vstupné údaje"), "Hydraulický priemer"),
-              "Pri doske sa sem zadáva jej dĺžka L v smere prúdenia (m).");
+              "Pre dosku je to jej dĺžka L v smere prúdenia (m), nie priemer.");
     const Sheet pipe = SheetAfter([](FormRecord&) {});
     EXPECT_NE(NoteOf(SectionOf(pipe, "Vstupné údaje"), "Hydraulický priemer")
-                  .find("Hydraulický priemer potrubia d (m)"),
+                  .find("Pre potrubie je to jeho vnútorný priemer d."),
               std::string::npos);
 }
 

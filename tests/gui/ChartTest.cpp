@@ -26,6 +26,7 @@
 #include <QToolTip>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 using vortalin::test::Find;
@@ -245,8 +246,15 @@ void ChartTest::refusedStepsAreHollowRedMarkersWithTheirMessage() {
     const QPointF centre = View().PositionOf(0, refused.at(2));
     QVERIFY(!Near(picture.pixelColor(centre.toPoint()), kRefusedRed));
     int redOnRing = 0;
-    for (const QPointF& offset : {QPointF(5, 0), QPointF(-5, 0), QPointF(0, 5), QPointF(0, -5)}) {
-        redOnRing += Near(picture.pixelColor((centre + offset).toPoint()), kRefusedRed) ? 1 : 0;
+    // The pixel under the middle of the ring (radius 5.5, 2 wide): taken by the pixel that
+    // contains the point, so that its centre lies within the ring wherever the marker falls
+    // between pixels.
+    const auto pixelAt = [](QPointF p) {
+        return QPoint(int(std::floor(p.x())), int(std::floor(p.y())));
+    };
+    for (const QPointF& offset :
+         {QPointF(5.5, 0), QPointF(-5.5, 0), QPointF(0, 5.5), QPointF(0, -5.5)}) {
+        redOnRing += Near(picture.pixelColor(pixelAt(centre + offset)), kRefusedRed) ? 1 : 0;
     }
     QVERIFY2(redOnRing >= 3, qPrintable(QString::number(redOnRing)));
     // An accepted step has no ring.

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QList>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QString>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -72,8 +73,9 @@ struct WindowsInFolder {
 };
 
 // Answers modal dialogs while a command runs: message boxes are recorded and closed with
-// their OK button; any other modal dialog is handed to the dialog handler (by default it
-// is cancelled with Escape).
+// their OK button, a question (a box with more buttons) with the answer set for it; any
+// other modal dialog is handed to the dialog handler (by default it is cancelled with
+// Escape).
 class ModalWatcher : public QObject {
     Q_OBJECT
 public:
@@ -90,6 +92,8 @@ public:
     QStringList Texts() const;
     int DialogsSeen() const { return dialogsSeen_; }
     void SetDialogHandler(DialogHandler onDialog) { onDialog_ = std::move(onDialog); }
+    // The button a question is answered with; without one, a question fails the test.
+    void SetAnswer(QMessageBox::StandardButton answer) { answer_ = answer; }
 
 private:
     void Answer();
@@ -98,6 +102,7 @@ private:
     QTimer timer_;
     DialogHandler onDialog_;
     QList<Box> boxes_;
+    QMessageBox::StandardButton answer_ = QMessageBox::NoButton;
     int dialogsSeen_ = 0;
     bool answering_ = false;
 };
@@ -111,6 +116,7 @@ QStringList WindowSnapshot(const QWidget& form1, const QWidget& form2);
 // its general error handler is in place as in the program.
 #define VORTALIN_GUI_TEST_MAIN(TestClass)                                                          \
     int main(int argc, char* argv[]) {                                                             \
+        QStandardPaths::setTestModeEnabled(true); /* settings under ~/.qttest, not the user's */   \
         vortalin::VortalinApplication application(argc, argv);                                     \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \

@@ -109,7 +109,7 @@ void SheetTest::exportShowsTheComputedCaseNotLaterInputs() {
     const QStringList lines = ExportPdf("protokol.pdf", watcher);
     QVERIFY(HasLine(lines, "Rýchlosť tekutiny (m.s-1) 1"));
     QVERIFY(!HasLine(lines, "Rýchlosť tekutiny (m.s-1) 7"));
-    QVERIFY(HasLine(lines, "Nuseltovo číslo Nu (1) 27,0810"));
+    QVERIFY(HasLine(lines, "Nusseltovo číslo Nu (1) 27,0810"));
     QVERIFY(HasLine(lines, "Súčiniteľ prestupu tepla α (W.m-2.K-1) 6,8910"));
     QVERIFY(HasLine(lines, "Oblasť prúdenia Nachádzate sa v prechodovej oblasti prúdenia."));
     QVERIFY(HasLine(lines, "Projekt Sušiareň"));
@@ -123,7 +123,7 @@ void SheetTest::exportWithoutComputeHasNoNumbers() {
     ModalWatcher watcher;
     const QStringList lines = ExportPdf("prazdny.pdf", watcher);
     QVERIFY(HasLine(lines, vortalin::kNoRunText));
-    QVERIFY(!HasLine(lines, "Nuseltovo"));
+    QVERIFY(!HasLine(lines, "Nusseltovo"));
     QVERIFY(!HasLine(lines, "Vstupné údaje"));
 }
 
@@ -137,7 +137,7 @@ void SheetTest::refusedComputeGivesTheRefusal() {
     const QStringList lines = ExportPdf("odmietnuty.pdf", watcher);
     QVERIFY(HasLine(lines, vortalin::kRefusedTitle));
     QVERIFY(HasLine(lines, refusal.section('\n', 0, 0).trimmed()));
-    QVERIFY(!HasLine(lines, "Nuseltovo"));
+    QVERIFY(!HasLine(lines, "Nusseltovo"));
     // An unwritable file: a message, nothing else changes.
     watcher.SetDialogHandler(SavePdfAs(Path("chyba/x.pdf")));
     vortalin::test::ChooseMenuItem(Form1(), "Sbor1", "ExportovaprotokoldoPDF1");
