@@ -12,18 +12,7 @@ version=$4
 work=$(mktemp -d)
 export VORTALIN_WINEPREFIX=$work/prefix
 trap '"$wine_run" --stop; rm -rf "$work"' EXIT
-passed=0
-failed=0
-check() { # check NAME COMMAND...
-    local name=$1
-    shift
-    if "$@"; then
-        passed=$((passed + 1))
-    else
-        failed=$((failed + 1))
-        echo "FAILED: $name" >&2
-    fi
-}
+source "$(dirname "$0")/../../tests/checks.sh"
 wine() { "$wine_run" "$@"; }
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 # The value of a registry entry, or nothing.

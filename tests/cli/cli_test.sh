@@ -16,19 +16,7 @@ else
 fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-passed=0
-failed=0
-
-check() { # check NAME CONDITION...
-    local name=$1
-    shift
-    if "$@"; then
-        passed=$((passed + 1))
-    else
-        failed=$((failed + 1))
-        echo "FAILED: $name" >&2
-    fi
-}
+source "$(dirname "$0")/../checks.sh"
 
 # run EXPECTED_EXIT ARGS...: output in $work/out, errors in $work/err
 run() {
