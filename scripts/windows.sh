@@ -13,7 +13,7 @@ VORTALIN_WINDOWS_PACKAGES=(
     cmake ninja-build ccache
     g++-mingw-w64-x86-64-posix wine64 nsis icoutils librsvg2-bin
     qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
-    dpkg-dev googletest python3 xvfb xauth fonts-dejavu-core
+    dpkg-dev googletest python3 xvfb xauth fonts-dejavu-core locales poppler-utils
 )
 
 stage_start=$SECONDS
@@ -23,6 +23,11 @@ stage_done() { # stage_done NAME
 }
 
 scripts/ensure-packages.sh "${VORTALIN_WINDOWS_PACKAGES[@]}"
+# Wine makes a Windows program's regional settings from the Linux locale: the window tests
+# run with the Slovak one, as a Slovak Windows has it.
+if ! locale -a 2>/dev/null | grep -qx 'sk_SK.utf8'; then
+    localedef -i sk_SK -f UTF-8 sk_SK.UTF-8
+fi
 stage_done "packages"
 
 VORTALIN_TOOLCHAIN=$PWD/cmake/mingw-w64.cmake
@@ -48,8 +53,10 @@ cmake --preset windows -DVORTALIN_LINUX_CLI="$PWD/$linux_cli"
 cmake --build --preset windows -j"$jobs"
 stage_done "build"
 
-# Wine's server and services start before ctest, outside its output pipes.
+# Wine's server and services start before ctest, outside its output pipes: in the prefix
+# of the C locale and in the one of the Slovak locale that the window tests use.
 build-windows/wine-run.sh --start
+LC_ALL=sk_SK.UTF-8 build-windows/wine-run.sh --start
 status=0
 ctest --preset windows -j"$jobs" || status=$?
 build-windows/wine-run.sh --stop

@@ -6,6 +6,7 @@
 #include "app/format/NumberFormat.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
@@ -171,6 +172,19 @@ CaseReading Refused(Problem problem) {
     return reading;
 }
 
+// Why a case file could not be opened. A missing file and a folder are told from the file
+// system itself, since the system's wording of them differs between Linux and Windows.
+std::string OpenFailureReason(const QFile& file) {
+    const QFileInfo info(file.fileName());
+    if (info.isDir()) {
+        return "je to priečinok";
+    }
+    if (!info.exists()) {
+        return "súbor neexistuje";
+    }
+    return FileReadErrorReason(file.errorString().toStdString());
+}
+
 } // namespace
 
 CaseInputs DefaultCase(char decimalSeparator) {
@@ -253,8 +267,7 @@ CaseReading ParseCase(std::string_view bytes, char decimalSeparator) {
 CaseReading ReadCaseFile(const std::string& path, char decimalSeparator) {
     QFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::ReadOnly)) {
-        return Refused("súbor sa nedá otvoriť (" +
-                       FileReadErrorReason(file.errorString().toStdString()) + ").");
+        return Refused("súbor sa nedá otvoriť (" + OpenFailureReason(file) + ").");
     }
     // One byte more than allowed is enough to tell a file that is too large.
     const QByteArray bytes = file.read(static_cast<qint64>(kMaxCaseFileBytes) + 1);

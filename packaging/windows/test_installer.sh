@@ -50,6 +50,12 @@ cli --decimal-separator , --json --geometry staggered-bank --w 2,5 >"$work/optio
 cli --decimal-separator , --json --case 'C:\users\Public\banka.vortalin' >"$work/case.json"
 check "installed cli runs the case" cmp -s "$work/options.json" "$work/case.json"
 check "the case is not the defaults" grep -qF '"w": 2.5' "$work/case.json"
+# The calculation sheet from the installation: vortalin-report.exe draws it offscreen.
+cli --decimal-separator , --case 'C:\users\Public\banka.vortalin' --report 'C:\users\Public\banka.pdf' >/dev/null
+check "installed cli writes the sheet" test $? -eq 0
+sheet_text=$(pdftotext "$(unix_path 'C:\users\Public\banka.pdf')" - 2>/dev/null)
+check "the sheet holds the case" grep -qF "Vortalin" <<<"$sheet_text"
+check "the sheet holds the velocity" grep -qF "2,5" <<<"$sheet_text"
 
 if [[ -f $folder/vortalin.exe ]]; then
     # The Start-menu entry and the case files opened by the window.
@@ -80,6 +86,8 @@ mkdir -p "$work/výsledky a zip"
 unzipped=$(echo "$work/výsledky a zip"/vortalin-*-win64)
 check "zip cli runs" bash -c "cd '$work' && '$wine_run' '$unzipped/vortalin-cli.exe' --decimal-separator . >'$work/zip.txt'"
 check "zip cli result" grep -qF "Nuseltovo číslo (1) : 27.0810" "$work/zip.txt"
+check "zip cli writes the sheet" bash -c "cd '$work' && '$wine_run' '$unzipped/vortalin-cli.exe' --report 'výsledky a zip/protokol.pdf' >/dev/null"
+check "zip sheet is a PDF" bash -c "pdftotext '$work/výsledky a zip/protokol.pdf' - | grep -qF Vortalin"
 check "zip sweep into a Slovak folder" bash -c "cd '$work' && '$wine_run' '$unzipped/vortalin-cli.exe' --sweep w --out 'výsledky a zip/výsledky.txt' >/dev/null"
 check "zip sweep CR LF" bash -c "test \"\$(grep -c \$'\\r\$' '$work/výsledky a zip/výsledky.txt')\" -eq 11"
 
