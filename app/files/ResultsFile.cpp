@@ -5,7 +5,9 @@
 #include "app/format/NumberFormat.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstring>
 #include <optional>
 #include <stdexcept>
 
@@ -14,7 +16,6 @@ namespace vortalin {
 namespace {
 
 constexpr std::size_t kBlockSize = 64 * 1024;
-constexpr std::size_t kLongestLine = kResultsColumns.size() * (kMaxNumberText + 1) + 2;
 
 constexpr std::string_view kHeaderUtf8 =
     "Teplota na vstupe (°C) ;Teplota na výstupe (°C) ;Teplota steny(°C) ;Stredná teplota (°C) "
@@ -31,12 +32,8 @@ std::string HeaderBytes() {
     return *bytes;
 }
 
-} // namespace
-
-bool WasComputed(const ResultsColumn& column, const Freshness& computed) {
-    const Magnitude* negative =
-        computed.negativeMagnitude ? MagnitudeOf(*computed.negativeMagnitude) : nullptr;
-    switch (column.needs) {
+bool NeedMet(ResultsColumn::Needs need, const Freshness& computed, const Magnitude* negative) {
+    switch (need) {
     case ResultsColumn::Inputs:
         return true;
     case ResultsColumn::Diameter:
@@ -51,12 +48,21 @@ bool WasComputed(const ResultsColumn& column, const Freshness& computed) {
     return computed.properties && computed.heatTransfer && negative == nullptr;
 }
 
+const Magnitude* NegativeMagnitude(const Freshness& computed) {
+    return computed.negativeMagnitude ? MagnitudeOf(*computed.negativeMagnitude) : nullptr;
+}
+
+} // namespace
+
+bool WasComputed(const ResultsColumn& column, const Freshness& computed) {
+    return NeedMet(column.needs, computed, NegativeMagnitude(computed));
+}
+
 std::array<bool, 5> ComputedNeeds(const Freshness& computed) {
+    const Magnitude* negative = NegativeMagnitude(computed);
     std::array<bool, 5> needs{};
     for (std::size_t need = 0; need < needs.size(); ++need) {
-        const ResultsColumn column{nullptr, Column::Fixed, 0,
-                                   static_cast<ResultsColumn::Needs>(need)};
-        needs[need] = WasComputed(column, computed);
+        needs[need] = NeedMet(static_cast<ResultsColumn::Needs>(need), computed, negative);
     }
     return needs;
 }
@@ -70,39 +76,64 @@ const std::string& ResultsHeader() {
     return header;
 }
 
-void AppendResultsLine(std::string& out, const CalcState& state, const Freshness& computed,
-                       char separator) {
+char* ResultsLineWriter::Write(char* out, const CalcState& state, const Freshness& computed,
+                               char separator) {
     const std::array<bool, 5> needs = ComputedNeeds(computed);
-    std::array<char, kResultsColumns.size() * (kMaxNumberText + 1) + kLineEnd.size()> line;
-    char* p = line.data();
-    for (const ResultsColumn& column : kResultsColumns) {
-        if (&column != &kResultsColumns.front()) {
+    char* p = out;
+    for (std::size_t i = 0; i < kResultsColumns.size(); ++i) {
+        const ResultsColumn& column = kResultsColumns[i];
+        if (i != 0) {
             *p++ = ';';
         }
         const double value = state.*column.value;
-        if (!needs[column.needs] || !std::isfinite(value)) {
-            continue;
+        if (needs[column.needs] && std::isfinite(value)) {
+            p = WriteColumn(p, column, value, separator, last_[i]);
         }
-        p = column.format == Column::Fixed
-                ? WriteFixed(p, value, kResultsPrecision, column.digits, separator)
-                : WriteExponent(p, value, kResultsPrecision, column.digits, separator);
     }
-    p = std::copy(kLineEnd.begin(), kLineEnd.end(), p);
-    out.append(line.data(), p);
+    return std::copy(kLineEnd.begin(), kLineEnd.end(), p);
 }
 
-ResultsBlocks::ResultsBlocks(ResultsSink& sink) : sink_(sink) {
-    block_.reserve(kBlockSize + kLongestLine);
+char* ResultsLineWriter::WriteColumn(char* out, const ResultsColumn& column, double value,
+                                     char separator, ColumnText& last) {
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    if (bits == last.bits && separator == last.separator) {
+        // The whole slot in one copy of a fixed size; what lies past the text is
+        // overwritten by the rest of the line.
+        std::memcpy(out, last.text.data(), kSlot);
+        return out + last.length;
+    }
+    char* const end = column.format == Column::Fixed
+                          ? WriteFixed(out, value, kResultsPrecision, column.digits, separator)
+                          : WriteExponent(out, value, kResultsPrecision, column.digits, separator);
+    const auto length = static_cast<std::size_t>(end - out);
+    if (length <= kSlot) {
+        std::memcpy(last.text.data(), out, length);
+        last.bits = bits;
+        last.separator = separator;
+        last.length = length;
+    }
+    return end;
 }
+
+void AppendResultsLine(std::string& out, const CalcState& state, const Freshness& computed,
+                       char separator) {
+    std::array<char, kLongestResultsLine> line;
+    ResultsLineWriter writer;
+    out.append(line.data(), writer.Write(line.data(), state, computed, separator));
+}
+
+ResultsBlocks::ResultsBlocks(ResultsSink& sink)
+    : sink_(sink), block_(kBlockSize + kLongestResultsLine) {}
 
 bool ResultsBlocks::AddLine(const CalcState& state, const Freshness& computed, char separator) {
-    AppendResultsLine(block_, state, computed, separator);
-    return block_.size() < kBlockSize || Finish();
+    char* const end = writer_.Write(block_.data() + size_, state, computed, separator);
+    size_ = static_cast<std::size_t>(end - block_.data());
+    return size_ < kBlockSize || Finish();
 }
 
 bool ResultsBlocks::Finish() {
-    const bool written = block_.empty() || sink_.Write(block_);
-    block_.clear();
+    const bool written = size_ == 0 || sink_.Write(std::string_view(block_.data(), size_));
+    size_ = 0;
     return written;
 }
 
