@@ -97,8 +97,8 @@ char* ResultsLineWriter::WriteColumn(char* out, const ResultsColumn& column, dou
                                      char separator, ColumnText& last) {
     const auto bits = std::bit_cast<std::uint64_t>(value);
     if (bits == last.bits && separator == last.separator) {
-        // The whole slot in one copy of a fixed size; what lies past the text is
-        // overwritten by the rest of the line.
+        // The whole slot in one copy of a fixed size: what it puts past the text, the rest
+        // of the line overwrites, or it lies past the line's end.
         std::memcpy(out, last.text.data(), kSlot);
         return out + last.length;
     }
@@ -107,7 +107,7 @@ char* ResultsLineWriter::WriteColumn(char* out, const ResultsColumn& column, dou
                           : WriteExponent(out, value, kResultsPrecision, column.digits, separator);
     const auto length = static_cast<std::size_t>(end - out);
     if (length <= kSlot) {
-        std::memcpy(last.text.data(), out, length);
+        std::memcpy(last.text.data(), out, kSlot); // the text and what follows it, likewise
         last.bits = bits;
         last.separator = separator;
         last.length = length;
@@ -117,7 +117,7 @@ char* ResultsLineWriter::WriteColumn(char* out, const ResultsColumn& column, dou
 
 void AppendResultsLine(std::string& out, const CalcState& state, const Freshness& computed,
                        char separator) {
-    std::array<char, kLongestResultsLine> line;
+    std::array<char, kLongestResultsLine> line{};
     ResultsLineWriter writer;
     out.append(line.data(), writer.Write(line.data(), state, computed, separator));
 }

@@ -104,12 +104,14 @@ inline constexpr std::size_t kLongestResultsLine =
 class ResultsLineWriter {
 public:
     // Writes one data line (line end included) at `out`, which has room for
-    // kLongestResultsLine characters; returns its end.
+    // kLongestResultsLine characters; returns its end. The characters of that room past the
+    // line's end may be changed too.
     char* Write(char* out, const CalcState& state, const Freshness& computed, char separator);
 
 private:
     // The last text a column wrote that fits kSlot characters (every text of the results
-    // file does: at most 16), copied back as one fixed-size block.
+    // file does: at most 16), kept and copied back as one block of kSlot characters: a copy
+    // of a fixed size is a few moves, a copy of the text's length a call of memcpy.
     static constexpr std::size_t kSlot = 32;
     struct ColumnText {
         std::uint64_t bits = kNoValue;

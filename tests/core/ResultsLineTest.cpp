@@ -66,7 +66,7 @@ TEST(ResultsLineWriter, RepeatedValuesWriteWhatFormattingWrites) {
          true, EditId::Edit1},
     }};
     ResultsLineWriter writer;
-    std::array<char, kLongestResultsLine> line;
+    std::array<char, kLongestResultsLine> line{};
     for (const Step& step : steps) {
         SCOPED_TRACE(step.what);
         const CalcState state = StateOf(step);
