@@ -67,6 +67,36 @@ std::array<bool, 5> ComputedNeeds(const Freshness& computed) {
     return needs;
 }
 
+namespace {
+
+char* WriteValue(char* out, const ResultsColumn& column, double value, char separator) {
+    return column.format == Column::Fixed
+               ? WriteFixed(out, value, kResultsPrecision, column.digits, separator)
+               : WriteExponent(out, value, kResultsPrecision, column.digits, separator);
+}
+
+// Writes a data line at `out`: the columns separated by ';', each value the step computed
+// and that is finite through write(out, column index, value), and the line end.
+template <typename WriteColumnValue>
+char* WriteLine(char* out, const CalcState& state, const Freshness& computed,
+                WriteColumnValue write) {
+    const std::array<bool, 5> needs = ComputedNeeds(computed);
+    char* p = out;
+    for (std::size_t i = 0; i < kResultsColumns.size(); ++i) {
+        const ResultsColumn& column = kResultsColumns[i];
+        if (i != 0) {
+            *p++ = ';';
+        }
+        const double value = state.*column.value;
+        if (needs[column.needs] && std::isfinite(value)) {
+            p = write(p, i, value);
+        }
+    }
+    return std::copy(kLineEnd.begin(), kLineEnd.end(), p);
+}
+
+} // namespace
+
 std::string_view ResultsTitles() {
     return kHeaderUtf8;
 }
@@ -78,19 +108,9 @@ const std::string& ResultsHeader() {
 
 char* ResultsLineWriter::Write(char* out, const CalcState& state, const Freshness& computed,
                                char separator) {
-    const std::array<bool, 5> needs = ComputedNeeds(computed);
-    char* p = out;
-    for (std::size_t i = 0; i < kResultsColumns.size(); ++i) {
-        const ResultsColumn& column = kResultsColumns[i];
-        if (i != 0) {
-            *p++ = ';';
-        }
-        const double value = state.*column.value;
-        if (needs[column.needs] && std::isfinite(value)) {
-            p = WriteColumn(p, column, value, separator, last_[i]);
-        }
-    }
-    return std::copy(kLineEnd.begin(), kLineEnd.end(), p);
+    return WriteLine(out, state, computed, [&](char* p, std::size_t column, double value) {
+        return WriteColumn(p, kResultsColumns[column], value, separator, last_[column]);
+    });
 }
 
 char* ResultsLineWriter::WriteColumn(char* out, const ResultsColumn& column, double value,
@@ -102,9 +122,7 @@ char* ResultsLineWriter::WriteColumn(char* out, const ResultsColumn& column, dou
         std::memcpy(out, last.text.data(), kSlot);
         return out + last.length;
     }
-    char* const end = column.format == Column::Fixed
-                          ? WriteFixed(out, value, kResultsPrecision, column.digits, separator)
-                          : WriteExponent(out, value, kResultsPrecision, column.digits, separator);
+    char* const end = WriteValue(out, column, value, separator);
     const auto length = static_cast<std::size_t>(end - out);
     if (length <= kSlot) {
         std::memcpy(last.text.data(), out, kSlot); // the text and what follows it, likewise
@@ -117,9 +135,12 @@ char* ResultsLineWriter::WriteColumn(char* out, const ResultsColumn& column, dou
 
 void AppendResultsLine(std::string& out, const CalcState& state, const Freshness& computed,
                        char separator) {
-    std::array<char, kLongestResultsLine> line{};
-    ResultsLineWriter writer;
-    out.append(line.data(), writer.Write(line.data(), state, computed, separator));
+    std::array<char, kLongestResultsLine> line;
+    char* const end =
+        WriteLine(line.data(), state, computed, [&](char* p, std::size_t column, double value) {
+            return WriteValue(p, kResultsColumns[column], value, separator);
+        });
+    out.append(line.data(), end);
 }
 
 ResultsBlocks::ResultsBlocks(ResultsSink& sink)
