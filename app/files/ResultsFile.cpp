@@ -76,7 +76,7 @@ char* WriteValue(char* out, const ResultsColumn& column, double value, char sepa
 }
 
 // Writes a data line at `out`: the columns separated by ';', each value the step computed
-// and that is finite through write(out, column index, value), and the line end.
+// and that is finite through write(out, column, its index, value), and the line end.
 template <typename WriteColumnValue>
 char* WriteLine(char* out, const CalcState& state, const Freshness& computed,
                 WriteColumnValue write) {
@@ -89,7 +89,7 @@ char* WriteLine(char* out, const CalcState& state, const Freshness& computed,
         }
         const double value = state.*column.value;
         if (needs[column.needs] && std::isfinite(value)) {
-            p = write(p, i, value);
+            p = write(p, column, i, value);
         }
     }
     return std::copy(kLineEnd.begin(), kLineEnd.end(), p);
@@ -108,9 +108,10 @@ const std::string& ResultsHeader() {
 
 char* ResultsLineWriter::Write(char* out, const CalcState& state, const Freshness& computed,
                                char separator) {
-    return WriteLine(out, state, computed, [&](char* p, std::size_t column, double value) {
-        return WriteColumn(p, kResultsColumns[column], value, separator, last_[column]);
-    });
+    return WriteLine(out, state, computed,
+                     [&](char* p, const ResultsColumn& column, std::size_t index, double value) {
+                         return WriteColumn(p, column, value, separator, last_[index]);
+                     });
 }
 
 char* ResultsLineWriter::WriteColumn(char* out, const ResultsColumn& column, double value,
@@ -137,9 +138,10 @@ void AppendResultsLine(std::string& out, const CalcState& state, const Freshness
                        char separator) {
     std::array<char, kLongestResultsLine> line;
     char* const end =
-        WriteLine(line.data(), state, computed, [&](char* p, std::size_t column, double value) {
-            return WriteValue(p, kResultsColumns[column], value, separator);
-        });
+        WriteLine(line.data(), state, computed,
+                  [&](char* p, const ResultsColumn& column, std::size_t, double value) {
+                      return WriteValue(p, column, value, separator);
+                  });
     out.append(line.data(), end);
 }
 
