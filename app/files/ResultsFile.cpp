@@ -108,10 +108,11 @@ const std::string& ResultsHeader() {
 
 char* ResultsLineWriter::Write(char* out, const CalcState& state, const Freshness& computed,
                                char separator) {
-    return WriteLine(out, state, computed,
-                     [&](char* p, const ResultsColumn& column, std::size_t index, double value) {
-                         return WriteColumn(p, column, value, separator, last_[index]);
-                     });
+    return WriteLine(
+        out, state, computed,
+        [this, separator](char* p, const ResultsColumn& column, std::size_t index, double value) {
+            return WriteColumn(p, column, value, separator, last_[index]);
+        });
 }
 
 char* ResultsLineWriter::WriteColumn(char* out, const ResultsColumn& column, double value,
