@@ -208,14 +208,14 @@ constexpr const InputField* InputFieldOf(EditId field) {
 }
 static_assert(
     [] {
-        std::size_t found = 0;
-        for (std::size_t id = 0; id < kInputRowOf.size(); ++id) {
-            const InputField* input = InputFieldOf(static_cast<EditId>(id));
-            found += input != nullptr && input->field == static_cast<EditId>(id) ? 1 : 0;
+        for (std::size_t row = 0; row < kInputFields.size(); ++row) {
+            if (kInputRowOf[static_cast<std::size_t>(kInputFields[row].field)] != row) {
+                return false; // a second row of the same field
+            }
         }
-        return found == kInputFields.size();
+        return true;
     }(),
-    "every row of the inputs is found by its field, and by no other");
+    "every row of the inputs is found by its field");
 // The row of an input by its name ("w", "t-in", "fin-pf", "from", ...); nullptr if unknown.
 const InputField* FieldByName(std::string_view name);
 
