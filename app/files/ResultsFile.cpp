@@ -5,7 +5,9 @@
 #include "app/format/NumberFormat.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstring>
 #include <optional>
 #include <stdexcept>
 
@@ -14,7 +16,6 @@ namespace vortalin {
 namespace {
 
 constexpr std::size_t kBlockSize = 64 * 1024;
-constexpr std::size_t kLongestLine = kResultsColumns.size() * (kMaxNumberText + 1) + 2;
 
 constexpr std::string_view kHeaderUtf8 =
     "Teplota na vstupe (°C) ;Teplota na výstupe (°C) ;Teplota steny(°C) ;Stredná teplota (°C) "
@@ -31,12 +32,8 @@ std::string HeaderBytes() {
     return *bytes;
 }
 
-} // namespace
-
-bool WasComputed(const ResultsColumn& column, const Freshness& computed) {
-    const Magnitude* negative =
-        computed.negativeMagnitude ? MagnitudeOf(*computed.negativeMagnitude) : nullptr;
-    switch (column.needs) {
+bool NeedMet(ResultsColumn::Needs need, const Freshness& computed, const Magnitude* negative) {
+    switch (need) {
     case ResultsColumn::Inputs:
         return true;
     case ResultsColumn::Diameter:
@@ -51,15 +48,54 @@ bool WasComputed(const ResultsColumn& column, const Freshness& computed) {
     return computed.properties && computed.heatTransfer && negative == nullptr;
 }
 
+const Magnitude* NegativeMagnitude(const Freshness& computed) {
+    return computed.negativeMagnitude ? MagnitudeOf(*computed.negativeMagnitude) : nullptr;
+}
+
+} // namespace
+
+bool WasComputed(const ResultsColumn& column, const Freshness& computed) {
+    return NeedMet(column.needs, computed, NegativeMagnitude(computed));
+}
+
 std::array<bool, 5> ComputedNeeds(const Freshness& computed) {
+    const Magnitude* negative = NegativeMagnitude(computed);
     std::array<bool, 5> needs{};
     for (std::size_t need = 0; need < needs.size(); ++need) {
-        const ResultsColumn column{nullptr, Column::Fixed, 0,
-                                   static_cast<ResultsColumn::Needs>(need)};
-        needs[need] = WasComputed(column, computed);
+        needs[need] = NeedMet(static_cast<ResultsColumn::Needs>(need), computed, negative);
     }
     return needs;
 }
+
+namespace {
+
+char* WriteValue(char* out, const ResultsColumn& column, double value, char separator) {
+    return column.format == Column::Fixed
+               ? WriteFixed(out, value, kResultsPrecision, column.digits, separator)
+               : WriteExponent(out, value, kResultsPrecision, column.digits, separator);
+}
+
+// Writes a data line at `out`: the columns separated by ';', each value the step computed
+// and that is finite through write(out, column, its index, value), and the line end.
+template <typename WriteColumnValue>
+char* WriteLine(char* out, const CalcState& state, const Freshness& computed,
+                WriteColumnValue write) {
+    const std::array<bool, 5> needs = ComputedNeeds(computed);
+    char* p = out;
+    for (std::size_t i = 0; i < kResultsColumns.size(); ++i) {
+        const ResultsColumn& column = kResultsColumns[i];
+        if (i != 0) {
+            *p++ = ';';
+        }
+        const double value = state.*column.value;
+        if (needs[column.needs] && std::isfinite(value)) {
+            p = write(p, column, i, value);
+        }
+    }
+    return std::copy(kLineEnd.begin(), kLineEnd.end(), p);
+}
+
+} // namespace
 
 std::string_view ResultsTitles() {
     return kHeaderUtf8;
@@ -70,39 +106,58 @@ const std::string& ResultsHeader() {
     return header;
 }
 
+char* ResultsLineWriter::Write(char* out, const CalcState& state, const Freshness& computed,
+                               char separator) {
+    return WriteLine(
+        out, state, computed,
+        [this, separator](char* p, const ResultsColumn& column, std::size_t index, double value) {
+            return WriteColumn(p, column, value, separator, last_[index]);
+        });
+}
+
+char* ResultsLineWriter::WriteColumn(char* out, const ResultsColumn& column, double value,
+                                     char separator, ColumnText& last) {
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    if (bits == last.bits && separator == last.separator) {
+        // The whole slot in one copy of a fixed size: what it puts past the text, the rest
+        // of the line overwrites, or it lies past the line's end.
+        std::memcpy(out, last.text.data(), kSlot);
+        return out + last.length;
+    }
+    char* const end = WriteValue(out, column, value, separator);
+    const auto length = static_cast<std::size_t>(end - out);
+    if (length <= kSlot) {
+        std::memcpy(last.text.data(), out, kSlot); // the text and what follows it, likewise
+        last.bits = bits;
+        last.separator = separator;
+        last.length = length;
+    }
+    return end;
+}
+
 void AppendResultsLine(std::string& out, const CalcState& state, const Freshness& computed,
                        char separator) {
-    const std::array<bool, 5> needs = ComputedNeeds(computed);
-    std::array<char, kResultsColumns.size() * (kMaxNumberText + 1) + kLineEnd.size()> line;
-    char* p = line.data();
-    for (const ResultsColumn& column : kResultsColumns) {
-        if (&column != &kResultsColumns.front()) {
-            *p++ = ';';
-        }
-        const double value = state.*column.value;
-        if (!needs[column.needs] || !std::isfinite(value)) {
-            continue;
-        }
-        p = column.format == Column::Fixed
-                ? WriteFixed(p, value, kResultsPrecision, column.digits, separator)
-                : WriteExponent(p, value, kResultsPrecision, column.digits, separator);
-    }
-    p = std::copy(kLineEnd.begin(), kLineEnd.end(), p);
-    out.append(line.data(), p);
+    std::array<char, kLongestResultsLine> line;
+    char* const end =
+        WriteLine(line.data(), state, computed,
+                  [&](char* p, const ResultsColumn& column, std::size_t, double value) {
+                      return WriteValue(p, column, value, separator);
+                  });
+    out.append(line.data(), end);
 }
 
-ResultsBlocks::ResultsBlocks(ResultsSink& sink) : sink_(sink) {
-    block_.reserve(kBlockSize + kLongestLine);
-}
+ResultsBlocks::ResultsBlocks(ResultsSink& sink)
+    : sink_(sink), block_(kBlockSize + kLongestResultsLine) {}
 
 bool ResultsBlocks::AddLine(const CalcState& state, const Freshness& computed, char separator) {
-    AppendResultsLine(block_, state, computed, separator);
-    return block_.size() < kBlockSize || Finish();
+    char* const end = writer_.Write(block_.data() + size_, state, computed, separator);
+    size_ = static_cast<std::size_t>(end - block_.data());
+    return size_ < kBlockSize || Finish();
 }
 
 bool ResultsBlocks::Finish() {
-    const bool written = block_.empty() || sink_.Write(block_);
-    block_.clear();
+    const bool written = size_ == 0 || sink_.Write(std::string_view(block_.data(), size_));
+    size_ = 0;
     return written;
 }
 

@@ -4,12 +4,16 @@
 
 #include "app/compute/Calculator.h"
 #include "app/files/ResultsSink.h"
+#include "app/format/NumberFormat.h"
 
 #include <array>
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
 #include <limits>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vortalin {
 
@@ -67,7 +71,18 @@ bool WasComputed(const ResultsColumn& column, const Freshness& computed);
 // WasComputed for each kind of need at once, indexed by ResultsColumn::Needs.
 std::array<bool, 5> ComputedNeeds(const Freshness& computed);
 
-// The column's value in a step; NaN when the step did not compute it or it is not finite.
+// The column's value in a step; NaN when the step did not compute it (as `needs`, from
+// ComputedNeeds, says) or it is not finite.
+inline double ColumnValue(const ResultsColumn& column, const CalcState& state,
+                          const std::array<bool, 5>& needs) {
+    const double value = state.*column.value;
+    if (!needs[column.needs] || !std::isfinite(value)) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+    return value;
+}
+
+// The same, for one column alone.
 inline double ColumnValue(const ResultsColumn& column, const CalcState& state,
                           const Freshness& computed) {
     const double value = state.*column.value;
@@ -77,23 +92,62 @@ inline double ColumnValue(const ResultsColumn& column, const CalcState& state,
     return value;
 }
 
-// Appends one data line (line end included). A value the step did not compute, or one that
-// is not finite, is left as an empty field.
+// The longest data line, line end included.
+inline constexpr std::size_t kLongestResultsLine =
+    kResultsColumns.size() * (kMaxNumberText + 1) + kLineEnd.size();
+
+// Writes the data lines of one sweep. A value the step did not compute, or one that is not
+// finite, is left as an empty field. Each column's last text is kept: in a sweep most
+// columns hold the same number line after line (a sweep of the velocity changes four of the
+// seventeen), and since a text depends on nothing but the value's bits and the separator,
+// a value equal bit for bit to the column's previous one is copied instead of formatted.
+class ResultsLineWriter {
+public:
+    // Writes one data line (line end included) at `out`, which has room for
+    // kLongestResultsLine characters; returns its end. The characters of that room past the
+    // line's end may be changed too.
+    char* Write(char* out, const CalcState& state, const Freshness& computed, char separator);
+
+private:
+    // The last text a column wrote that fits kSlot characters (every text of the results
+    // file does: at most 16), kept and copied back as one block of kSlot characters: a copy
+    // of a fixed size is a few moves, a copy of the text's length a call of memcpy.
+    static constexpr std::size_t kSlot = 32;
+    struct ColumnText {
+        std::uint64_t bits = kNoValue;
+        char separator = 0;
+        std::size_t length = 0;
+        std::array<char, kSlot> text{};
+    };
+    // A NaN's bits: no finite value, so none yet.
+    static constexpr std::uint64_t kNoValue = 0x7FF8000000000000;
+    static_assert(kSlot <= kMaxNumberText + 1, "a slot copied back stays within its column");
+
+    char* WriteColumn(char* out, const ResultsColumn& column, double value, char separator,
+                      ColumnText& last);
+
+    std::array<ColumnText, kResultsColumns.size()> last_{};
+};
+
+// Appends one data line (line end included), every column formatted.
 void AppendResultsLine(std::string& out, const CalcState& state, const Freshness& computed,
                        char separator);
 
-// Lines collected in one reused buffer and handed to the sink in blocks of about 64 KiB.
+// Lines written straight into one reused buffer and handed to the sink in blocks of about
+// 64 KiB.
 class ResultsBlocks {
 public:
     explicit ResultsBlocks(ResultsSink& sink);
-    // Appends the step's line; false when a block could not be written.
+    // Writes the step's line; false when a block could not be written.
     bool AddLine(const CalcState& state, const Freshness& computed, char separator);
     // Writes what is left; false when that failed.
     bool Finish();
 
 private:
     ResultsSink& sink_;
-    std::string block_;
+    ResultsLineWriter writer_;
+    std::vector<char> block_;
+    std::size_t size_ = 0; // bytes of block_ in use
 };
 
 } // namespace vortalin

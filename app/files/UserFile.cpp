@@ -32,6 +32,11 @@ public:
         if (!IsOpen() || error_ != 0) {
             return false;
         }
+        if (bytes.size() >= kBufferSize) {
+            // A block as large as the buffer (the results file's) goes to the system as it
+            // is, after what was gathered before it: no copy.
+            return Flush() && WriteThrough(bytes);
+        }
         buffer_.append(bytes);
         return buffer_.size() < kBufferSize || Flush();
     }
@@ -42,16 +47,21 @@ protected:
     virtual platform::FileHandle Handle() const = 0;
 
     bool Flush() {
-        if (error_ == 0) {
-            error_ = platform::WriteBytes(Handle(), buffer_);
-        }
+        const bool written = WriteThrough(buffer_);
         buffer_.clear();
-        return error_ == 0;
+        return written;
     }
 
     int error_ = 0;
 
 private:
+    bool WriteThrough(std::string_view bytes) {
+        if (error_ == 0) {
+            error_ = platform::WriteBytes(Handle(), bytes);
+        }
+        return error_ == 0;
+    }
+
     std::string buffer_;
 };
 

@@ -184,15 +184,38 @@ inline constexpr std::array<InputField, 25> kInputFields = [] {
 }();
 // clang-format on
 
+// The index in kInputFields of each field's row, by the field's identifier (kNoInputRow for
+// a result field): a sweep step looks up the rows of the inputs it reads.
+inline constexpr std::uint8_t kNoInputRow = 0xFF;
+inline constexpr std::array<std::uint8_t, static_cast<std::size_t>(EditId::Count)> kInputRowOf =
+    [] {
+        std::array<std::uint8_t, static_cast<std::size_t>(EditId::Count)> rows{};
+        rows.fill(kNoInputRow);
+        for (std::size_t row = 0; row < kInputFields.size(); ++row) {
+            rows[static_cast<std::size_t>(kInputFields[row].field)] =
+                static_cast<std::uint8_t>(row);
+        }
+        return rows;
+    }();
+
 // The row of an input field; nullptr for a result field.
 constexpr const InputField* InputFieldOf(EditId field) {
-    for (const InputField& input : kInputFields) {
-        if (input.field == field) {
-            return &input;
-        }
+    const auto id = static_cast<std::size_t>(field);
+    if (id >= kInputRowOf.size() || kInputRowOf[id] == kNoInputRow) {
+        return nullptr;
     }
-    return nullptr;
+    return &kInputFields[kInputRowOf[id]];
 }
+static_assert(
+    [] {
+        for (std::size_t row = 0; row < kInputFields.size(); ++row) {
+            if (kInputRowOf[static_cast<std::size_t>(kInputFields[row].field)] != row) {
+                return false; // a second row of the same field
+            }
+        }
+        return true;
+    }(),
+    "every row of the inputs is found by its field");
 // The row of an input by its name ("w", "t-in", "fin-pf", "from", ...); nullptr if unknown.
 const InputField* FieldByName(std::string_view name);
 

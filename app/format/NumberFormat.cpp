@@ -212,9 +212,9 @@ std::uint64_t PowerOfTen(int n) {
     return kPowersOfTen[static_cast<std::size_t>(n)];
 }
 
-// Exactly `count` decimal digits of value, leading zeros included, two at a time.
-char* WriteDigits(char* out, std::uint64_t value, int count) {
-    char* const end = out + count;
+// The last `count` decimal digits of value, leading zeros included, two at a time, written
+// to end at `end`; returns the digits not written (value / 10^count).
+std::uint64_t WriteLastDigits(char* end, std::uint64_t value, int count) {
     char* p = end;
     for (; count >= 2; count -= 2, value /= 100) {
         p -= 2;
@@ -222,8 +222,15 @@ char* WriteDigits(char* out, std::uint64_t value, int count) {
     }
     if (count == 1) {
         *--p = static_cast<char>('0' + value % 10);
+        value /= 10;
     }
-    return end;
+    return value;
+}
+
+// Exactly `count` decimal digits of value, leading zeros included.
+char* WriteDigits(char* out, std::uint64_t value, int count) {
+    WriteLastDigits(out + count, value, count);
+    return out + count;
 }
 
 int DigitCount(std::uint64_t value) {
@@ -266,11 +273,12 @@ char* WriteFixedFast(char* out, double value, int precision, int decimals, char 
     if (decimals == 0) {
         return WriteDigits(out, q, length);
     }
-    // The integer digits (a few) move one place left to make room for the separator.
-    char* const end = WriteDigits(out + 1, q, length);
+    // The decimals from the end, then the separator and the integer digits before it.
     const int whole = length - decimals;
-    std::copy(out + 1, out + 1 + whole, out);
+    char* const end = out + length + 1;
+    const std::uint64_t integerPart = WriteLastDigits(end, q, decimals);
     out[whole] = separator;
+    WriteLastDigits(out + whole, integerPart, whole);
     return end;
 }
 

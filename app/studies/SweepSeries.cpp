@@ -57,8 +57,10 @@ void SweepSeries::Add(double x, const CalcState& state, const Freshness& compute
                       const std::optional<std::string>& refusal, const WarningList& warnings) {
     const int refusalIndex = RefusalIndex(refusal);
     const int warningIndex = refusal ? kNoWarning : WarningIndex(state.equation.Id(), warnings);
+    const std::array<bool, 5> needs = ComputedNeeds(computed);
     for (std::size_t r = 0; r < kResultCount; ++r) {
-        Take(buckets_[r], {x, StepValue(r, state, computed), refusalIndex, warningIndex});
+        const double y = ColumnValue(kResultsColumns[kColumnOfResult[r]], state, needs);
+        Take(buckets_[r], {x, y, refusalIndex, warningIndex});
     }
     ++stepsAdded_;
     if (stepsAdded_ % bucketSize_ == 0) {

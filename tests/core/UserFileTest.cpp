@@ -116,6 +116,29 @@ TEST_F(UserFile, DroppedOrFailedWritesLeaveTheEarlierFile) {
     EXPECT_EQ(Entries(), 1u);
 }
 
+TEST_F(UserFile, WritesSmallerAndLargerThanTheBufferArriveInOrder) {
+    // Pieces below the buffer are gathered, one of the buffer's size or more goes through
+    // at once after them.
+    const std::size_t kBuffer = 64 * 1024;
+    const std::string pieces[] = {"a;",
+                                  std::string(kBuffer, 'b'),
+                                  "c;",
+                                  std::string(kBuffer - 1, 'd'),
+                                  std::string(3 * kBuffer, 'e'),
+                                  std::string(kBuffer + 1, 'f'),
+                                  "g"};
+    const auto sink = OpenUserFile((dir / "earlier.txt").string());
+    ASSERT_TRUE(sink->IsOpen());
+    std::string expected;
+    for (const std::string& piece : pieces) {
+        EXPECT_TRUE(sink->Write(piece)) << piece.size();
+        expected += piece;
+    }
+    EXPECT_EQ(Read(dir / "earlier.txt"), "earlier"); // nothing in place before the commit
+    ASSERT_TRUE(sink->Commit());
+    EXPECT_EQ(Read(dir / "earlier.txt"), expected);
+}
+
 #ifndef _WIN32 // FIFOs: POSIX only
 TEST_F(UserFile, FifoIsWrittenDirectlyInOrder) {
     const fs::path fifo = dir / "fifo";
