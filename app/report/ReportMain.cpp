@@ -8,7 +8,9 @@
 #include "app/report/SheetJson.h"
 #include "app/report/SheetPainter.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFontDatabase>
 #include <QGuiApplication>
 
 #include <iostream>
@@ -23,6 +25,16 @@ void ReportFailuresOnly(QtMsgType type, const QMessageLogContext&, const QString
     }
 }
 
+// The sheet's fonts shipped in fonts/ beside this program (on Windows, where the offscreen
+// platform knows no fonts of the system), so that a sheet looks as on Linux whatever fonts
+// the machine has.
+void AddTheShippedFonts() {
+    const QDir fonts(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
+    for (const QString& name : fonts.entryList({QStringLiteral("*.ttf")}, QDir::Files)) {
+        QFontDatabase::addApplicationFont(fonts.filePath(name));
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -32,6 +44,7 @@ int main(int argc, char* argv[]) {
     }
     vortalin::FailWritesBeyondTheFileSizeLimit();
     QGuiApplication app(argc, argv);
+    AddTheShippedFonts();
     const QStringList arguments = QGuiApplication::arguments();
     if (arguments.size() != 2) {
         std::cerr << "vortalin-report: Použitie: vortalin-report SÚBOR.pdf < protokol.json\n";

@@ -42,7 +42,7 @@ check "Qt's Slovak texts" test -f "$folder/translations/qtbase_sk.qm"
 cli() { (cd "$work" && wine "$folder/vortalin-cli.exe" "$@"); }
 cli --decimal-separator . >"$work/out"
 check "installed cli runs" test $? -eq 0
-check "installed cli result" grep -qF "Nuseltovo číslo (1) : 27.0810" "$work/out"
+check "installed cli result" grep -qF "Nusseltovo číslo (1) : 27.0810" "$work/out"
 cli --decimal-separator , --geometry staggered-bank --w 2,5 --write-case 'C:\users\Public\banka.vortalin'
 case_file=$(unix_path 'C:\users\Public\banka.vortalin')
 check "installed cli writes a case" test -s "$case_file"
@@ -85,7 +85,7 @@ mkdir -p "$work/výsledky a zip"
 (cd "$work/výsledky a zip" && cmake -E tar xf "$zip")
 unzipped=$(echo "$work/výsledky a zip"/vortalin-*-win64)
 check "zip cli runs" bash -c "cd '$work' && '$wine_run' '$unzipped/vortalin-cli.exe' --decimal-separator . >'$work/zip.txt'"
-check "zip cli result" grep -qF "Nuseltovo číslo (1) : 27.0810" "$work/zip.txt"
+check "zip cli result" grep -qF "Nusseltovo číslo (1) : 27.0810" "$work/zip.txt"
 check "zip cli writes the sheet" bash -c "cd '$work' && '$wine_run' '$unzipped/vortalin-cli.exe' --report 'výsledky a zip/protokol.pdf' >/dev/null"
 check "zip sheet is a PDF" bash -c "pdftotext '$work/výsledky a zip/protokol.pdf' - | grep -qF Vortalin"
 check "zip sweep into a Slovak folder" bash -c "cd '$work' && '$wine_run' '$unzipped/vortalin-cli.exe' --sweep w --out 'výsledky a zip/výsledky.txt' >/dev/null"

@@ -7,6 +7,7 @@
 #include "app/form/InputFields.h"
 #include "app/form/InputNames.h"
 #include "app/report/SheetContent.h"
+#include "tests/PdfTools.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -24,6 +25,7 @@
 namespace {
 
 using namespace vortalin;
+using vortalin::test::PdfLines;
 
 struct ProcessRun {
     int exitCode = -1;
@@ -44,16 +46,6 @@ Start(const QString& program, const QStringList& arguments,
 
 ProcessRun Cli(const QStringList& arguments) {
     return Start(QStringLiteral(VORTALIN_CLI), arguments);
-}
-
-// The PDF's text line by line as pdftotext lays it out, runs of blanks made one.
-QStringList PdfLines(const QString& pdf) {
-    const ProcessRun text = Start(QStringLiteral("pdftotext"), {"-layout", pdf, "-"});
-    QStringList lines;
-    for (QString line : QString::fromUtf8(text.out).split('\n')) {
-        lines << line.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" "));
-    }
-    return lines;
 }
 
 // The whole text without any white space: long texts wrap at any place.
@@ -170,9 +162,9 @@ TEST_P(ReportPerGeometry, SheetHoldsWhatTheJsonSays) {
         EXPECT_TRUE(all.contains(Squeezed(warning.toObject().value("text").toString())));
     }
     // The geometry's sketch is an image of the page.
-    const ProcessRun images = Start(QStringLiteral("pdfimages"), {"-list", pdf});
-    EXPECT_TRUE(QString::fromUtf8(images.out).contains(QRegularExpression(" 1 +0 image ")))
-        << images.out.toStdString();
+    const QByteArray images = vortalin::test::PdfImageList(pdf);
+    EXPECT_TRUE(QString::fromUtf8(images).contains(QRegularExpression(" 1 +0 image ")))
+        << images.toStdString();
     // One page, with the program and its build in the footer.
     EXPECT_TRUE(HasLine(lines, "Strana 1 z 1"));
     EXPECT_FALSE(HasLine(lines, "Strana 2"));

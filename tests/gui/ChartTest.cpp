@@ -40,7 +40,7 @@ const QString kHint = QStringLiteral("Graf ukáže poslednú parametrickú štú
 
 QList<QList<QByteArray>> DataRows(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) { // CR LF on Windows
         return {};
     }
     QList<QList<QByteArray>> rows;

@@ -147,7 +147,9 @@ void GuideTest::studyMarkStaysWhileTheStudyIsOn() {
     QCOMPARE(Panel("StudyPanel"), QString());
     StudyOn(watcher, Path("vysledky.txt"));
     QCOMPARE(Panel("StudyPanel"), QString("Štúdia zapnutá: vysledky.txt"));
-    QVERIFY(Find<QLabel>(Form(), "StudyPanel")->toolTip().contains(Path("vysledky.txt")));
+    QVERIFY(Find<QLabel>(Form(), "StudyPanel")
+                ->toolTip()
+                .contains(QDir::toNativeSeparators(Path("vysledky.txt"))));
     ClickCompute(); // the specified status text stays where it was
     QCOMPARE(Panel("StatusPanel0"), QString("Nachádzate sa v prechodovej oblasti prúdenia."));
     QCOMPARE(Panel("StudyPanel"), QString("Štúdia zapnutá: vysledky.txt"));

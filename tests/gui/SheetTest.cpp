@@ -3,6 +3,7 @@
 // case file; "Tlačiť…" opens the print dialog.
 
 #include "app/ui/VortalinApplication.h"
+#include "tests/PdfTools.h"
 #include "tests/gui/GuiTestSupport.h"
 
 #include "app/report/Captions.h"
@@ -20,20 +21,9 @@
 
 using vortalin::test::Find;
 using vortalin::test::ModalWatcher;
+using vortalin::test::PdfLines;
 
 namespace {
-
-// The PDF's lines as pdftotext lays them out, runs of blanks made one.
-QStringList PdfLines(const QString& pdf) {
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {"-layout", pdf, "-"});
-    text.waitForFinished(60000);
-    QStringList lines;
-    for (QString line : QString::fromUtf8(text.readAllStandardOutput()).split('\n')) {
-        lines << line.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" "));
-    }
-    return lines;
-}
 
 bool HasLine(const QStringList& lines, const QString& wanted) {
     return std::any_of(lines.begin(), lines.end(),

@@ -54,9 +54,10 @@ const QByteArray kDefaultStep0 = "20,000;22,000;30,000;21,000;8,963;0,1000;0,100
                                  "1,5178501E-0005;1,8241987E-0005;1004,688;0,0254;658,8;0,720;"
                                  "0,720;5,705;1,452";
 
+// The file's lines, whichever line ends the system writes (CR LF on Windows).
 QList<QByteArray> FileLines(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         return {};
     }
     QList<QByteArray> lines = file.readAll().split('\n');

@@ -1,6 +1,12 @@
 #!/usr/bin/env python3
 """The same batch of cases on Linux and on Windows (under Wine): every displayed text,
-message and status identical, every full-precision value of the state within 4 ULP.
+message and status identical, and the full-precision values of the state within a few ULP.
+
+mingw-w64's pow, exp and log differ from glibc's by 1 or 2 ULP for some arguments. Most
+values then stay within 4 ULP; a sum whose terms are much larger than itself magnifies the
+difference (the water density fit at wall temperatures near its range's end adds terms up to
+three times its value), and values computed from it follow. So: at most 1 % of the cases may
+have a value beyond 4 ULP, and none beyond 16.
 
 Usage: compare_platforms.py LINUX_CLI WINE_RUN WINDOWS_CLI WORK_DIR [CASES]
 
@@ -19,6 +25,8 @@ GEOMETRIES = ["pipe", "cross-flow", "plate", "slot", "slot-insulated", "helical"
               "inline-bank", "staggered-bank", "partly-staggered-bank", "finned-bank"]
 FLUIDS = ["air", "water", "gas"]
 MAX_ULP = 4
+MAX_ULP_MAGNIFIED = 16
+MAX_SHARE_BEYOND = 0.01
 
 
 def cases(count):
@@ -78,6 +86,8 @@ def main():
                  % (count, len(linux), len(windows)))
     problems = []
     differing = 0
+    beyond = {}  # field: cases in which it lies beyond MAX_ULP
+    cases_beyond = 0
     largest = 0
     for a, b in zip(linux, windows):
         for key in ("texts", "messages", "status", "shown"):
@@ -88,15 +98,25 @@ def main():
         if set(state_a) != set(state_b):
             problems.append("case %d: state fields differ" % a["line"])
             continue
-        worst = max((ulps(state_a[k], state_b[k]) for k in state_a), default=0)
+        differences = {k: ulps(state_a[k], state_b[k]) for k in state_a}
+        worst = max(differences.values(), default=0)
         if worst > 0:
             differing += 1
         largest = max(largest, worst)
+        for k, d in differences.items():
+            if d > MAX_ULP:
+                beyond[k] = beyond.get(k, 0) + 1
+            if d > MAX_ULP_MAGNIFIED:
+                problems.append("case %d: %s differs by %s ULP" % (a["line"], k, d))
         if worst > MAX_ULP:
-            problems.append("case %d: a value differs by %s ULP" % (a["line"], worst))
+            cases_beyond += 1
+    if cases_beyond > MAX_SHARE_BEYOND * count:
+        problems.append("%d cases have a value beyond %d ULP" % (cases_beyond, MAX_ULP))
     print("platforms: %d cases, texts identical in %d, %d differ in the last bits "
-          "(largest %s ULP)" % (count, count - sum(1 for p in problems if "differ:" in p),
-                                differing, largest))
+          "(largest %s ULP); %d beyond %d ULP (%s)"
+          % (count, count - sum(1 for p in problems if "differ:" in p), differing, largest,
+             cases_beyond, MAX_ULP,
+             ", ".join("%s %d" % kv for kv in sorted(beyond.items())) or "none"))
     for p in problems[:20]:
         print(p, file=sys.stderr)
     sys.exit(1 if problems else 0)
