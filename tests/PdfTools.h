@@ -1,7 +1,6 @@
 #pragma once
-// poppler's pdftotext and pdfimages as the sheet's tests run them. They are programs of this
-// machine, which a Windows test under Wine starts by their absolute path; the PDF goes to
-// them on standard input, so that no Windows path has to mean anything to them.
+// poppler's pdftotext and pdfimages as the sheet's tests run them, by their absolute path
+// (found by CMake), with the PDF on standard input.
 
 #include <QFile>
 #include <QProcess>

@@ -12,6 +12,7 @@
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QSettings>
 
 namespace vortalin::test {
 
@@ -139,6 +140,14 @@ QStringList WindowSnapshot(const QWidget& form1, const QWidget& form2) {
         }
     }
     return state;
+}
+
+void StartWithoutKeptSettings() {
+#ifdef _WIN32
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("vortalin"),
+              QStringLiteral("vortalin"))
+        .clear();
+#endif
 }
 
 } // namespace vortalin::test

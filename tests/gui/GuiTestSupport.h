@@ -110,6 +110,11 @@ private:
 // Everything a user can see change in the two windows, to compare before and after.
 QStringList WindowSnapshot(const QWidget& form1, const QWidget& form2);
 
+// On Windows what the window keeps is in the registry, which no home of the test's own
+// separates (the tests run in a throwaway Wine prefix, one after the other): each test
+// starts from none, as it does on Linux from a home of its own.
+void StartWithoutKeptSettings();
+
 } // namespace vortalin::test
 
 // main() of a window test: the program's own application object runs the tests, so that
@@ -117,6 +122,7 @@ QStringList WindowSnapshot(const QWidget& form1, const QWidget& form2);
 #define VORTALIN_GUI_TEST_MAIN(TestClass)                                                          \
     int main(int argc, char* argv[]) {                                                             \
         QStandardPaths::setTestModeEnabled(true); /* settings under ~/.qttest, not the user's */   \
+        vortalin::test::StartWithoutKeptSettings();                                                \
         vortalin::VortalinApplication application(argc, argv);                                     \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \
