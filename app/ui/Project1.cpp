@@ -25,6 +25,14 @@ int main(int argc, char* argv[]) {
     std::signal(SIGPIPE, SIG_IGN);
 #endif
     vortalin::FailWritesBeyondTheFileSizeLimit();
+#ifdef _WIN32
+    // The Windows platform draws text with Qt's own FreeType engine unless told otherwise:
+    // with the system's engine the fields' texts were found undrawn (under Wine), and the
+    // fields must never look empty while they hold numbers.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
+    }
+#endif
     vortalin::VortalinApplication application(argc, argv);
     try {
         vortalin::MainForms forms;

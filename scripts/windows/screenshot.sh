@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Screenshot of the Windows window under Wine on a virtual X screen, drawn by Qt's qwindows
-# platform plugin (Wine's own window system): docs/window-windows.png.
+# platform plugin (Wine's own window system) as the program starts itself, under the Slovak
+# locale: docs/window-windows.png.
 # Usage: scripts/windows/screenshot.sh [OUT.png]   (after scripts/windows.sh)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -11,8 +12,8 @@ exe=$(echo build-windows/packaging/windows/vortalin-*-win64/vortalin.exe)
 export VORTALIN_WINEPREFIX=$PWD/build-windows/wineprefix-screenshot
 # Wine draws through X: its server starts on the virtual screen with the window.
 xvfb-run -a -s "-screen 0 1400x1000x24 -fbdir $fb" bash -c '
-    build-windows/wine-run.sh --start
-    QT_QPA_PLATFORM=windows build-windows/wine-run.sh "$0" &
+    LC_ALL=sk_SK.UTF-8 build-windows/wine-run.sh --start
+    LC_ALL=sk_SK.UTF-8 build-windows/wine-run.sh "$0" &
     sleep 40
     cp "$1/Xvfb_screen0" "$1/shot.xwd"
     build-windows/wine-run.sh --stop
