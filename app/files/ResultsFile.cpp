@@ -87,8 +87,7 @@ char* WriteLine(char* out, const CalcState& state, const Freshness& computed,
         if (i != 0) {
             *p++ = ';';
         }
-        const double value = state.*column.value;
-        if (needs[column.needs] && std::isfinite(value)) {
+        if (const double value = ColumnValue(column, state, needs); !std::isnan(value)) {
             p = write(p, column, i, value);
         }
     }

@@ -71,25 +71,22 @@ bool WasComputed(const ResultsColumn& column, const Freshness& computed);
 // WasComputed for each kind of need at once, indexed by ResultsColumn::Needs.
 std::array<bool, 5> ComputedNeeds(const Freshness& computed);
 
+// A column's value if the step computed it and it is finite, otherwise NaN.
+inline double ComputedValueOrNaN(bool computed, double value) {
+    return computed && std::isfinite(value) ? value : std::numeric_limits<double>::quiet_NaN();
+}
+
 // The column's value in a step; NaN when the step did not compute it (as `needs`, from
 // ComputedNeeds, says) or it is not finite.
 inline double ColumnValue(const ResultsColumn& column, const CalcState& state,
                           const std::array<bool, 5>& needs) {
-    const double value = state.*column.value;
-    if (!needs[column.needs] || !std::isfinite(value)) {
-        return std::numeric_limits<double>::quiet_NaN();
-    }
-    return value;
+    return ComputedValueOrNaN(needs[column.needs], state.*column.value);
 }
 
 // The same, for one column alone.
 inline double ColumnValue(const ResultsColumn& column, const CalcState& state,
                           const Freshness& computed) {
-    const double value = state.*column.value;
-    if (!WasComputed(column, computed) || !std::isfinite(value)) {
-        return std::numeric_limits<double>::quiet_NaN();
-    }
-    return value;
+    return ComputedValueOrNaN(WasComputed(column, computed), state.*column.value);
 }
 
 // The longest data line, line end included.
